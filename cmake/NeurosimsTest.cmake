@@ -1,0 +1,29 @@
+include(GoogleTest)
+
+# neurosims_test(<source> <libraries...>): one GoogleTest executable per test file,
+# named after the file, its cases listed by ctest when the tests run.
+function(neurosims_test source)
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        NO_PRETTY_VALUES
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
+
+# neurosims_script_test(<program target> <script>): runs a program under an automation
+# script and compares what it prints with <script minus .nss>.expected, line for line.
+function(neurosims_script_test program script)
+    get_filename_component(name ${script} NAME_WE)
+    get_filename_component(dir ${script} DIRECTORY)
+    add_test(NAME ${program}.script.${name}
+        COMMAND ${CMAKE_COMMAND}
+            -DPROGRAM=$<TARGET_FILE:${program}>
+            -DSCRIPT=${CMAKE_CURRENT_SOURCE_DIR}/${script}
+            -DEXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/${dir}/${name}.expected
+            -DWORKDIR=${CMAKE_CURRENT_BINARY_DIR}
+            -P ${PROJECT_SOURCE_DIR}/cmake/RunScript.cmake)
+    set_tests_properties(${program}.script.${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

@@ -1,0 +1,57 @@
+#include "host/numbers/clock.h"
+
+#include <chrono>
+#include <ctime>
+#include <optional>
+
+namespace host {
+
+namespace {
+
+std::optional<double> &frozenSeconds()
+{
+    static std::optional<double> seconds;
+    return seconds;
+}
+
+std::tm localNow(double &fraction)
+{
+    auto now = std::chrono::system_clock::now();
+    std::time_t whole = std::chrono::system_clock::to_time_t(now);
+    fraction = std::chrono::duration<double>(now - std::chrono::system_clock::from_time_t(whole)).count();
+    std::tm local {};
+    localtime_r(&whole, &local);
+    return local;
+}
+
+} // namespace
+
+float Timer()
+{
+    if (frozenSeconds())
+        return float(*frozenSeconds());
+    double fraction = 0;
+    std::tm local = localNow(fraction);
+    return float(local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction);
+}
+
+void freezeClock(double secondsSinceMidnight)
+{
+    frozenSeconds() = secondsSinceMidnight;
+}
+
+void thawClock()
+{
+    frozenSeconds().reset();
+}
+
+std::string dateTimeText()
+{
+    double fraction = 0;
+    std::tm local = localNow(fraction);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
+    return buffer;
+}
+
+} // namespace host

@@ -1,0 +1,186 @@
+#include "host/numbers/number_text.h"
+
+#include "host/numbers/fault.h"
+#include "host/numbers/rounding.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace host {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (isBlank(text.front()) || text.front() == '\r' || text.front() == '\n'))
+        text.remove_prefix(1);
+    while (!text.empty() && (isBlank(text.back()) || text.back() == '\r' || text.back() == '\n'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool isDigit(char c)
+{
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// Length of the longest prefix of the form [sign] digits [. digits] with at least one digit.
+size_t decimalPrefixLength(std::string_view text)
+{
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    while (i < text.size() && isDigit(text[i]))
+        ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        size_t afterPoint = i + 1;
+        size_t fraction = 0;
+        while (afterPoint < text.size() && isDigit(text[afterPoint]))
+            ++afterPoint, ++fraction;
+        if (fraction > 0 || digits > 0)
+            i = afterPoint;
+        digits += fraction;
+    }
+    return digits > 0 ? i : 0;
+}
+
+// Parses a complete number (sign, digits, point, fraction, exponent) with the C locale.
+bool parseWhole(std::string_view text, double &value)
+{
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || !(isDigit(text.front()) || text.front() == '.'))
+        return false; // rejects "inf", "nan" and a second sign
+    const char *end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ptr != end || (ec != std::errc() && ec != std::errc::result_out_of_range))
+        return false;
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone; a negative exponent or a number without a
+        // whole part is too small (reads as 0), anything else too large.
+        auto exponent = text.find_first_of("eE");
+        bool tooSmall = exponent != std::string_view::npos
+            ? text.substr(exponent + 1).starts_with('-')
+            : text.find_first_not_of("0.") == std::string_view::npos || text.front() == '.'
+                || text.starts_with("0.");
+        value = tooSmall ? 0 : std::numeric_limits<double>::infinity();
+    }
+    if (negative)
+        value = -value;
+    return true;
+}
+
+[[noreturn]] void notANumber(std::string_view text)
+{
+    throw Fault(Fault::Kind::NotANumber, "\"" + std::string(text) + "\" is not a number.");
+}
+
+// The shortest general-format text of at most maxDigits significant digits that reads
+// back to value; std::to_chars never looks at the C locale (which QApplication sets).
+template<typename Number>
+std::string shortestText(Number value, int maxDigits)
+{
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    auto format = [&](int digits) {
+        return std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
+    };
+    int digits = 1;
+    for (; digits < maxDigits; ++digits) {
+        Number back {};
+        std::from_chars(buffer, format(digits), back);
+        if (back == value)
+            break;
+    }
+    // A whole number that fits in maxDigits keeps its zeros (100, not 1E+02).
+    int exponent = int(std::floor(std::log10(std::fabs(double(value)))));
+    if (exponent >= digits && exponent < maxDigits)
+        digits = exponent + 1;
+    std::string text(buffer, format(digits));
+    if (auto exponent = text.find('e'); exponent != std::string::npos)
+        text[exponent] = 'E';
+    return text;
+}
+
+} // namespace
+
+double Val(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    size_t length = decimalPrefixLength(text);
+    double value = 0;
+    if (length > 0)
+        parseWhole(text.substr(0, length), value);
+    return value;
+}
+
+double toDouble(std::string_view text)
+{
+    std::string_view number = trimmed(text);
+    double value = 0;
+    if (!parseWhole(number, value))
+        notANumber(number);
+    if (std::isinf(value))
+        throw Fault(Fault::Kind::Overflow, "\"" + std::string(number) + "\" is too large a number.");
+    return value;
+}
+
+float toFloat(std::string_view text)
+{
+    double value = toDouble(text);
+    if (std::fabs(value) > std::numeric_limits<float>::max())
+        throw Fault(Fault::Kind::Overflow,
+                    "\"" + std::string(trimmed(text)) + "\" is too large for this value.");
+    return float(value);
+}
+
+int16_t toInt16(std::string_view text)
+{
+    return nearestInt16(toDouble(text));
+}
+
+std::string intText(int32_t value)
+{
+    return std::to_string(value);
+}
+
+std::string floatText(float value)
+{
+    return shortestText(value, 7);
+}
+
+std::string doubleText(double value)
+{
+    return shortestText(value, 15);
+}
+
+std::string printed(const std::string &numberText)
+{
+    return !numberText.empty() && numberText.front() == '-' ? numberText : " " + numberText;
+}
+
+std::string wholeNumberText(double value)
+{
+    double whole = std::round(value);
+    if (whole == 0)
+        return "0";
+    char buffer[64];
+    char *end = std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0).ptr;
+    return std::string(buffer, end);
+}
+
+} // namespace host

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace host {
+
+// The leading-number reader: skips leading blanks, then reads the longest prefix that
+// forms a decimal number (sign, digits, point, fraction). Never fails: a text that does
+// not begin with a number reads as 0 ("12abc" -> 12, "abc" -> 0, "." -> 0).
+double Val(std::string_view text);
+
+// The whole text, apart from surrounding blanks, must be a number; otherwise a fault of a
+// text that is no number, naming the text. Numbers are always read with a point as the
+// decimal separator, whatever the user's locale.
+double toDouble(std::string_view text);
+float toFloat(std::string_view text);
+int16_t toInt16(std::string_view text); // rounded as by nearestInt16
+
+// Number to text: "22", "-18"; floats with at most 7 and doubles with at most 15
+// significant digits, the shortest text that reads back to the same number, without
+// trailing zeros or point, with a 0 before the point (0.37, 5, -0.25, 1E+07).
+std::string intText(int32_t value);
+std::string floatText(float value);
+std::string doubleText(double value);
+
+// A number's text as printed: one blank in the sign place of a number that is not negative.
+std::string printed(const std::string &numberText);
+
+// The "##0" format: the number rounded to a whole number (halves away from zero), at least
+// one digit.
+std::string wholeNumberText(double value);
+
+} // namespace host

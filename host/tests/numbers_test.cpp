@@ -1,0 +1,258 @@
+#include "host/numbers/clock.h"
+#include "host/numbers/fault.h"
+#include "host/numbers/number_text.h"
+#include "host/numbers/random.h"
+#include "host/numbers/rounding.h"
+#include "host/numbers/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <vector>
+
+using host::Fault;
+
+namespace {
+
+template<typename Call>
+Fault::Kind faultKindOf(Call call)
+{
+    try {
+        call();
+    } catch (const Fault &fault) {
+        return fault.kind();
+    }
+    ADD_FAILURE() << "no fault raised";
+    return Fault::Kind::Invalid;
+}
+
+struct RoundingCase
+{
+    const char *name;
+    double value;
+    int expected;
+};
+
+class NearestInteger : public testing::TestWithParam<RoundingCase> { };
+
+TEST_P(NearestInteger, RoundsHalvesToEven)
+{
+    EXPECT_EQ(host::nearestInt16(GetParam().value), GetParam().expected);
+    EXPECT_EQ(host::nearestInt32(GetParam().value), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, NearestInteger,
+                         testing::Values(RoundingCase { "TwoAndAHalf", 2.5, 2 },
+                                         RoundingCase { "ThreeAndAHalf", 3.5, 4 },
+                                         RoundingCase { "TwelveAndAHalf", 12.5, 12 },
+                                         RoundingCase { "ThirteenAndAHalf", 13.5, 14 },
+                                         RoundingCase { "MinusTwoAndAHalf", -2.5, -2 },
+                                         RoundingCase { "Half", 0.5, 0 },
+                                         RoundingCase { "JustAboveHalf", 0.5000001, 1 },
+                                         RoundingCase { "SliderTwentyFiveTenths", 25 / 10.0, 2 },
+                                         RoundingCase { "SliderThirtyFiveTenths", 35 / 10.0, 4 },
+                                         RoundingCase { "TopOf16Bits", 32767.4, 32767 },
+                                         RoundingCase { "BottomOf16Bits", -32768.5, -32768 }),
+                         [](const auto &info) { return info.param.name; });
+
+TEST(NearestIntegerFaults, OutOfRangeOrNaNIsAnOverflow)
+{
+    EXPECT_EQ(faultKindOf([] { host::nearestInt16(32767.5); }), Fault::Kind::Overflow);
+    EXPECT_EQ(faultKindOf([] { host::nearestInt16(-32769); }), Fault::Kind::Overflow);
+    EXPECT_EQ(faultKindOf([] { host::nearestInt16(std::nan("")); }), Fault::Kind::Overflow);
+    EXPECT_EQ(faultKindOf([] { host::nearestInt32(3e9); }), Fault::Kind::Overflow);
+    EXPECT_EQ(host::nearestInt32(40000.5), 40000);
+}
+
+TEST(IntAndMod, FloorAndRemainderWithDividendSign)
+{
+    EXPECT_EQ(host::Int(2.7), 2);
+    EXPECT_EQ(host::Int(-0.5), -1);
+    EXPECT_EQ(host::Int(23.999), 23);
+    EXPECT_EQ(host::intToInt16(23.999), 23);
+    EXPECT_EQ(host::intToInt16(-0.5), -1);
+    EXPECT_EQ(faultKindOf([] { host::intToInt16(32768.2); }), Fault::Kind::Overflow);
+    EXPECT_EQ(host::Mod(7, 3), 1);
+    EXPECT_EQ(host::Mod(-7, 3), -1);
+    EXPECT_EQ(host::Mod(7, -3), 1);
+    EXPECT_EQ(host::Mod(std::numeric_limits<int32_t>::min(), -1), 0);
+    EXPECT_EQ(faultKindOf([] { host::Mod(5, 0); }), Fault::Kind::DivisionByZero);
+}
+
+struct ValCase
+{
+    const char *name;
+    const char *text;
+    double expected;
+};
+
+class LeadingNumber : public testing::TestWithParam<ValCase> { };
+
+TEST_P(LeadingNumber, ReadsTheLongestNumberPrefix)
+{
+    EXPECT_EQ(host::Val(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, LeadingNumber,
+                         testing::Values(ValCase { "BlankThenSeven", " 7", 7 },
+                                         ValCase { "PointTwo", "0.2", 0.2 },
+                                         ValCase { "DigitsThenLetters", "12abc", 12 },
+                                         ValCase { "NegativeHalfThenLetter", "-0.5x", -0.5 },
+                                         ValCase { "LonePoint", ".", 0 },
+                                         ValCase { "Empty", "", 0 },
+                                         ValCase { "Letters", "abc", 0 },
+                                         ValCase { "PointFive", ".5", 0.5 },
+                                         ValCase { "TrailingPoint", "3.", 3 },
+                                         ValCase { "LoneMinus", "-", 0 },
+                                         ValCase { "SecondPointStops", "1.2.3", 1.2 }),
+                         [](const auto &info) { return info.param.name; });
+
+TEST(TextToNumber, WholeTextMustBeANumber)
+{
+    EXPECT_EQ(host::toDouble(" 0.5 "), 0.5);
+    EXPECT_EQ(host::toDouble("-3"), -3);
+    EXPECT_EQ(host::toDouble("+2.5"), 2.5);
+    EXPECT_EQ(host::toDouble("1e3"), 1000);
+    EXPECT_EQ(host::toFloat("0.35"), 0.35f);
+    EXPECT_EQ(host::toInt16("2.5"), 2);
+    EXPECT_EQ(host::toInt16("3.5"), 4);
+    for (const char *bad : { "", "   ", "abc", "12abc", "0,5", "inf", "nan", "--1", "1 2", "." })
+        EXPECT_EQ(faultKindOf([bad] { host::toDouble(bad); }), Fault::Kind::NotANumber) << bad;
+    EXPECT_EQ(faultKindOf([] { host::toInt16("40000"); }), Fault::Kind::Overflow);
+    EXPECT_EQ(faultKindOf([] { host::toFloat("1e300"); }), Fault::Kind::Overflow);
+    EXPECT_EQ(faultKindOf([] { host::toDouble("1e999"); }), Fault::Kind::Overflow);
+    EXPECT_EQ(host::toDouble("1e-999"), 0);
+}
+
+TEST(TextToNumber, FaultMessageNamesTheText)
+{
+    try {
+        host::toDouble("abc");
+        FAIL();
+    } catch (const Fault &fault) {
+        EXPECT_STREQ(fault.what(), "\"abc\" is not a number.");
+    }
+}
+
+TEST(TextToNumber, GermanLocaleStillReadsAPoint)
+{
+    const char *previous = std::setlocale(LC_ALL, nullptr);
+    std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE"))
+        FAIL() << "no German locale installed (package locales-all)";
+    EXPECT_EQ(host::toDouble("0.5"), 0.5);
+    EXPECT_EQ(host::Val("0.5"), 0.5);
+    EXPECT_EQ(host::floatText(0.5f), "0.5");
+    EXPECT_EQ(faultKindOf([] { host::toDouble("0,5"); }), Fault::Kind::NotANumber);
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+struct TextCase
+{
+    const char *name;
+    double value;
+    const char *expected;
+};
+
+class FloatToText : public testing::TestWithParam<TextCase> { };
+
+TEST_P(FloatToText, ShortestWithSevenDigits)
+{
+    EXPECT_EQ(host::floatText(float(GetParam().value)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, FloatToText,
+                         testing::Values(TextCase { "PointThreeFive", 0.35, "0.35" },
+                                         TextCase { "Hundred", 100, "100" },
+                                         TextCase { "PointThreeSeven", 0.37, "0.37" },
+                                         TextCase { "TwoThousandths", 0.002, "0.002" },
+                                         TextCase { "OneAndAHalf", 1.5, "1.5" },
+                                         TextCase { "Five", 5, "5" },
+                                         TextCase { "NegativeQuarter", -0.25, "-0.25" },
+                                         TextCase { "Zero", 0, "0" },
+                                         TextCase { "NegativeZero", -0.0, "0" },
+                                         TextCase { "TwentyTwo", 22, "22" },
+                                         TextCase { "HalfTurn", 1.5735011, "1.573501" },
+                                         TextCase { "TenMillion", 1e7, "1E+07" },
+                                         TextCase { "TenPointFour", 52 / 5.0, "10.4" }),
+                         [](const auto &info) { return info.param.name; });
+
+TEST(DoubleToText, ShortestWithFifteenDigits)
+{
+    EXPECT_EQ(host::doubleText(1.0 / 500), "0.002");
+    EXPECT_EQ(host::doubleText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(host::doubleText(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(host::doubleText(-18), "-18");
+    EXPECT_EQ(host::intText(22), "22");
+    EXPECT_EQ(host::intText(-18), "-18");
+    EXPECT_EQ(host::intText(0), "0");
+}
+
+TEST(PrintedNumber, SignPlaceAndWholeFormat)
+{
+    EXPECT_EQ(host::printed(host::intText(5)), " 5");
+    EXPECT_EQ(host::printed(host::intText(-5)), "-5");
+    EXPECT_EQ(host::printed(host::floatText(0.25f)), " 0.25");
+    EXPECT_EQ(host::wholeNumberText(180), "180");
+    EXPECT_EQ(host::wholeNumberText(0), "0");
+    EXPECT_EQ(host::wholeNumberText(-0.2), "0");
+    EXPECT_EQ(host::wholeNumberText(29.999999), "30");
+    EXPECT_EQ(host::wholeNumberText(-30.4), "-30");
+}
+
+TEST(RandomSequence, EqualSeedRestartsTheSequenceWithinUnitInterval)
+{
+    host::Randomize(1234.5);
+    std::vector<float> first;
+    for (int i = 0; i < 1000; ++i)
+        first.push_back(host::Rnd());
+    host::Randomize(1234.5);
+    for (float value : first) {
+        float again = host::Rnd();
+        EXPECT_EQ(again, value);
+        EXPECT_GE(again, 0.0f);
+        EXPECT_LT(again, 1.0f);
+    }
+    host::Randomize(1234.25);
+    EXPECT_NE(host::Rnd(), first[0]);
+}
+
+TEST(Clock, FrozenClockMakesReseedingReproducible)
+{
+    host::freezeClock(43200.25);
+    EXPECT_EQ(host::Timer(), 43200.25f);
+    host::Randomize(host::Timer());
+    float first = host::Rnd();
+    host::Randomize(host::Timer());
+    EXPECT_EQ(host::Rnd(), first);
+    host::thawClock();
+    float now = host::Timer();
+    EXPECT_GE(now, 0.0f);
+    EXPECT_LT(now, 86401.0f);
+    EXPECT_EQ(host::dateTimeText().size(), 19u);
+}
+
+TEST(TextFile, ReadsLinesWithoutLineEnds)
+{
+    auto path = std::filesystem::temp_directory_path() / "neurosims_text_file_test.txt";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "16\r\n7\n\r\nlast";
+    }
+    host::TextFileReader reader(path.string());
+    std::vector<std::string> lines;
+    while (auto line = reader.readLine())
+        lines.push_back(*line);
+    EXPECT_EQ(lines, (std::vector<std::string> { "16", "7", "", "last" }));
+    EXPECT_EQ(reader.lineNumber(), 4);
+    EXPECT_FALSE(reader.readLine());
+    std::filesystem::remove(path);
+    EXPECT_EQ(faultKindOf([&] { host::TextFileReader missing(path.string()); }), Fault::Kind::File);
+}
+
+} // namespace

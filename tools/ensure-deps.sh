@@ -1,0 +1,20 @@
+# Sourced by ./run and ./test: installs the Debian packages the build and the tests need,
+# when any is missing (with sudo when not root).
+NEUROSIMS_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils locales-all
+    fonts-dejavu-core xvfb xauth time)
+
+ensure_deps() {
+    local missing=()
+    for package in "${NEUROSIMS_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq \
+        && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null \
+        || { echo "Could not install: ${missing[*]}" >&2; return 1; }
+}
