@@ -12,6 +12,17 @@ function(neurosims_test source)
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
 
+# neurosims_qt_test(<source> <libraries...>): the same for tests that need a QApplication.
+function(neurosims_qt_test source)
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE ${ARGN} qt_test_main GTest::gtest)
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        NO_PRETTY_VALUES
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
+
 # neurosims_script_test(<program target> <script>): runs a program under an automation
 # script and compares what it prints with <script minus .nss>.expected, line for line.
 function(neurosims_script_test program script)

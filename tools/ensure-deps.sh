@@ -1,7 +1,7 @@
 # Sourced by ./run and ./test: installs the Debian packages the build and the tests need,
 # when any is missing (with sudo when not root).
 NEUROSIMS_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils locales-all
+    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils locales-all fonts-liberation2
     fonts-dejavu-core xvfb xauth time)
 
 ensure_deps() {

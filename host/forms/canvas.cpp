@@ -1,0 +1,100 @@
+#include "host/forms/canvas.h"
+
+#include <QPainter>
+#include <QPen>
+
+namespace host {
+
+Canvas::Canvas(QSizeF deviceSize) : m_scale(UserScale::twips(deviceSize)) { }
+
+void Canvas::setScale(double left, double top, double right, double bottom)
+{
+    m_scale = UserScale(m_scale.deviceSize(), left, top, right, bottom);
+}
+
+void Canvas::cls()
+{
+    QColor back = m_back;
+    QSizeF size = m_scale.deviceSize();
+    paint([back, size](QPainter &painter) { painter.fillRect(QRectF(QPointF(), size), back); });
+    m_current = QPointF(0, 0);
+}
+
+void Canvas::line(QPointF from, QPointF to)
+{
+    QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::RoundCap);
+    QPointF a = m_scale.toDevice(from);
+    QPointF b = m_scale.toDevice(to);
+    paint([pen, a, b](QPainter &painter) {
+        painter.setPen(pen);
+        painter.drawLine(a, b);
+    });
+    m_current = to;
+}
+
+void Canvas::lineTo(QPointF to)
+{
+    line(m_current, to);
+}
+
+void Canvas::lineBy(QPointF offset)
+{
+    line(m_current, m_current + offset);
+}
+
+void Canvas::lineFromBy(QPointF from, QPointF offset)
+{
+    line(from, from + offset);
+}
+
+void Canvas::box(QPointF corner, QPointF opposite)
+{
+    drawBox(corner, opposite, m_fillsBoxes ? m_fill : QColor(Qt::transparent));
+}
+
+void Canvas::filledBox(QPointF corner, QPointF opposite)
+{
+    drawBox(corner, opposite, m_fore);
+}
+
+void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
+{
+    QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    QRectF rect = QRectF(m_scale.toDevice(corner), m_scale.toDevice(opposite)).normalized();
+    paint([pen, rect, inside](QPainter &painter) {
+        painter.setPen(pen);
+        painter.setBrush(inside.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(inside));
+        painter.drawRect(rect);
+    });
+    m_current = opposite;
+}
+
+void Canvas::print(const QString &text)
+{
+    QFont font = deviceFont(m_font);
+    QColor color = m_fore;
+    QPointF at = m_scale.toDevice(m_current);
+    paint([font, color, at, text](QPainter &painter) {
+        painter.setFont(font);
+        painter.setPen(color);
+        painter.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop, text);
+    });
+    m_current = QPointF(m_scale.left(), m_current.y() + m_scale.toUserHeight(lineHeight(font)));
+}
+
+void Canvas::setDrawWidth(int width)
+{
+    m_drawWidth = std::max(1, width);
+}
+
+void Canvas::setFontName(const QString &family)
+{
+    m_font.setFamily(family);
+}
+
+void Canvas::setFontSize(double points)
+{
+    m_font.setPointSizeF(points);
+}
+
+} // namespace host

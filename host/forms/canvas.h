@@ -1,0 +1,96 @@
+#pragma once
+
+#include "host/forms/user_scale.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+
+namespace host {
+
+// One drawing API in user units over any surface: a picture area's persistent image or the
+// printer page. It keeps the state the programs rely on: the scale, the current point
+// (where the last line ended, where text is printed), the fore, fill and back colours, the
+// line width and the text font. A surface only has to paint in its device units.
+class Canvas
+{
+public:
+    virtual ~Canvas() = default;
+
+    void setScale(double left, double top, double right, double bottom);
+    const UserScale &scale() const { return m_scale; }
+    double scaleLeft() const { return m_scale.left(); }
+    double scaleTop() const { return m_scale.top(); }
+    double scaleWidth() const { return m_scale.width(); }
+    double scaleHeight() const { return m_scale.height(); }
+
+    // Clears to the back colour; the current point goes to (0, 0).
+    void cls();
+
+    // Lines leave the current point at their end.
+    void line(QPointF from, QPointF to);
+    void lineTo(QPointF to);
+    void lineBy(QPointF offset);                // from the current point
+    void lineFromBy(QPointF from, QPointF offset);
+    // Outline in the fore colour; the inside in the fill colour when this canvas fills boxes.
+    void box(QPointF corner, QPointF opposite);
+    // The whole box in the fore colour.
+    void filledBox(QPointF corner, QPointF opposite);
+    // Text with its top-left at the current point; the current point then moves to the
+    // start of the next text line (x back to the scale's left edge).
+    void print(const QString &text);
+
+    QPointF currentPoint() const { return m_current; }
+    double currentX() const { return m_current.x(); }
+    double currentY() const { return m_current.y(); }
+    void setCurrentPoint(QPointF point) { m_current = point; }
+    void setCurrentX(double x) { m_current.setX(x); }
+    void setCurrentY(double y) { m_current.setY(y); }
+
+    QColor foreColor() const { return m_fore; }
+    void setForeColor(QColor color) { m_fore = color; }
+    QColor fillColor() const { return m_fill; }
+    void setFillColor(QColor color) { m_fill = color; }
+    bool fillsBoxes() const { return m_fillsBoxes; }
+    void setFillsBoxes(bool fills) { m_fillsBoxes = fills; }
+    QColor backColor() const { return m_back; }
+    virtual void setBackColor(QColor color) { m_back = color; }
+    int drawWidth() const { return m_drawWidth; }
+    void setDrawWidth(int width);
+    QFont font() const { return m_font; }
+    void setFontName(const QString &family);
+    void setFontSize(double points);
+
+protected:
+    explicit Canvas(QSizeF deviceSize);
+
+    // Paints in device units (the scale maps user units onto them). A picture area paints
+    // into its image at once; the printer page records the painting for later.
+    virtual void paint(const std::function<void(QPainter &)> &painting) = 0;
+    // Device units of one line width unit.
+    virtual double deviceUnitsPerDrawWidth() const = 0;
+    // Height of one text line in device units, for the given font.
+    virtual double lineHeight(const QFont &font) const = 0;
+    // The font as the surface draws it (a size in its device units).
+    virtual QFont deviceFont(const QFont &font) const = 0;
+    void resizeDevice(QSizeF deviceSize) { m_scale = m_scale.resized(deviceSize); }
+
+private:
+    void drawBox(QPointF corner, QPointF opposite, QColor inside);
+
+    UserScale m_scale;
+    QPointF m_current;
+    QColor m_fore = Qt::black;
+    QColor m_fill = Qt::black;
+    QColor m_back = Qt::white;
+    bool m_fillsBoxes = false;
+    int m_drawWidth = 1;
+    QFont m_font;
+};
+
+} // namespace host

@@ -1,0 +1,161 @@
+#include "host/forms/picture_area.h"
+
+#include "host/forms/events.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace host {
+
+namespace {
+
+int classicButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int classicShift(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+PictureArea::PictureArea(QWidget *parent) : QWidget(parent), Canvas(QSizeF(1, 1))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    allocateImage();
+}
+
+void PictureArea::allocateImage()
+{
+    qreal ratio = devicePixelRatioF();
+    QImage image(size().expandedTo(QSize(1, 1)) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(backColor());
+    if (!m_image.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(QPointF(0, 0), m_image);
+    }
+    m_image = image;
+    bool customScale = !(scale() == UserScale::twips(scale().deviceSize()));
+    resizeDevice(QSizeF(size().expandedTo(QSize(1, 1))));
+    if (!customScale)
+        setScale(0, 0, width() * 15.0, height() * 15.0);
+}
+
+void PictureArea::setBackColor(QColor color)
+{
+    Canvas::setBackColor(color);
+    m_image.fill(color);
+    if (!m_picture.isNull())
+        setPicture(m_picture);
+    update();
+}
+
+void PictureArea::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    paint([picture](QPainter &painter) { painter.drawImage(QPointF(0, 0), picture); });
+}
+
+void PictureArea::refresh()
+{
+    repaint();
+}
+
+void PictureArea::moveChild(QWidget *child, QPointF topLeft)
+{
+    QPointF device = scale().toDevice(topLeft);
+    child->move(int(std::lround(device.x())), int(std::lround(device.y())));
+    child->setProperty("userPosition", topLeft);
+    child->setProperty("userPositionPixels", child->pos());
+}
+
+QPointF PictureArea::childPosition(const QWidget *child) const
+{
+    // The position given to moveChild, while the child is still where that put it.
+    if (child->property("userPositionPixels").toPoint() == child->pos()
+        && child->property("userPosition").isValid())
+        return child->property("userPosition").toPointF();
+    return scale().toUser(QPointF(child->pos()));
+}
+
+QColor PictureArea::pixelAt(QPointF user) const
+{
+    QPointF device = scale().toDevice(user) * m_image.devicePixelRatio();
+    QPoint pixel(int(std::floor(device.x())), int(std::floor(device.y())));
+    pixel.setX(std::clamp(pixel.x(), 0, m_image.width() - 1));
+    pixel.setY(std::clamp(pixel.y(), 0, m_image.height() - 1));
+    return m_image.pixelColor(pixel);
+}
+
+void PictureArea::paint(const std::function<void(QPainter &)> &painting)
+{
+    QPainter painter(&m_image);
+    painting(painter);
+    update();
+}
+
+double PictureArea::lineHeight(const QFont &font) const
+{
+    return QFontMetricsF(font, this).lineSpacing();
+}
+
+void PictureArea::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), m_image);
+}
+
+void PictureArea::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    allocateImage();
+}
+
+void PictureArea::deliver(const MouseHandler &handler, QMouseEvent *event)
+{
+    if (!handler)
+        return;
+    int button = classicButton(event->button());
+    if (event->type() == QEvent::MouseMove)
+        button = (event->buttons() & Qt::LeftButton ? 1 : 0) | (event->buttons() & Qt::RightButton ? 2 : 0)
+            | (event->buttons() & Qt::MiddleButton ? 4 : 0);
+    int shift = classicShift(event->modifiers());
+    QPointF position = scale().toUser(event->position());
+    runHandler([&] { handler(button, shift, position); });
+}
+
+void PictureArea::mousePressEvent(QMouseEvent *event)
+{
+    deliver(m_mouseDown, event);
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent *event)
+{
+    deliver(m_mouseMove, event);
+}
+
+void PictureArea::mouseReleaseEvent(QMouseEvent *event)
+{
+    deliver(m_mouseUp, event);
+    if (m_click && rect().contains(event->position().toPoint()))
+        runHandler(m_click);
+}
+
+} // namespace host

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "host/forms/canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace host {
+
+// A picture area: a widget that keeps its drawing in a persistent image (at the screen's
+// device pixel ratio) until it is cleared, and shows it when refreshed. Mouse events reach
+// the handlers in the area's user units; child pictures are moved in user units too. A
+// small area with only a back colour serves as a colour swatch or a plain marker box.
+class PictureArea : public QWidget, public Canvas
+{
+    Q_OBJECT
+
+public:
+    // Mouse handler: button (1 left, 2 right, 4 middle), shift state (1 shift, 2 ctrl,
+    // 4 alt) and the position in user units.
+    using MouseHandler = std::function<void(int button, int shift, QPointF position)>;
+
+    explicit PictureArea(QWidget *parent = nullptr);
+
+    void setBackColor(QColor color) override; // clears the area to the new colour
+    // Shows an image at the top-left corner, kept as part of the persistent drawing.
+    void setPicture(const QImage &picture);
+
+    // Repaints the widget now, so progress shows inside a handler that does not yield.
+    void refresh();
+
+    // Places a child widget with its top-left corner at a point in user units.
+    void moveChild(QWidget *child, QPointF topLeft);
+    QPointF childPosition(const QWidget *child) const;
+
+    // The colour drawn at a point in user units (what the user sees there).
+    QColor pixelAt(QPointF user) const;
+    const QImage &image() const { return m_image; }
+
+    void onMouseDown(MouseHandler handler) { m_mouseDown = std::move(handler); }
+    void onMouseMove(MouseHandler handler) { m_mouseMove = std::move(handler); }
+    void onMouseUp(MouseHandler handler) { m_mouseUp = std::move(handler); }
+    void onClick(std::function<void()> handler) { m_click = std::move(handler); }
+
+protected:
+    void paint(const std::function<void(QPainter &)> &painting) override;
+    double deviceUnitsPerDrawWidth() const override { return 1; }
+    double lineHeight(const QFont &font) const override;
+    QFont deviceFont(const QFont &font) const override { return font; }
+
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void deliver(const MouseHandler &handler, QMouseEvent *event);
+    void allocateImage();
+
+    QImage m_image;
+    QImage m_picture;
+    MouseHandler m_mouseDown, m_mouseMove, m_mouseUp;
+    std::function<void()> m_click;
+};
+
+} // namespace host

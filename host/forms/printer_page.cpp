@@ -1,0 +1,135 @@
+#include "host/forms/printer_page.h"
+
+#include "host/forms/automation.h"
+#include "host/numbers/fault.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace host {
+
+namespace {
+
+// The page is an A4 sheet measured in twips.
+const QSizeF pageTwips(11906, 16838);
+// One unit of line width is a printer dot of 1/200 inch.
+constexpr double twipsPerDot = 1440.0 / 200;
+constexpr double twipsPerPoint = 20;
+
+QString &nextPdfPath()
+{
+    static QString path;
+    return path;
+}
+
+[[noreturn]] void pageKept(const QString &reason)
+{
+    throw Fault(Fault::Kind::File, (reason + " The page is kept for the next Print.").toStdString());
+}
+
+} // namespace
+
+PrinterPage::PrinterPage() : Canvas(pageTwips)
+{
+    setScale(0, 0, pageTwips.width(), pageTwips.height());
+}
+
+void PrinterPage::setNextPdfPath(const QString &path)
+{
+    nextPdfPath() = path;
+}
+
+void PrinterPage::paint(const std::function<void(QPainter &)> &painting)
+{
+    m_open = true;
+    m_paintings.push_back(painting);
+}
+
+double PrinterPage::deviceUnitsPerDrawWidth() const
+{
+    return twipsPerDot;
+}
+
+double PrinterPage::lineHeight(const QFont &font) const
+{
+    return font.pixelSize() * 1.2;
+}
+
+QFont PrinterPage::deviceFont(const QFont &font) const
+{
+    QFont onPage = font;
+    onPage.setPixelSize(int(std::lround(font.pointSizeF() * twipsPerPoint)));
+    return onPage;
+}
+
+void PrinterPage::render(QPagedPaintDevice &device) const
+{
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(device.width() / pageTwips.width(), device.height() / pageTwips.height());
+    for (const auto &painting : m_paintings)
+        painting(painter);
+}
+
+bool PrinterPage::writePdf(const QString &path) const
+{
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly))
+            return false;
+    }
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(600);
+    writer.setCreator("neurosims");
+    render(writer);
+    return QFile(path).size() > 0;
+}
+
+void PrinterPage::endDoc()
+{
+    if (!m_open)
+        return;
+    QString path = nextPdfPath();
+    nextPdfPath().clear();
+    if (path.isEmpty() && automationActive())
+        pageKept("No file was named for the printed page (printto FILE).");
+    if (path.isEmpty() && !QPrinterInfo::availablePrinters().isEmpty()) {
+        QPrinter device;
+        device.setFullPage(true);
+        QPrintDialog dialog(&device);
+        if (dialog.exec() != QDialog::Accepted)
+            pageKept("Printing was cancelled.");
+        render(device);
+    } else {
+        if (path.isEmpty())
+            path = QFileDialog::getSaveFileName(nullptr, "No printer is installed: save the page as PDF",
+                                                "page.pdf", "PDF files (*.pdf)");
+        if (path.isEmpty())
+            pageKept("Printing was cancelled.");
+        if (!writePdf(path))
+            pageKept("The page could not be written to \"" + path + "\".");
+    }
+    killDoc();
+}
+
+void PrinterPage::killDoc()
+{
+    m_paintings.clear();
+    m_open = false;
+}
+
+PrinterPage &printer()
+{
+    static PrinterPage page;
+    return page;
+}
+
+} // namespace host

@@ -1,0 +1,260 @@
+#include "host/forms/automation.h"
+#include "host/forms/controls.h"
+#include "host/forms/events.h"
+#include "host/forms/form.h"
+#include "host/forms/layout.h"
+#include "host/forms/picture_area.h"
+#include "host/forms/printer_page.h"
+#include "host/numbers/fault.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+// A small window with one control of each kind the programs use.
+class TestForm : public host::Form
+{
+public:
+    TestForm() : host::Form("TestForm", 3000, 3000)
+    {
+        bar = host::makeScrollBar(client(), 0, 10, 1, 5, 0);
+        bar->setObjectName("hsbLevel");
+        host::placeTwips(bar, 120, 120, 1500, 240);
+        host::onChange(bar, [this] { changes.push_back(bar->value()); });
+
+        check = new QCheckBox("Switch", client());
+        check->setObjectName("chkSwitch");
+        host::placeTwips(check, 120, 480, 1500, 300);
+        host::onMouseUp(check, [this] { switchSeen = host::checkValue(check); });
+
+        fail = new QPushButton("Fail", client());
+        fail->setObjectName("commFail");
+        host::placeTwips(fail, 1800, 120, 900, 360);
+        host::onClick(fail, [this] {
+            ++clicks;
+            throw host::Fault(host::Fault::Kind::NotANumber, "\"x\" is not a number.");
+        });
+
+        loop = new QPushButton("Loop", client());
+        loop->setObjectName("commLoop");
+        host::placeTwips(loop, 1800, 600, 900, 360);
+        host::onClick(loop, [this] {
+            stop = false;
+            for (loops = 0; loops < 100 && !stop; ++loops)
+                if (!host::yield())
+                    break;
+        });
+
+        stopButton = new QPushButton("Stop", client());
+        stopButton->setObjectName("commStop");
+        host::placeTwips(stopButton, 1800, 1080, 900, 360);
+        host::onClick(stopButton, [this] { stop = true; });
+
+        text = new QLineEdit(client());
+        text->setObjectName("txtValue");
+        host::placeTwips(text, 120, 900, 1500, 300);
+        host::onKeyPress(text, [this](int code) { keys.push_back(code); });
+
+        area = new host::PictureArea(client());
+        area->setObjectName("picArea");
+        host::placeTwips(area, 120, 1500, 1500, 1500); // 100 x 100 pixels
+        area->setBackColor(Qt::white);
+        area->setScale(0, 10, 10, 0);
+    }
+
+    QScrollBar *bar;
+    QCheckBox *check;
+    QPushButton *fail, *loop, *stopButton;
+    QLineEdit *text;
+    host::PictureArea *area;
+    std::vector<int> changes, keys;
+    int switchSeen = -1, clicks = 0, loops = 0;
+    bool stop = false;
+};
+
+// Runs script lines against the form and returns what they printed.
+std::string runLines(const std::string &lines)
+{
+    QTemporaryDir dir;
+    QString path = dir.filePath("script.nss");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(lines.c_str());
+    file.close();
+    std::ostringstream captured;
+    auto *saved = std::cout.rdbuf(captured.rdbuf());
+    host::runScript(path);
+    std::cout.rdbuf(saved);
+    return captured.str();
+}
+
+class Forms : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form.show();
+        host::yield();
+    }
+    TestForm form;
+};
+
+TEST_F(Forms, ScrollBarChangeRunsBeforeSetValueReturns)
+{
+    form.bar->setValue(7);
+    ASSERT_EQ(form.changes, std::vector<int> { 7 });
+    form.bar->setValue(7); // no change, no event
+    EXPECT_EQ(form.changes.size(), 1u);
+    form.bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow click
+    EXPECT_EQ(form.changes, (std::vector<int> { 7, 8 }));
+}
+
+TEST_F(Forms, YUpLineAndBoxesLandOnTheExpectedPixels)
+{
+    host::PictureArea &area = *form.area;
+    area.setForeColor(Qt::blue);
+    area.line(QPointF(0, 1), QPointF(10, 1)); // y = 1 of 10, up from the bottom: pixel row 90
+    EXPECT_EQ(area.image().pixelColor(50, 90), QColor(Qt::blue));
+    EXPECT_EQ(area.image().pixelColor(50, 10), QColor(Qt::white));
+    EXPECT_EQ(area.currentPoint(), QPointF(10, 1));
+
+    area.setFillsBoxes(true);
+    area.setFillColor(Qt::red);
+    area.box(QPointF(2, 8), QPointF(8, 4));
+    EXPECT_EQ(area.pixelAt(QPointF(5, 6)), QColor(Qt::red));  // inside: the fill colour
+    EXPECT_EQ(area.image().pixelColor(50, 20), QColor(Qt::blue)); // top edge: the fore colour
+    area.filledBox(QPointF(2, 3), QPointF(4, 2));
+    EXPECT_EQ(area.pixelAt(QPointF(3, 2.5)), QColor(Qt::blue));
+    EXPECT_EQ(area.currentPoint(), QPointF(4, 2));
+
+    area.cls();
+    EXPECT_EQ(area.pixelAt(QPointF(5, 6)), QColor(Qt::white));
+    EXPECT_EQ(area.currentPoint(), QPointF(0, 0));
+}
+
+TEST_F(Forms, PrintMovesTheCurrentPointToTheNextLine)
+{
+    host::PictureArea &area = *form.area;
+    area.setForeColor(Qt::black);
+    area.setCurrentPoint(QPointF(3, 9));
+    area.print("Wg");
+    EXPECT_DOUBLE_EQ(area.currentX(), 0);
+    EXPECT_LT(area.currentY(), 9 - 0.5); // at least half a unit (5 pixels) lower on a y-up scale
+    EXPECT_GT(area.currentY(), 9 - 3);
+    bool inked = false;
+    for (int x = 30; x < 60; ++x)
+        for (int y = 10; y < 25; ++y)
+            inked = inked || area.image().pixelColor(x, y) != QColor(Qt::white);
+    EXPECT_TRUE(inked);
+}
+
+TEST_F(Forms, ChildPicturesMoveInUserUnits)
+{
+    auto *child = new host::PictureArea(form.area);
+    host::placeTwips(child, 0, 0, 150, 150);
+    form.area->moveChild(child, QPointF(2.5, 7));
+    EXPECT_EQ(child->pos(), QPoint(25, 30));
+    EXPECT_EQ(form.area->childPosition(child), QPointF(2.5, 7));
+}
+
+TEST_F(Forms, FaultInAHandlerIsOneMessageAndTheNextEventWorks)
+{
+    std::string output = runLines("click commFail\nset hsbLevel 3\nshow hsbLevel value\n");
+    EXPECT_EQ(output, "fault: \"x\" is not a number.\nhsbLevel.value=3\n");
+    EXPECT_EQ(form.clicks, 1);
+}
+
+TEST_F(Forms, CheckBoxMouseUpSeesTheNewValue)
+{
+    std::string output = runLines("click chkSwitch\nshow chkSwitch value\nset chkSwitch 0\n");
+    EXPECT_EQ(output, "chkSwitch.value=1\n");
+    EXPECT_EQ(form.switchSeen, 1);
+    EXPECT_EQ(host::checkValue(form.check), 0);
+}
+
+TEST_F(Forms, ScriptDrivesTheFormLineForLine)
+{
+    std::string output = runLines("# a comment\n"
+                                  "type txtValue 0.5 and more\n"
+                                  "show txtValue text\n"
+                                  "key txtValue 13\n"
+                                  "set hsbLevel 4\n"
+                                  "show hsbLevel value\n"
+                                  "show picArea backcolor\n"
+                                  "show commFail caption\n"
+                                  "show commStop enabled\n"
+                                  "pixel picArea 5 5\n"
+                                  "show nothing value\n"
+                                  "set hsbLevel 11\n"
+                                  "frobnicate\n");
+    EXPECT_EQ(output, "txtValue.text=0.5 and more\n"
+                      "hsbLevel.value=4\n"
+                      "picArea.backcolor=255,255,255\n"
+                      "commFail.caption=Fail\n"
+                      "commStop.enabled=true\n"
+                      "picArea.pixel=255,255,255\n"
+                      "error: show nothing value: no control named nothing\n"
+                      "error: set hsbLevel 11: 11 is outside the range of hsbLevel\n"
+                      "error: frobnicate: unknown command frobnicate\n");
+    EXPECT_EQ(form.keys, std::vector<int> { 13 });
+}
+
+TEST_F(Forms, HandlersRunInsideAYieldingLoop)
+{
+    std::string output = runLines("at-yield 3 click commStop\nclick commLoop\n");
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(form.loops, 3);
+}
+
+TEST_F(Forms, ClosingTheWindowEndsAYieldingLoop)
+{
+    runLines("at-yield 2 close TestForm\nclick commLoop\n");
+    EXPECT_EQ(form.loops, 1);
+    EXPECT_FALSE(form.isLoaded());
+    EXPECT_TRUE(host::programEnding());
+}
+
+TEST(PrinterPage, WritesAPdfWhoseTextReadsBackAndKeepsThePageOnFailure)
+{
+    QTemporaryDir dir;
+    host::PrinterPage &page = host::printer();
+    page.setScale(-100, 200, 100, -50);
+    page.setFontName("Helvetica");
+    page.setFontSize(11);
+    page.line(QPointF(-90, 0), QPointF(90, 0));
+    page.setCurrentPoint(QPointF(4, -8));
+    page.print(" TARGET ");
+    page.print("second line");
+    ASSERT_TRUE(page.isOpen());
+
+    host::PrinterPage::setNextPdfPath(dir.filePath("missing-folder/page.pdf"));
+    EXPECT_THROW(page.endDoc(), host::Fault);
+    EXPECT_TRUE(page.isOpen()); // nothing lost
+
+    QString pdf = dir.filePath("page.pdf");
+    host::PrinterPage::setNextPdfPath(pdf);
+    page.endDoc();
+    EXPECT_FALSE(page.isOpen());
+    QProcess text;
+    text.start("pdftotext", { "-raw", pdf, "-" });
+    ASSERT_TRUE(text.waitForFinished(20000));
+    QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("TARGET")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("second line")) << printed.toStdString();
+
+    page.line(QPointF(0, 0), QPointF(1, 1));
+    page.killDoc();
+    EXPECT_FALSE(page.isOpen());
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// Runs GoogleTest cases that need a QApplication (offscreen under ctest).
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
