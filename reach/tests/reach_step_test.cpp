@@ -1,0 +1,124 @@
+#include "reach/model/reach_step.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using reach::Model;
+using reach::Switches;
+
+namespace {
+
+struct StepLengthCase
+{
+    const char *name;
+    int16_t slider;
+    int16_t step;
+};
+
+class StepLength : public testing::TestWithParam<StepLengthCase>
+{
+};
+
+TEST_P(StepLength, TenthsOfTheSpeedSliderTiesToEven)
+{
+    EXPECT_EQ(reach::stepLength(GetParam().slider), GetParam().step);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reach, StepLength,
+    testing::Values(StepLengthCase {"Ten", 10, 1}, StepLengthCase {"Fourteen", 14, 1},
+                    StepLengthCase {"Fifteen", 15, 2}, StepLengthCase {"TwentyFive", 25, 2},
+                    StepLengthCase {"TwentySix", 26, 3}, StepLengthCase {"ThirtyFour", 34, 3},
+                    StepLengthCase {"ThirtyFive", 35, 4}, StepLengthCase {"Forty", 40, 4}),
+    [](const auto &info) { return info.param.name; });
+
+TEST(ReachContinues, HeightLimitIsAFloatSum)
+{
+    Model model;
+    model.targdist = 50;
+    model.targety = 0.1f;
+    model.handy = 10.1f; // 0.1f + 10 rounds up to 10.1f in float, not in double
+    EXPECT_TRUE(reach::reachContinues(model));
+    model.handy = std::nextafter(10.1f, 11.0f);
+    EXPECT_FALSE(reach::reachContinues(model));
+    model.handy = 0;
+    model.targdist = std::nextafter(2.0f, 0.0f);
+    EXPECT_FALSE(reach::reachContinues(model));
+}
+
+Model startUp(float targetx, float targety)
+{
+    Model model;
+    reach::mkcells(model);
+    model.cellResp.assign(100, 0.0f);
+    model.targResp.assign(100, 0.0f);
+    model.targetx = targetx;
+    model.targety = targety;
+    return model;
+}
+
+// Runs a whole reach as the driver does; returns the number of steps, at most 1000.
+int reachToTheEnd(Model &model, const Switches &switches, int16_t step)
+{
+    reach::cell_response(model, switches);
+    int steps = 0;
+    for (; reach::reachContinues(model) && steps < 1000; ++steps)
+        reach::stepHand(model, switches, step);
+    return steps;
+}
+
+struct ReachCase
+{
+    const char *name;
+    Switches switches;
+    int16_t step;
+    float targetx, targety, distractorx, distractory;
+    float attnBoost, inhibLevel;
+    int steps;
+    float handx, handy;
+};
+
+class WholeReach : public testing::TestWithParam<ReachCase>
+{
+};
+
+TEST_P(WholeReach, StepsUntilTheHandStops)
+{
+    const ReachCase &c = GetParam();
+    Model model = startUp(c.targetx, c.targety);
+    model.distractorx = c.distractorx;
+    model.distractory = c.distractory;
+    model.attnBoost = c.attnBoost;
+    model.inhibLevel = c.inhibLevel;
+    EXPECT_EQ(reachToTheEnd(model, c.switches, c.step), c.steps);
+    EXPECT_EQ(model.handx, c.handx);
+    EXPECT_EQ(model.handy, c.handy);
+}
+
+constexpr Switches everySwitch {true, true, true, true, true, true};
+constexpr Switches gaussianDistractor {false, false, true};
+
+INSTANTIATE_TEST_SUITE_P(
+    Reach, WholeReach,
+    testing::Values(
+        ReachCase {"StartUpTarget", {}, 2, 22, 98, 0, 0, 1, 1, 51, 22.3358574f, 99.5242462f},
+        ReachCase {"StartUpTargetFast", {}, 4, 22, 98, 0, 0, 1, 1, 26, 22.7824078f, 101.473801f},
+        ReachCase {"EverySwitch", everySwitch, 2, 22, 98, -28, 98, 1.5f, 0.6f, 51, 22.3335686f,
+                   99.5233154f},
+        ReachCase {"DistractorPullsPastTheTarget", gaussianDistractor, 3, -32, 48, 28, 98, 1, 1, 20,
+                   -6.392313f, 58.1795845f},
+        ReachCase {"LevelLeftHeadsLeft", {}, 2, -40, 0, 0, 0, 1, 1, 21, -35.7560806f, 10.0711164f},
+        ReachCase {"TargetBelowTakesNoStep", {}, 2, 30, -30, 0, 0, 1, 1, 0, 0, 0}),
+    [](const auto &info) { return info.param.name; });
+
+TEST(WholeReach, EndsWithinAStepOfTheStartUpTarget)
+{
+    Model model = startUp(22, 98);
+    const int16_t step = 2;
+    EXPECT_LT(reachToTheEnd(model, {}, step), 1000);
+    EXPECT_LT(model.targdist, 2);
+    EXPECT_LE(std::hypot(model.handx - 22.0, model.handy - 98.0), 2 + step);
+}
+
+} // namespace
