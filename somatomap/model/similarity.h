@@ -1,0 +1,25 @@
+#pragma once
+
+#include "somatomap/model/sensory_map.h"
+
+#include <cstdint>
+
+namespace somatomap {
+
+// How a node's weights w are compared with a region's input x (components k = 1..32):
+// - normalised dot product: the mean weight over the region's active components,
+//   (sum of w(k) where x(k) != 0) / IpSums(region); at most 4/6 for a six-component
+//   region when the weights sum to 4;
+// - radial basis: exp(-0.5 * |x - w|), from the straight-line distance, between 0 and 1;
+// - none chosen: every similarity is 0.
+enum class Similarity { None, NormalisedDotProduct, RadialBasis };
+
+// The similarity of a weight vector to the input of hand region 0..23, as a 32-bit float.
+float match(const SensoryMap &map, int16_t index, const WeightVector &WtVector,
+            Similarity similarity);
+
+// The map's response to a touch of a region: smapAct(i, j) = match(index, smapWts(i, j))
+// for every node.
+void ActivateSensoryMap(SensoryMap &map, int16_t index, Similarity similarity);
+
+} // namespace somatomap
