@@ -1,0 +1,63 @@
+#include "calc/model/network.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+namespace {
+
+// The sixteen numerals as the shipped pattern file gives them.
+calc::Network numeralNetwork()
+{
+    const char *segments[16]
+        = {"3 6",     "1 3 4 5 7",     "1 3 4 6 7",   "2 3 4 6",     "1 2 4 6 7",   "1 2 4 5 6 7",
+           "1 3 6",   "1 2 3 4 5 6 7", "1 2 3 4 6 7", "1 2 3 5 6 7", "1 2 3 4 5 6", "2 4 5 6 7",
+           "1 2 5 7", "3 4 5 6 7",     "1 2 4 5 7",   "1 2 4 5"};
+    calc::Network net;
+    net.nInputs = 7;
+    net.nOutputs = 16;
+    net.nPatterns = 16;
+    for (int p = 1; p <= 16; ++p) {
+        net.inPatterns.push_back(calc::str_to_array(segments[p - 1]));
+        net.targets.push_back(calc::UnitList {int16_t(p)});
+    }
+    calc::clearWeights(net);
+    calc::clearUnits(net);
+    net.lrate = 0.05f;
+    return net;
+}
+
+void runEpoch(calc::Network &net, calc::OutputRule rule)
+{
+    net.sumError = 0;
+    for (int p = 1; p <= 16; ++p) {
+        net.curInput = net.inPatterns[size_t(p - 1)];
+        net.curTarget = net.targets[size_t(p - 1)];
+        calc::compute_net(net);
+        calc::apply_activation(net, rule);
+        calc::compute_errors(net);
+        calc::update_weights(net);
+    }
+}
+
+// One epoch of sixteen presentations in order, each applying the delta rule, from the weights
+// after four epochs, when many outputs are still wrong and many weights change. Restoring those
+// weights (112 floats copied in place) is part of every measured iteration.
+void epoch(benchmark::State &state, calc::OutputRule rule)
+{
+    calc::Network net = numeralNetwork();
+    for (int e = 0; e < 4; ++e)
+        runEpoch(net, rule);
+    const std::vector<std::vector<float>> start = net.weights;
+    for (auto _ : state) {
+        for (size_t k = 0; k < start.size(); ++k)
+            std::copy(start[k].begin(), start[k].end(), net.weights[k].begin());
+        runEpoch(net, rule);
+        benchmark::DoNotOptimize(net.sumError);
+    }
+}
+
+BENCHMARK_CAPTURE(epoch, threshold, calc::OutputRule::Threshold);
+BENCHMARK_CAPTURE(epoch, sigmoid, calc::OutputRule::Sigmoid);
+
+} // namespace

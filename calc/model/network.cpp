@@ -1,0 +1,138 @@
+#include "calc/model/network.h"
+
+#include "host/numbers/fault.h"
+#include "host/numbers/number_text.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace calc {
+
+namespace {
+
+[[noreturn]] void noSuchInput(const Network &net, int unit)
+{
+    throw host::Fault(host::Fault::Kind::IndexOutOfRange,
+                      "Input unit " + std::to_string(unit)
+                          + " does not exist: the input units are 1 to "
+                          + std::to_string(net.nInputs) + ".");
+}
+
+// The number of active units at the start of curInput, each checked against the network.
+int16_t checkedActiveCount(const Network &net)
+{
+    int16_t count = 0;
+    for (int16_t unit : net.curInput) {
+        if (unit == 0)
+            break;
+        if (unit < 1 || unit > net.nInputs)
+            noSuchInput(net, unit);
+        ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+void clearWeights(Network &net)
+{
+    net.weights.assign(size_t(net.nOutputs), std::vector<float>(size_t(net.nInputs), 0.0f));
+}
+
+void clearUnits(Network &net)
+{
+    net.netInputs.assign(size_t(net.nOutputs), 0.0f);
+    net.outputs.assign(size_t(net.nOutputs), 0.0f);
+    net.errors.assign(size_t(net.nOutputs), 0.0f);
+}
+
+void compute_net(Network &net)
+{
+    const int16_t count = checkedActiveCount(net);
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const std::vector<float> &row = net.weights[size_t(k)];
+        float sum = 0;
+        for (int i = 0; i < count; ++i)
+            sum = float(double(sum) + row[size_t(net.curInput[size_t(i)] - 1)]);
+        net.netInputs[size_t(k)] = sum;
+    }
+    net.nActiveInputs = count;
+}
+
+void apply_activation(Network &net, OutputRule rule)
+{
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const float x = net.netInputs[size_t(k)];
+        net.outputs[size_t(k)]
+            = rule == OutputRule::Threshold ? float(threshold(x)) : float(sigmoid(x));
+    }
+}
+
+int16_t threshold(float x) { return x > 1.0f ? 1 : 0; }
+
+double sigmoid(float x)
+{
+    const double e = std::exp(-(double(x) - 0.5) * 10);
+    return 1 / (e + 1);
+}
+
+void compute_errors(Network &net)
+{
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const double output = net.outputs[size_t(k)];
+        const float error = float(is_member(k + 1, net.curTarget) ? 1 - output : -output);
+        net.errors[size_t(k)] = error;
+        net.sumError = float(std::fabs(double(error)) + net.sumError);
+    }
+}
+
+void update_weights(Network &net)
+{
+    const int count = net.nActiveInputs;
+    if (count < 0 || count > int(net.curInput.size()))
+        throw host::Fault(host::Fault::Kind::IndexOutOfRange,
+                          "The number of active input units must lie between 0 and 10.");
+    for (int i = 0; i < count; ++i) {
+        const int unit = net.curInput[size_t(i)];
+        if (unit < 1 || unit > net.nInputs)
+            noSuchInput(net, unit);
+    }
+
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const float error = net.errors[size_t(k)];
+        if (error == 0)
+            continue;
+        const float change = float(double(error) * net.lrate);
+        std::vector<float> &row = net.weights[size_t(k)];
+        for (int i = 0; i < count; ++i) {
+            float &weight = row[size_t(net.curInput[size_t(i)] - 1)];
+            weight = float(double(change) + weight);
+        }
+    }
+}
+
+float lrateFromText(std::string_view text)
+{
+    const double value = host::Val(text);
+    if (std::fabs(value) > std::numeric_limits<float>::max())
+        throw host::Fault(host::Fault::Kind::Overflow,
+                          "The learning rate \"" + std::string(text) + "\" is too large.");
+    return float(value);
+}
+
+int16_t patternOfNumeral(int16_t numeral)
+{
+    if (numeral == 0)
+        return 10;
+    return numeral <= 9 ? numeral : int16_t(numeral + 1);
+}
+
+int16_t numeralOfPattern(int16_t pattern)
+{
+    if (pattern == 10)
+        return 0;
+    return pattern < 10 ? pattern : int16_t(pattern - 1);
+}
+
+} // namespace calc

@@ -1,0 +1,27 @@
+#include "sidestop/model/noise.h"
+
+#include "host/numbers/clock.h"
+#include "host/numbers/fault.h"
+#include "host/numbers/random.h"
+#include "host/numbers/rounding.h"
+
+#include <cmath>
+
+namespace sidestop {
+
+double gaussnoise(double mean, double stdev)
+{
+    if (stdev == 0)
+        throw host::Fault(host::Fault::Kind::DivisionByZero,
+                          "The noise level (standard deviation) must not be 0.");
+
+    host::Randomize(host::Timer());
+    const double sign = host::Int(2.0 * host::Rnd()) == 0 ? -1 : 1;
+    const double x = stdev * host::Rnd();
+    const double a = 1 / (std::sqrt(2 * 3.1415) * stdev);
+    const double z = (x - mean) / stdev;
+    const double b = -0.5 * (z * z);
+    return sign / (a * std::exp(b));
+}
+
+} // namespace sidestop
