@@ -1,0 +1,62 @@
+#include "reach/ui/decorations.h"
+
+#include "host/forms/layout.h"
+
+#include <QPainter>
+
+namespace reach {
+
+namespace {
+
+QPoint pixels(QPoint twips)
+{
+    return { host::twipsToPixels(twips.x()), host::twipsToPixels(twips.y()) };
+}
+
+void sendToBack(QWidget *decoration, const QString &name)
+{
+    decoration->setObjectName(name);
+    decoration->setAttribute(Qt::WA_TransparentForMouseEvents);
+    decoration->lower();
+}
+
+} // namespace
+
+LineControl::LineControl(QWidget *container, const QString &name, QColor colour, int widthPixels,
+                         QPoint fromTwips, QPoint toTwips)
+    : QWidget(container), m_colour(colour), m_width(widthPixels)
+{
+    const QPoint from = pixels(fromTwips);
+    const QPoint to = pixels(toTwips);
+    const int half = widthPixels / 2;
+    const QRect bounds = QRect(from, to).normalized().adjusted(-half, -half, half, half);
+    setGeometry(bounds);
+    m_from = from - bounds.topLeft();
+    m_to = to - bounds.topLeft();
+    sendToBack(this, name);
+}
+
+void LineControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(m_colour, m_width, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(m_from, m_to);
+}
+
+RoundedShape::RoundedShape(QWidget *container, const QString &name, QColor colour, QRect twips)
+    : QWidget(container), m_colour(colour)
+{
+    host::placeTwips(this, twips.x(), twips.y(), twips.width(), twips.height());
+    sendToBack(this, name);
+}
+
+void RoundedShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(m_colour);
+    const double radius = std::min(width(), height()) / 6.0;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+}
+
+} // namespace reach

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QWidget>
+
+namespace reach {
+
+// A straight line drawn on its container's background: it lies behind the container's other
+// controls and takes no mouse input. Its ends are given in twips of the container.
+class LineControl : public QWidget
+{
+public:
+    LineControl(QWidget *container, const QString &name, QColor colour, int widthPixels,
+                QPoint fromTwips, QPoint toTwips);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_colour;
+    int m_width;
+    QPoint m_from, m_to; // in the widget's own pixels
+};
+
+// An outlined rectangle with rounded corners on its container's background, placed in twips.
+class RoundedShape : public QWidget
+{
+public:
+    RoundedShape(QWidget *container, const QString &name, QColor colour, QRect twips);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_colour;
+};
+
+} // namespace reach

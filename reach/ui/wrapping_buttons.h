@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace reach {
+
+// A check box whose caption wraps onto further lines when it is wider than the box, the
+// indicator centred on the left.
+class WrappingCheckBox : public QCheckBox
+{
+public:
+    WrappingCheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent) { }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &position) const override { return rect().contains(position); }
+};
+
+// A push button whose caption wraps onto further lines, centred.
+class WrappingPushButton : public QPushButton
+{
+public:
+    WrappingPushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) { }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace reach
