@@ -61,12 +61,19 @@ float distanceFactor(float distance)
     return distance >= 100 ? 0.25f : float((100.0 - distance) / 100 * 0.75 + 0.25);
 }
 
-double tuning(double angleFromPreferred, const Switches &switches, float tuningWidth)
+// e^(-k d) for the angle a between a stimulus and a preferred direction, with d = |a|
+// (exponential tuning) or a^2 (Gaussian) and k the tuning width.
+struct Tuning
 {
-    const double a = std::abs(angleFromPreferred);
-    const double d = switches.exponential ? a : a * a;
-    return std::exp(-d * tuningWidth);
-}
+    bool exponential;
+    double width;
+
+    double operator()(double angle) const
+    {
+        const double a = std::abs(angle);
+        return std::exp(-(exponential ? a : a * a) * width);
+    }
+};
 
 } // namespace
 
@@ -109,17 +116,25 @@ void cell_response(Model &model, const Switches &switches)
     if (switches.distanceDependent)
         distFactor = distanceFactor(model.tractordist);
 
+    // Locals rather than fields: the stores into the cell arrays would otherwise make the
+    // compiler reload every field on every cell.
+    const Tuning tuning {switches.exponential, model.tuningWidth};
+    const double targdir = model.targdir;
+    const double distdir = model.distdir;
+    const double attnBoost = model.attnBoost;
+    const double inhibLevel = model.inhibLevel;
+    const bool seeDistractor = switches.respondToDistractor;
+    const bool suppress = switches.suppressDistractor;
+    const bool colourCode = switches.colourCode;
     for (std::size_t i = 0; i < static_cast<std::size_t>(model.ncells); ++i) {
         const double preferred = model.prefDir[i];
         float distPart = 0;
-        if (switches.respondToDistractor)
-            distPart = float(tuning(model.distdir - preferred, switches, model.tuningWidth)
-                             * distFactor);
-        const float targPart = float(tuning(model.targdir - preferred, switches, model.tuningWidth)
-                                     * targFactor * model.attnBoost);
-        if (switches.suppressDistractor)
-            distPart = float(-double(model.inhibLevel) * distPart);
-        if (switches.colourCode)
+        if (seeDistractor)
+            distPart = float(tuning(distdir - preferred) * distFactor);
+        const float targPart = float(tuning(targdir - preferred) * targFactor * attnBoost);
+        if (suppress)
+            distPart = float(-inhibLevel * distPart);
+        if (colourCode)
             model.targResp[i] = targPart;
         model.cellResp[i] = max(0, float(double(targPart) + distPart));
     }
@@ -134,22 +149,25 @@ void lateralInhibition(Model &model)
     checkInhibitionRoom(model);
     const int n = model.ncells;
 
-    std::array<float, inhibitionRoom> oldResp;
+    // The old responses with four silent cells beyond each end, so that every cell sums nine
+    // entries: adding zeros leaves each float sum as if the missing neighbours were skipped.
+    // Each float addition of two floats rounds exactly like the double sum narrowed to float.
+    std::array<float, inhibitionRoom + 8> oldResp {};
     float total = 0;
     for (int i = 0; i < n; ++i) {
-        oldResp[i] = model.cellResp[i];
-        total = float(double(total) + oldResp[i]);
+        oldResp[i + 4] = model.cellResp[i];
+        total += model.cellResp[i];
     }
 
+    std::array<float, inhibitionRoom> local {};
+    for (int j = 0; j < 9; ++j)
+        for (int i = 0; i < n; ++i)
+            local[i] += oldResp[i + j];
+
     for (int i = 0; i < n; ++i) {
-        float local = 0;
-        const int first = i - 4 < 0 ? 0 : i - 4;
-        const int last = i + 4 >= n ? n - 1 : i + 4;
-        for (int j = first; j <= last; ++j)
-            local = float(double(local) + oldResp[j]);
-        local = float(double(local) * 0.1);
-        const float inh = float(0.05 * (double(total) - local));
-        const float next = float(double(local) + oldResp[i] - inh);
+        const float scaledLocal = float(double(local[i]) * 0.1);
+        const float inh = float(0.05 * (double(total) - scaledLocal));
+        const float next = float(double(scaledLocal) + oldResp[i + 4] - inh);
         model.cellResp[i] = min(2, max(0, next));
     }
 }

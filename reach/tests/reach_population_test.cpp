@@ -142,6 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         ResponseCase {"Exponential", {}, 1, 1, 50, 0, 1, 0.367879361f},
         ResponseCase {"Gaussian", gaussian, 1, 1, 50, 0, 1, 0.818730652f},
         ResponseCase {"AttentionDoubles", {}, 2, 1, 50, 0, 2, 0.735758722f},
+        ResponseCase {"Distance10", byDistance, 1, 1, 10, 0, 0.925000012f, 0.340288401f},
         ResponseCase {"Distance50", byDistance, 1, 1, 50, 0, 0.625f, 0.229924589f},
         ResponseCase {"Distance150", byDistance, 1, 1, 150, 0, 0.25f, 0.0919698402f},
         ResponseCase {"DistractorAdds", seeDistractor, 1, 1, 100, 50, 2, 0.735758722f},
