@@ -51,8 +51,9 @@ void cell_response(Model &model, const Switches &switches);
 // result is kept within [0, 2]. Takes at most 100 cells (IndexOutOfRange fault beyond).
 void lateralInhibition(Model &model);
 
-// Direction of the population vector: sum of cellResp(i) x (cos, sin)(prefDir(i)) over the
-// cells responding above 0.05; straight up (1.5735) when that sum has no x part.
+// Direction of the population vector, the sum of cellResp(i) x (cos, sin)(prefDir(i)) over
+// the cells responding above 0.05, measured like targdir; straight up (1.5735) when no cell
+// responds.
 float resultant(const Model &model);
 
 float max(float a, float b); // a when a > b, else b
