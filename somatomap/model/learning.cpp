@@ -6,6 +6,8 @@
 #include "host/numbers/rounding.h"
 #include "somatomap/model/map_checks.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -24,6 +26,42 @@ void rescale(WeightVector &w, float sum)
 std::string nodeText(int i, int j)
 {
     return "(" + std::to_string(i) + ", " + std::to_string(j) + ")";
+}
+
+// Moves a node's weights towards the input x by rateNbr = lrate * nbr, clipped at 0, adds each
+// |x(k) - w(k)| to the running error and returns the new component sum. A sum or difference
+// of two floats rounds to the same float whether it is formed in float or in double and
+// keeps the sign of the exact result, so these run in float; the three-factor product is
+// formed in double. The two running sums are taken in component order.
+float moveTowards(WeightVector &w, const std::array<float, InputLength> &x, double rateNbr,
+                  float &error)
+{
+    std::array<float, InputLength> diff;
+    for (int k = 0; k < InputLength; ++k) {
+        diff[k] = x[k] - w[k];
+        const float moved = w[k] + float(rateNbr * diff[k]);
+        w[k] = moved > 0 ? moved : 0.0f;
+    }
+    float sum = 0;
+    for (int k = 0; k < InputLength; ++k) {
+        error += std::fabs(diff[k]);
+        sum += w[k];
+    }
+    return sum;
+}
+
+// A node's moved weights can be rescaled to sum to 4 only when their sum is positive and
+// finite: a learning rate below 0 or above 1 can empty a node, a huge one overflow it.
+void requireRescalable(float sum, int i, int j)
+{
+    if (!std::isfinite(sum))
+        throw host::Fault(host::Fault::Kind::Overflow,
+                          "The learning step would make the weights of node " + nodeText(i, j)
+                              + " too large for a 32-bit float; use a smaller learning rate.");
+    if (!(float(double(sum) / WeightSum) > 0))
+        throw host::Fault(host::Fault::Kind::DivisionByZero,
+                          "The learning step would leave node " + nodeText(i, j)
+                              + " with no weight to rescale; use a learning rate from 0 to 1.");
 }
 
 } // namespace
@@ -84,7 +122,8 @@ void updateSmapWts(SensoryMap &map, int16_t Ipindex, int16_t peakrad, int16_t ma
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The learning rate is too large for a 32-bit float.");
     const Neighbourhood nb = neighbourhoodOf(map, peakrad, maxi, maxj);
-    const InputVector &x = map.IpVectors[Ipindex];
+    std::array<float, InputLength> x;
+    std::copy(map.IpVectors[Ipindex].begin(), map.IpVectors[Ipindex].end(), x.begin());
 
     // The new weights are gathered first and stored only when every node could be rescaled.
     std::array<WeightVector, MapSide * MapSide> updated;
@@ -94,25 +133,8 @@ void updateSmapWts(SensoryMap &map, int16_t Ipindex, int16_t peakrad, int16_t ma
         for (int j = nb.jlo; j <= nb.jhi; ++j) {
             const double rateNbr = double(rate) * nb.strength(i, j);
             WeightVector w = map.node(i, j);
-            float sumw = 0;
-            for (int k = 0; k < InputLength; ++k) {
-                const float diff = float(double(x[k]) - w[k]);
-                error = float(double(error) + std::fabs(diff));
-                const float delta = float(rateNbr * diff);
-                w[k] = maxOf(0, double(w[k]) + delta);
-                sumw = float(double(sumw) + w[k]);
-            }
-            if (!std::isfinite(sumw))
-                throw host::Fault(host::Fault::Kind::Overflow,
-                                  "The learning step would make the weights of node "
-                                      + nodeText(i, j)
-                                      + " too large for a 32-bit float; use a smaller "
-                                        "learning rate.");
-            if (!(float(double(sumw) / WeightSum) > 0))
-                throw host::Fault(host::Fault::Kind::DivisionByZero,
-                                  "The learning step would leave node " + nodeText(i, j)
-                                      + " with no weight to rescale; use a learning rate "
-                                        "from 0 to 1.");
+            const float sumw = moveTowards(w, x, rateNbr, error);
+            requireRescalable(sumw, i, j);
             rescale(w, sumw);
             updated[count++] = w;
         }
