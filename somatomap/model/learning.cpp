@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace somatomap {
@@ -97,19 +98,28 @@ Neighbourhood neighbourhoodOf(const SensoryMap &map, int16_t peakrad, int16_t ma
         throw host::Fault(host::Fault::Kind::DivisionByZero,
                           "A learning radius of -2 cannot be used: the neighbourhood's slope "
                           "divides by the radius plus 2.");
+    // The bounds and the node count are 16-bit integers, every intermediate included; only
+    // a radius far below 0 leaves that range.
+    const auto within16Bits = [peakrad](double value) {
+        if (value < INT16_MIN || value > INT16_MAX)
+            throw host::Fault(host::Fault::Kind::Overflow,
+                              "The learning radius " + std::to_string(peakrad)
+                                  + " is too far below 0: the neighbourhood's size does not "
+                                    "fit a 16-bit integer.");
+        return host::nearestInt16(value);
+    };
     Neighbourhood nb;
     nb.maxi = maxi;
     nb.maxj = maxj;
-    nb.ilo = host::nearestInt16(maxOf(1, double(maxi) - peakrad));
-    nb.ihi = host::nearestInt16(minOf(MapSide, double(maxi) + peakrad));
-    nb.jlo = host::nearestInt16(maxOf(1, double(maxj) - peakrad));
-    nb.jhi = host::nearestInt16(minOf(MapSide, double(maxj) + peakrad));
+    nb.ilo = within16Bits(maxOf(1, double(maxi) - peakrad));
+    nb.ihi = within16Bits(minOf(MapSide, double(maxi) + peakrad));
+    nb.jlo = within16Bits(maxOf(1, double(maxj) - peakrad));
+    nb.jhi = within16Bits(minOf(MapSide, double(maxj) + peakrad));
     nb.peakAct = map.act(maxi, maxj);
     nb.slope = float(double(nb.peakAct) / (peakrad + 2));
-    // 16-bit arithmetic: every intermediate must fit, as it would in the stored count.
-    const int16_t jExtent = host::nearestInt16(host::nearestInt16(nb.jhi + 1) - nb.jlo);
-    const int16_t iExtent = host::nearestInt16(host::nearestInt16(nb.ihi + 1) - nb.ilo);
-    nb.nodeCount = host::nearestInt16(jExtent * iExtent);
+    const int16_t jExtent = within16Bits(within16Bits(nb.jhi + 1) - nb.jlo);
+    const int16_t iExtent = within16Bits(within16Bits(nb.ihi + 1) - nb.ilo);
+    nb.nodeCount = within16Bits(jExtent * iExtent);
     return nb;
 }
 

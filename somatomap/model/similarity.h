@@ -15,6 +15,8 @@ namespace somatomap {
 enum class Similarity { None, NormalisedDotProduct, RadialBasis };
 
 // The similarity of a weight vector to the input of hand region 0..23, as a 32-bit float.
+// The regions must have been encoded (encodeHandRegions). The caller passes the measure
+// chosen at the moment of the call.
 float match(const SensoryMap &map, int16_t index, const WeightVector &WtVector,
             Similarity similarity);
 
