@@ -210,6 +210,7 @@ void Form1::createCellDisplay(QWidget *form)
     chkColCode = checkBox(cell1, "chkColCode", "Colour Code", { 96, 5004, 1488, 312 }, 1);
     QPalette redAndBlue = chkColCode->palette();
     redAndBlue.setColor(QPalette::Window, QColor(192, 0, 0));
+    redAndBlue.setColor(QPalette::Button, QColor(192, 0, 0));
     redAndBlue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     chkColCode->setPalette(redAndBlue);
 }
