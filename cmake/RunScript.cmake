@@ -27,7 +27,8 @@ foreach(line IN LISTS script_lines)
 endforeach()
 string(REGEX REPLACE "[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]"
     "<datetime>" output "${output}")
-string(REGEX REPLACE "\f" "" output "${output}")
+string(ASCII 12 formfeed)
+string(REPLACE "${formfeed}" "" output "${output}")
 string(REGEX REPLACE "\n+$" "" output "${output}")
 
 file(READ ${EXPECTED} expected)

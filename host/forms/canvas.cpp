@@ -9,11 +9,13 @@ Canvas::Canvas(QSizeF deviceSize) : m_scale(UserScale::twips(deviceSize)) { }
 
 void Canvas::setScale(double left, double top, double right, double bottom)
 {
+    prepareDevice();
     m_scale = UserScale(m_scale.deviceSize(), left, top, right, bottom);
 }
 
 void Canvas::cls()
 {
+    prepareDevice();
     QColor back = m_back;
     QSizeF size = m_scale.deviceSize();
     paint([back, size](QPainter &painter) { painter.fillRect(QRectF(QPointF(), size), back); });
@@ -22,6 +24,7 @@ void Canvas::cls()
 
 void Canvas::line(QPointF from, QPointF to)
 {
+    prepareDevice();
     QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::RoundCap);
     QPointF a = m_scale.toDevice(from);
     QPointF b = m_scale.toDevice(to);
@@ -59,6 +62,7 @@ void Canvas::filledBox(QPointF corner, QPointF opposite)
 
 void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
 {
+    prepareDevice();
     QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     QRectF rect = QRectF(m_scale.toDevice(corner), m_scale.toDevice(opposite)).normalized();
     paint([pen, rect, inside](QPainter &painter) {
@@ -71,6 +75,7 @@ void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
 
 void Canvas::print(const QString &text)
 {
+    prepareDevice();
     QFont font = deviceFont(m_font);
     QColor color = m_fore;
     QPointF at = m_scale.toDevice(m_current);

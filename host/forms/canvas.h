@@ -69,6 +69,8 @@ public:
 protected:
     explicit Canvas(QSizeF deviceSize);
 
+    // Brings the device size up to date before user units are mapped onto it.
+    virtual void prepareDevice() { }
     // Paints in device units (the scale maps user units onto them). A picture area paints
     // into its image at once; the printer page records the painting for later.
     virtual void paint(const std::function<void(QPainter &)> &painting) = 0;

@@ -58,8 +58,17 @@ void PictureArea::allocateImage()
         setScale(0, 0, width() * 15.0, height() * 15.0);
 }
 
+// A hidden widget placed with setGeometry gets its resize event only when first shown; the
+// image follows the widget's size before any drawing or placing in user units.
+void PictureArea::prepareDevice()
+{
+    if (m_image.size() != size().expandedTo(QSize(1, 1)) * devicePixelRatioF())
+        allocateImage();
+}
+
 void PictureArea::setBackColor(QColor color)
 {
+    prepareDevice();
     Canvas::setBackColor(color);
     m_image.fill(color);
     if (!m_picture.isNull())
@@ -80,6 +89,7 @@ void PictureArea::refresh()
 
 void PictureArea::moveChild(QWidget *child, QPointF topLeft)
 {
+    prepareDevice();
     QPointF device = scale().toDevice(topLeft);
     child->move(int(std::lround(device.x())), int(std::lround(device.y())));
     child->setProperty("userPosition", topLeft);
@@ -106,6 +116,7 @@ QColor PictureArea::pixelAt(QPointF user) const
 
 void PictureArea::paint(const std::function<void(QPainter &)> &painting)
 {
+    prepareDevice();
     QPainter painter(&m_image);
     painting(painter);
     update();

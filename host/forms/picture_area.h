@@ -45,6 +45,7 @@ public:
     void onClick(std::function<void()> handler) { m_click = std::move(handler); }
 
 protected:
+    void prepareDevice() override;
     void paint(const std::function<void(QPainter &)> &painting) override;
     double deviceUnitsPerDrawWidth() const override { return 1; }
     double lineHeight(const QFont &font) const override;

@@ -70,6 +70,8 @@ public:
         host::placeTwips(area, 120, 1500, 1500, 1500); // 100 x 100 pixels
         area->setBackColor(Qt::white);
         area->setScale(0, 10, 10, 0);
+        area->setForeColor(Qt::darkGreen);
+        area->line(QPointF(0, 0.5), QPointF(10, 0.5)); // drawn before the window is shown
     }
 
     QScrollBar *bar;
@@ -140,6 +142,11 @@ TEST_F(Forms, YUpLineAndBoxesLandOnTheExpectedPixels)
     area.cls();
     EXPECT_EQ(area.pixelAt(QPointF(5, 6)), QColor(Qt::white));
     EXPECT_EQ(area.currentPoint(), QPointF(0, 0));
+}
+
+TEST_F(Forms, DrawingBeforeTheFirstShowIsKept)
+{
+    EXPECT_EQ(form.area->image().pixelColor(50, 95), QColor(Qt::darkGreen));
 }
 
 TEST_F(Forms, PrintMovesTheCurrentPointToTheNextLine)
