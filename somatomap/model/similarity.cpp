@@ -29,6 +29,32 @@ struct RegionInput
     }
 };
 
+// One more term of the float sum of squared differences between input and weights.
+float withSquare(float squares, int16_t x, float w)
+{
+    const double difference = double(x) - w;
+    return float(double(squares) + difference * difference);
+}
+
+float radialBasis(float squares)
+{
+    return float(std::exp(-0.5 * std::sqrt(double(squares))));
+}
+
+// The radial-basis response of one row of nodes. The twenty sums are independent, so they
+// advance side by side, component after component: each sum still adds its terms in order.
+void radialBasisRow(const RegionInput &input, const std::array<WeightVector, MapSide> &weights,
+                    std::array<float, MapSide> &response)
+{
+    std::array<float, MapSide> squares {};
+    for (int k = 0; k < InputLength; ++k) {
+        for (int j = 0; j < MapSide; ++j)
+            squares[j] = withSquare(squares[j], input.x[k], weights[j][k]);
+    }
+    for (int j = 0; j < MapSide; ++j)
+        response[j] = radialBasis(squares[j]);
+}
+
 float similarityOf(const RegionInput &input, const WeightVector &w, Similarity similarity)
 {
     switch (similarity) {
@@ -40,11 +66,9 @@ float similarityOf(const RegionInput &input, const WeightVector &w, Similarity s
     }
     case Similarity::RadialBasis: {
         float squares = 0;
-        for (int k = 0; k < InputLength; ++k) {
-            const double difference = double(input.x[k]) - w[k];
-            squares = float(double(squares) + difference * difference);
-        }
-        return float(std::exp(-0.5 * std::sqrt(double(squares))));
+        for (int k = 0; k < InputLength; ++k)
+            squares = withSquare(squares, input.x[k], w[k]);
+        return radialBasis(squares);
     }
     case Similarity::None:
         break;
@@ -66,6 +90,10 @@ void ActivateSensoryMap(SensoryMap &map, int16_t index, Similarity similarity)
     requireRegion(index);
     const RegionInput input(map, index);
     for (int i = 0; i < MapSide; ++i) {
+        if (similarity == Similarity::RadialBasis) {
+            radialBasisRow(input, map.smapWts[i], map.smapAct[i]);
+            continue;
+        }
         for (int j = 0; j < MapSide; ++j)
             map.smapAct[i][j] = similarityOf(input, map.smapWts[i][j], similarity);
     }
