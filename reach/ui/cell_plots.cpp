@@ -14,8 +14,8 @@ namespace {
 // The cells that all three arrays hold, so that a short array can never be read past its end.
 std::size_t cellCount(const Model &model)
 {
-    return std::min({ std::size_t(std::max<int16_t>(model.ncells, 0)), model.prefDir.size(),
-                      model.cellResp.size(), model.targResp.size() });
+    return std::min({std::size_t(std::max<int16_t>(model.ncells, 0)), model.prefDir.size(),
+                     model.cellResp.size(), model.targResp.size()});
 }
 
 void takeColour(host::Canvas &canvas, const Model &model, std::size_t cell)
@@ -41,8 +41,8 @@ void drawSpokes(host::Canvas &canvas, const Model &model, bool colourCode)
         if (colourCode)
             takeColour(canvas, model, cell);
         const double direction = model.prefDir[cell];
-        canvas.line(QPointF(0, 0), QPointF(response * std::cos(direction),
-                                           response * std::sin(direction)));
+        canvas.line(QPointF(0, 0),
+                    QPointF(response * std::cos(direction), response * std::sin(direction)));
     }
 }
 

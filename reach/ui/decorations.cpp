@@ -10,7 +10,7 @@ namespace {
 
 QPoint pixels(QPoint twips)
 {
-    return { host::twipsToPixels(twips.x()), host::twipsToPixels(twips.y()) };
+    return {host::twipsToPixels(twips.x()), host::twipsToPixels(twips.y())};
 }
 
 void sendToBack(QWidget *decoration, const QString &name)
@@ -24,7 +24,9 @@ void sendToBack(QWidget *decoration, const QString &name)
 
 LineControl::LineControl(QWidget *container, const QString &name, QColor colour, int widthPixels,
                          QPoint fromTwips, QPoint toTwips)
-    : QWidget(container), m_colour(colour), m_width(widthPixels)
+    : QWidget(container)
+    , m_colour(colour)
+    , m_width(widthPixels)
 {
     const QPoint from = pixels(fromTwips);
     const QPoint to = pixels(toTwips);
@@ -44,7 +46,8 @@ void LineControl::paintEvent(QPaintEvent *)
 }
 
 RoundedShape::RoundedShape(QWidget *container, const QString &name, QColor colour, QRect twips)
-    : QWidget(container), m_colour(colour)
+    : QWidget(container)
+    , m_colour(colour)
 {
     host::placeTwips(this, twips.x(), twips.y(), twips.width(), twips.height());
     sendToBack(this, name);

@@ -33,10 +33,7 @@ void Form1::showBars()
     drawBars(*cell1, m_model, right, spacing, ticked(chkColCode));
 }
 
-void Form1::drawBaseline()
-{
-    picture1->line(QPointF(-100, 0), QPointF(100, 0));
-}
+void Form1::drawBaseline() { picture1->line(QPointF(-100, 0), QPointF(100, 0)); }
 
 void Form1::commDelPath_Click()
 {
@@ -45,15 +42,9 @@ void Form1::commDelPath_Click()
 }
 
 // Paths are drawn in the hand display's fore colour; the swatches hold the choices.
-void Form1::opInk_Click(int index)
-{
-    picture1->setForeColor(picInk[index]->backColor());
-}
+void Form1::opInk_Click(int index) { picture1->setForeColor(picInk[index]->backColor()); }
 
-void Form1::picInk_Click(int index)
-{
-    choosePathColour(index);
-}
+void Form1::picInk_Click(int index) { choosePathColour(index); }
 
 void Form1::choosePathColour(int index)
 {

@@ -25,7 +25,8 @@ void deselect(QRadioButton *option)
 
 } // namespace
 
-Form1::Form1(QWidget *parent) : host::Form("Form1", 12270, 8895, parent)
+Form1::Form1(QWidget *parent)
+    : host::Form("Form1", 12270, 8895, parent)
 {
     createControls();
     bindEvents();
@@ -73,9 +74,9 @@ void Form1::bindEvents()
     }
 
     // The switches take effect when the mouse button is released over them.
-    for (QWidget *control : std::initializer_list<QWidget *> {
-             chkBarChart, chkDisteffect, chkSidestop, chkSeeDistractor, chkSuppDist, optExp,
-             optGauss })
+    for (QWidget *control :
+         std::initializer_list<QWidget *> {chkBarChart, chkDisteffect, chkSidestop,
+                                           chkSeeDistractor, chkSuppDist, optExp, optGauss})
         host::onMouseUp(control, [this] {
             cellResponse();
             showCells();
@@ -139,10 +140,7 @@ void Form1::exposeState()
     host::exposeVariable("moving_things", m_movingThings);
 }
 
-bool Form1::ticked(const QCheckBox *box)
-{
-    return host::checkValue(box) == 1;
-}
+bool Form1::ticked(const QCheckBox *box) { return host::checkValue(box) == 1; }
 
 Switches Form1::switches() const
 {
@@ -156,10 +154,7 @@ Switches Form1::switches() const
     return now;
 }
 
-void Form1::cellResponse()
-{
-    cell_response(m_model, switches());
-}
+void Form1::cellResponse() { cell_response(m_model, switches()); }
 
 // Pressing on the hand display puts the object chosen by the placing options there, its
 // top-left corner at the pointer; dragging carries it along and the cells follow live. A

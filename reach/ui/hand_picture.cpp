@@ -9,6 +9,7 @@ namespace reach {
 namespace {
 
 // k black outline, w white, s silver creases, b navy cuff, . background.
+// clang-format off
 constexpr std::array<const char *, 32> handRows {
     ".................kkk............",
     "................kwwwk...........",
@@ -43,6 +44,7 @@ constexpr std::array<const char *, 32> handRows {
     "............kbbbbbbbbbbbbbk.....",
     "............bbbbbbbbbbbbbbb.....",
 };
+// clang-format on
 
 QColor colourOf(char code)
 {

@@ -18,10 +18,7 @@ namespace reach {
 
 namespace {
 
-QString text(float value)
-{
-    return QString::fromStdString(host::floatText(value));
-}
+QString text(float value) { return QString::fromStdString(host::floatText(value)); }
 
 // The page's usable width as the programs reckon it: the right edge is the scale width less
 // the distance of the left edge from 0.
@@ -155,7 +152,8 @@ void Form1::printParams(float x, float y, float dy)
 
     const double firstY = double(y) + dy;
     page.setCurrentPoint(QPointF(x, firstY));
-    page.print(QString("    Cell tuning curve = ") + (optExp->isChecked() ? "Exponential" : "Gaussian"));
+    page.print(QString("    Cell tuning curve = ")
+               + (optExp->isChecked() ? "Exponential" : "Gaussian"));
     nextLine(x, "  Distance dependence = " + onOff(chkDisteffect));
     nextLine(x, "Distractor Suppression = " + onOff(chkSuppDist));
     nextLine(x, "   Lateral Inhibition = " + onOff(chkSidestop));

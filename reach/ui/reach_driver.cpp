@@ -24,8 +24,8 @@ namespace {
 
 // The preset places ("Near Right", "Near Left", "Far Right", "Far Left") as the top-left
 // corner of the target or distractor picture.
-constexpr std::array<QPoint, 4> presets { QPoint(30, 50), QPoint(-30, 50), QPoint(30, 100),
-                                          QPoint(-30, 100) };
+constexpr std::array<QPoint, 4> presets {QPoint(30, 50), QPoint(-30, 50), QPoint(30, 100),
+                                         QPoint(-30, 100)};
 
 void showNumber(QLineEdit *box, float value)
 {

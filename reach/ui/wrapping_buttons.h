@@ -10,7 +10,10 @@ namespace reach {
 class WrappingCheckBox : public QCheckBox
 {
 public:
-    WrappingCheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent) { }
+    WrappingCheckBox(const QString &caption, QWidget *parent)
+        : QCheckBox(caption, parent)
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -21,7 +24,10 @@ protected:
 class WrappingPushButton : public QPushButton
 {
 public:
-    WrappingPushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) { }
+    WrappingPushButton(const QString &caption, QWidget *parent)
+        : QPushButton(caption, parent)
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,0 +1,165 @@
+#include "host/forms/picture_area.h"
+#include "host/forms/printer_page.h"
+#include "reach/ui/form1.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The window as a student sees it, driven by real mouse and key events.
+class ReachForm : public testing::Test
+{
+protected:
+    ReachForm()
+    {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <typename Control> Control *control(const QString &name)
+    {
+        auto *found = form.findChild<Control *>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    host::PictureArea *area(const QString &name) { return control<host::PictureArea>(name); }
+
+    QPoint onHandDisplay(double x, double y)
+    {
+        return area("picture1")->scale().toDevice(QPointF(x, y)).toPoint();
+    }
+
+    // Halfway along the spoke of the cell nearest the start-up target's direction.
+    QColor strongestSpoke()
+    {
+        const float direction = form.model().prefDir[42];
+        return area("cell1")->pixelAt(
+            QPointF(0.6 * std::cos(direction), 0.6 * std::sin(direction)));
+    }
+
+    void clickIndicator(QAbstractButton *button)
+    {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto element = qobject_cast<QCheckBox *>(button) ? QStyle::SE_CheckBoxIndicator
+                                                               : QStyle::SE_RadioButtonIndicator;
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          button->style()->subElementRect(element, &option, button).center());
+    }
+
+    reach::Form1 form;
+};
+
+TEST_F(ReachForm, DraggingTheIgnoredDistractorRedrawsCellsWithTheSameResponses)
+{
+    clickIndicator(control<QRadioButton>("optDistractor"));
+    const std::vector<float> before = form.model().cellResp;
+    auto *display = area("picture1");
+
+    QTest::mousePress(display, Qt::LeftButton, {}, onHandDisplay(-50, 150));
+    EXPECT_NEAR(form.model().distractorx, -48, 0.6);
+    EXPECT_NEAR(form.model().distractory, 148, 0.7);
+    // A press with the distractor ignored neither recomputes nor redraws.
+    EXPECT_EQ(strongestSpoke(), QColor(Qt::white));
+
+    QTest::mouseMove(display, onHandDisplay(-60, 140));
+    EXPECT_NEAR(form.model().distractorx, -58, 0.6);
+    EXPECT_NEAR(form.model().distractory, 138, 0.7);
+    EXPECT_EQ(strongestSpoke(), QColor(255, 0, 0));
+    EXPECT_EQ(form.model().cellResp, before);
+
+    QTest::mouseRelease(display, Qt::LeftButton, {}, onHandDisplay(-60, 140));
+    QTest::mouseMove(display, onHandDisplay(-80, 120));
+    EXPECT_NEAR(form.model().distractorx, -58, 0.6);
+}
+
+TEST_F(ReachForm, DraggingTheTargetRecomputesOnEveryMove)
+{
+    clickIndicator(control<QRadioButton>("optTarget"));
+    auto *display = area("picture1");
+    QTest::mousePress(display, Qt::LeftButton, {}, onHandDisplay(-60, 100));
+    const float pressed = form.model().targdir;
+    EXPECT_GT(pressed, 1.5735f);
+    QTest::mouseMove(display, onHandDisplay(60, 100));
+    EXPECT_LT(form.model().targdir, 1.5735f);
+    QTest::mouseRelease(display, Qt::LeftButton, {}, onHandDisplay(60, 100));
+}
+
+TEST_F(ReachForm, PressOnTargetChoosesItReleaseOnDistractorChoosesThat)
+{
+    auto *placingTarget = control<QRadioButton>("optTarget");
+    auto *placingDistractor = control<QRadioButton>("optDistractor");
+    auto *target = area("target");
+    auto *distractor = area("distractor");
+
+    clickIndicator(placingDistractor);
+    QTest::mousePress(target, Qt::LeftButton, {}, target->rect().center());
+    EXPECT_TRUE(placingTarget->isChecked());
+    EXPECT_FALSE(placingDistractor->isChecked());
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().center());
+
+    QTest::mouseClick(distractor, Qt::LeftButton, {}, distractor->rect().center());
+    EXPECT_TRUE(placingDistractor->isChecked());
+    EXPECT_FALSE(placingTarget->isChecked());
+    // Neither press moved anything.
+    EXPECT_EQ(form.model().targetx, 22);
+    EXPECT_EQ(form.model().distractorx, -18);
+}
+
+TEST_F(ReachForm, SwitchRedrawsOnMouseReleaseButNotFromTheKeyboard)
+{
+    auto *barChart = control<QCheckBox>("chkBarChart");
+    clickIndicator(barChart);
+    ASSERT_TRUE(barChart->isChecked());
+    // Cell 43 is the highest bar, 43 spacings left of the right edge.
+    const double bar = 2 - 43 * double(float(4.0 / 102));
+    EXPECT_EQ(area("cell1")->pixelAt(QPointF(bar, 0.5)), QColor(255, 0, 0));
+
+    barChart->setFocus();
+    QTest::keyClick(barChart, Qt::Key_Space);
+    ASSERT_FALSE(barChart->isChecked());
+    EXPECT_EQ(area("cell1")->pixelAt(QPointF(bar, 0.5)), QColor(255, 0, 0));
+    EXPECT_EQ(strongestSpoke(), QColor(Qt::white));
+}
+
+TEST_F(ReachForm, SliderFollowsTheThumbWhileItIsDragged)
+{
+    auto *tuning = control<QScrollBar>("hsbCelltune");
+    tuning->setSliderDown(true);
+    tuning->setSliderPosition(60);
+    EXPECT_EQ(tuning->value(), 50);
+    EXPECT_EQ(form.model().tuningWidth, 12.0f);
+    tuning->setSliderDown(false);
+    EXPECT_EQ(tuning->value(), 60);
+    EXPECT_EQ(form.model().tuningWidth, 12.0f);
+}
+
+// The legend's thick line must not make the next stored path thick.
+TEST_F(ReachForm, PrintedPageLeavesThePrinterDrawingThin)
+{
+    QTemporaryDir folder;
+    control<QCheckBox>("chkPrinting")->setChecked(true);
+    form.commReach_Click();
+    host::PrinterPage::setNextPdfPath(folder.filePath("page.pdf"));
+    form.commPrint_Click();
+    EXPECT_FALSE(host::printer().isOpen());
+    EXPECT_EQ(host::printer().drawWidth(), 1);
+}
+
+TEST_F(ReachForm, ClosingTheWindowUnloadsIt)
+{
+    form.close();
+    EXPECT_FALSE(form.isLoaded());
+}
+
+} // namespace
