@@ -13,14 +13,12 @@
 #include "reach/ui/wrapping_buttons.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QResizeEvent>
 #include <QScrollBar>
 
 namespace reach {
@@ -115,21 +113,11 @@ QScrollBar *slider(QWidget *container, const QString &name, QRect twips, int min
     return bar;
 }
 
-// A picture area allocates its image when it learns its size. A hidden widget learns it only
-// when first shown, but start-up draws and places pictures before that; deliver the size now.
-void settle(host::PictureArea *area)
-{
-    QResizeEvent resize(area->size(), QSize());
-    QCoreApplication::sendEvent(area, &resize);
-    area->setAttribute(Qt::WA_PendingResizeEvent, false);
-}
-
 host::PictureArea *pictureArea(QWidget *container, const QString &name, QRect twips, QColor back)
 {
     auto *area = new host::PictureArea(container);
     area->setObjectName(name);
     host::placeTwips(area, twips.x(), twips.y(), twips.width(), twips.height());
-    settle(area);
     area->setBackColor(back);
     return area;
 }

@@ -31,7 +31,6 @@ void showNumber(QLineEdit *box, float value)
 {
     box->setText(QString::fromStdString(host::floatText(value)));
     box->setCursorPosition(0);
-    box->repaint();
 }
 
 } // namespace
@@ -92,6 +91,9 @@ void Form1::moveHand(float x, float y)
     picture1->moveChild(Hand, QPointF(double(x) - 10, y));
     if (ticked(chkOnLinePath))
         picture1->lineTo(QPointF(x, y));
+    showNumber(txtHandx, x);
+    showNumber(txtHandy, y);
+    // One repaint shows the hand, the path and the position boxes inside the display.
     picture1->refresh();
     host::PrinterPage &page = host::printer();
     if (ticked(chkPrinting)) {
@@ -99,8 +101,6 @@ void Form1::moveHand(float x, float y)
             page.setDrawWidth(3);
         page.lineTo(QPointF(x, y));
     }
-    showNumber(txtHandx, x);
-    showNumber(txtHandy, y);
     page.setDrawWidth(1);
 }
 
