@@ -5,27 +5,44 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
 
-// One shown reach window for all benchmarks (offscreen unless a platform is chosen).
-reach::Form1 &shownForm()
+// One shown reach window for all benchmarks (offscreen unless a platform is chosen). It lives
+// until the process ends and is never destroyed: Qt's own globals are torn down at exit
+// before any static of ours, and a window must not outlive them.
+struct Session
 {
-    static std::unique_ptr<QApplication> app;
-    static std::unique_ptr<reach::Form1> form;
-    if (!form) {
+    static int &argumentCount()
+    {
+        static int count = 1;
+        return count;
+    }
+    static char **arguments()
+    {
+        static char name[] = "reach_ui_bench";
+        static char *list[] = {name, nullptr};
+        return list;
+    }
+    static bool offscreenUnlessChosen()
+    {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "reach_ui_bench";
-        static char *argv[] = {name, nullptr};
-        app = std::make_unique<QApplication>(argc, argv);
-        form = std::make_unique<reach::Form1>();
-        form->show();
+        return true;
+    }
+
+    bool platformChosen = offscreenUnlessChosen();
+    QApplication app {argumentCount(), arguments()};
+    reach::Form1 form;
+};
+
+reach::Form1 &shownForm()
+{
+    static Session *session = new Session;
+    if (!session->form.isVisible()) {
+        session->form.show();
         QApplication::processEvents();
     }
-    return *form;
+    return session->form;
 }
 
 // The start-up reach to (22, 98): 51 steps, each redrawing and repainting both displays,

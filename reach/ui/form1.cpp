@@ -36,6 +36,8 @@ Form1::Form1(QWidget *parent)
 void Form1::formLoad()
 {
     picture1->setScale(-100, 200, 100, -50);
+    // Selecting swatch 5 applies its colour, so that the baseline and the first paths are
+    // drawn in the colour the form shows as chosen.
     opInk[5]->setChecked(true);
     opInk_Click(5);
     drawBaseline();
