@@ -3,6 +3,7 @@
 #include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -31,6 +32,37 @@ int16_t checkedActiveCount(const Network &net)
         ++count;
     }
     return count;
+}
+
+// For every naming i of the active list, the naming of the same unit just before it, or -1.
+std::array<int, 10> earlierNamings(const UnitList &input, int count)
+{
+    std::array<int, 10> earlier;
+    for (int i = 0; i < count; ++i) {
+        earlier[size_t(i)] = -1;
+        for (int n = i - 1; n >= 0 && earlier[size_t(i)] < 0; --n) {
+            if (input[size_t(n)] == input[size_t(i)])
+                earlier[size_t(i)] = n;
+        }
+    }
+    return earlier;
+}
+
+// The first input unit whose weight in this row the change would carry beyond the range of a
+// 32-bit float, added once for every naming in the active list; 0 when there is none.
+int unitLeavingFloatRange(const std::vector<float> &row, const UnitList &input,
+                          const std::array<int, 10> &earlier, int count, float change)
+{
+    std::array<float, 10> moved; // moved[i]: the weight after the change of naming i
+    for (int i = 0; i < count; ++i) {
+        const int unit = input[size_t(i)];
+        const int before = earlier[size_t(i)];
+        const float weight = before < 0 ? row[size_t(unit - 1)] : moved[size_t(before)];
+        moved[size_t(i)] = float(double(change) + weight);
+        if (!std::isfinite(moved[size_t(i)]))
+            return unit;
+    }
+    return 0;
 }
 
 } // namespace
@@ -97,6 +129,21 @@ void update_weights(Network &net)
         const int unit = net.curInput[size_t(i)];
         if (unit < 1 || unit > net.nInputs)
             noSuchInput(net, unit);
+    }
+    const std::array<int, 10> earlier = earlierNamings(net.curInput, count);
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const float error = net.errors[size_t(k)];
+        if (error == 0)
+            continue;
+        const float change = float(double(error) * net.lrate);
+        const int unit
+            = unitLeavingFloatRange(net.weights[size_t(k)], net.curInput, earlier, count, change);
+        if (unit != 0)
+            throw host::Fault(host::Fault::Kind::Overflow,
+                              "The weight from input unit " + std::to_string(unit)
+                                  + " to output unit " + std::to_string(k + 1)
+                                  + " would grow beyond the range of numbers; use a smaller "
+                                    "learning rate.");
     }
 
     for (int k = 0; k < net.nOutputs; ++k) {

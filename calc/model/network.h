@@ -69,7 +69,8 @@ void compute_errors(Network &net);
 
 // The delta rule for the last presentation: for every output unit with a non-zero error, adds
 // the 32-bit float error * lrate to the weight from each active input. A unit of curInput
-// outside 1..nInputs is an index fault raised before any weight changes.
+// outside 1..nInputs is an index fault, and a weight carried beyond the range of a 32-bit float
+// an overflow fault, raised before any weight changes.
 void update_weights(Network &net);
 
 // The learning rate a text gives: its leading number as a 32-bit float, 0 when there is none.

@@ -262,6 +262,29 @@ TEST(CalcWeightUpdate, StaleActiveListOrHugeRateFaultsBeforeAnyChange)
     EXPECT_THROW(calc::lrateFromText(std::string(60, '9')), Fault);
 }
 
+TEST(CalcWeightUpdate, WeightBeyondTheFloatRangeFaultsBeforeAnyChange)
+{
+    Network net = smallNetwork();
+    net.weights[0][5] = 2e38f; // input 6, named twice below: 2e38 + 1e38 + 1e38 overflows
+    const Network before = net;
+    net.curInput = {1, 6, 6};
+    net.nActiveInputs = 3;
+    net.errors = {1, 1, 1};
+    net.lrate = calc::lrateFromText("100000000000000000000000000000000000000"); // 1e38
+    try {
+        calc::update_weights(net);
+        ADD_FAILURE() << "no fault";
+    } catch (const Fault &fault) {
+        EXPECT_EQ(fault.kind(), Fault::Kind::Overflow);
+    }
+    EXPECT_EQ(net.weights, before.weights);
+
+    const float rate = net.lrate;
+    net.weights[0][5] = rate; // now every weight stays a float: three times the rate at most
+    calc::update_weights(net);
+    EXPECT_EQ(net.weights[0][5], float(double(float(double(rate) + rate)) + rate));
+}
+
 TEST(CalcMembership, ScansAllTenEntries)
 {
     const UnitList list {4, 7, 4};
