@@ -216,6 +216,16 @@ TEST_F(Forms, ScriptDrivesTheFormLineForLine)
     EXPECT_EQ(form.keys, std::vector<int> { 13 });
 }
 
+TEST_F(Forms, PrinttoSendsTheNextPageToAPdfFile)
+{
+    QTemporaryDir dir;
+    QString pdf = dir.filePath("script.pdf");
+    EXPECT_EQ(runLines("printto " + pdf.toStdString() + "\n"), "");
+    host::printer().line(QPointF(0, 0), QPointF(1000, 1000));
+    host::printer().endDoc();
+    EXPECT_GT(QFile(pdf).size(), 0);
+}
+
 TEST_F(Forms, HandlersRunInsideAYieldingLoop)
 {
     std::string output = runLines("at-yield 3 click commStop\nclick commLoop\n");
@@ -229,6 +239,21 @@ TEST_F(Forms, ClosingTheWindowEndsAYieldingLoop)
     EXPECT_EQ(form.loops, 1);
     EXPECT_FALSE(form.isLoaded());
     EXPECT_TRUE(host::programEnding());
+}
+
+TEST(FormLifetime, ProgramEndsWhenTheLastLoadedWindowCloses)
+{
+    TestForm first;
+    host::Form second("SecondForm", 1500, 1500);
+    first.show();
+    second.load(); // loaded, still hidden
+    EXPECT_TRUE(second.isLoaded());
+    EXPECT_FALSE(second.isVisible());
+    first.close();
+    EXPECT_FALSE(host::programEnding());
+    second.unload();
+    EXPECT_TRUE(host::programEnding());
+    EXPECT_FALSE(host::yield());
 }
 
 TEST(PrinterPage, WritesAPdfWhoseTextReadsBackAndKeepsThePageOnFailure)
