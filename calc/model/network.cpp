@@ -53,7 +53,7 @@ std::array<int, 10> earlierNamings(const UnitList &input, int count)
 int unitLeavingFloatRange(const std::vector<float> &row, const UnitList &input,
                           const std::array<int, 10> &earlier, int count, float change)
 {
-    std::array<float, 10> moved; // moved[i]: the weight after the change of naming i
+    std::array<float, 10> moved {}; // moved[i]: the weight after the change of naming i
     for (int i = 0; i < count; ++i) {
         const int unit = input[size_t(i)];
         const int before = earlier[size_t(i)];
