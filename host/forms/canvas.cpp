@@ -17,8 +17,8 @@ void Canvas::cls()
 {
     prepareDevice();
     QColor back = m_back;
-    QSizeF size = m_scale.deviceSize();
-    paint([back, size](QPainter &painter) { painter.fillRect(QRectF(QPointF(), size), back); });
+    QRectF area = deviceArea();
+    paint([back, area](QPainter &painter) { painter.fillRect(area, back); }, area);
     m_current = QPointF(0, 0);
 }
 
@@ -28,10 +28,12 @@ void Canvas::line(QPointF from, QPointF to)
     QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::RoundCap);
     QPointF a = m_scale.toDevice(from);
     QPointF b = m_scale.toDevice(to);
-    paint([pen, a, b](QPainter &painter) {
-        painter.setPen(pen);
-        painter.drawLine(a, b);
-    });
+    paint(
+        [pen, a, b](QPainter &painter) {
+            painter.setPen(pen);
+            painter.drawLine(a, b);
+        },
+        strokeBounds(QRectF(a, b).normalized(), pen.widthF()));
     m_current = to;
 }
 
@@ -65,11 +67,13 @@ void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
     prepareDevice();
     QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     QRectF rect = QRectF(m_scale.toDevice(corner), m_scale.toDevice(opposite)).normalized();
-    paint([pen, rect, inside](QPainter &painter) {
-        painter.setPen(pen);
-        painter.setBrush(inside.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(inside));
-        painter.drawRect(rect);
-    });
+    paint(
+        [pen, rect, inside](QPainter &painter) {
+            painter.setPen(pen);
+            painter.setBrush(inside.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(inside));
+            painter.drawRect(rect);
+        },
+        strokeBounds(rect, pen.widthF()));
     m_current = opposite;
 }
 
@@ -79,12 +83,21 @@ void Canvas::print(const QString &text)
     QFont font = deviceFont(m_font);
     QColor color = m_fore;
     QPointF at = m_scale.toDevice(m_current);
-    paint([font, color, at, text](QPainter &painter) {
-        painter.setFont(font);
-        painter.setPen(color);
-        painter.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop, text);
-    });
-    m_current = QPointF(m_scale.left(), m_current.y() + m_scale.toUserHeight(lineHeight(font)));
+    double height = lineHeight(font);
+    paint(
+        [font, color, at, text](QPainter &painter) {
+            painter.setFont(font);
+            painter.setPen(color);
+            painter.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop, text);
+        },
+        QRectF(at.x() - 1, at.y() - 1, deviceArea().width(), height + 2));
+    m_current = QPointF(m_scale.left(), m_current.y() + m_scale.toUserHeight(height));
+}
+
+QRectF Canvas::strokeBounds(const QRectF &rect, double penWidth) const
+{
+    double margin = penWidth / 2 + 1;
+    return rect.adjusted(-margin, -margin, margin, margin);
 }
 
 void Canvas::setDrawWidth(int width)

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <functional>
@@ -71,9 +72,10 @@ protected:
 
     // Brings the device size up to date before user units are mapped onto it.
     virtual void prepareDevice() { }
-    // Paints in device units (the scale maps user units onto them). A picture area paints
-    // into its image at once; the printer page records the painting for later.
-    virtual void paint(const std::function<void(QPainter &)> &painting) = 0;
+    // Paints in device units (the scale maps user units onto them) within the given device
+    // bounds. A picture area paints into its image at once; the printer page records the
+    // painting for later.
+    virtual void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) = 0;
     // Device units of one line width unit.
     virtual double deviceUnitsPerDrawWidth() const = 0;
     // Height of one text line in device units, for the given font.
@@ -83,6 +85,9 @@ protected:
     void resizeDevice(QSizeF deviceSize) { m_scale = m_scale.resized(deviceSize); }
 
 private:
+    QRectF deviceArea() const { return QRectF(QPointF(), m_scale.deviceSize()); }
+    // Device bounds of a stroke around a rectangle, wide enough for the pen and its caps.
+    QRectF strokeBounds(const QRectF &rect, double penWidth) const;
     void drawBox(QPointF corner, QPointF opposite, QColor inside);
 
     UserScale m_scale;

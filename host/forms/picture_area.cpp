@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -52,6 +53,7 @@ void PictureArea::allocateImage()
         painter.drawImage(QPointF(0, 0), m_image);
     }
     m_image = image;
+    m_dirty += rect();
     bool customScale = !(scale() == UserScale::twips(scale().deviceSize()));
     resizeDevice(QSizeF(size().expandedTo(QSize(1, 1))));
     if (!customScale)
@@ -71,6 +73,7 @@ void PictureArea::setBackColor(QColor color)
     prepareDevice();
     Canvas::setBackColor(color);
     m_image.fill(color);
+    m_dirty += rect();
     if (!m_picture.isNull())
         setPicture(m_picture);
     update();
@@ -79,19 +82,26 @@ void PictureArea::setBackColor(QColor color)
 void PictureArea::setPicture(const QImage &picture)
 {
     m_picture = picture;
-    paint([picture](QPainter &painter) { painter.drawImage(QPointF(0, 0), picture); });
+    paint([picture](QPainter &painter) { painter.drawImage(QPointF(0, 0), picture); },
+          QRectF(QPointF(0, 0), picture.deviceIndependentSize()));
 }
 
 void PictureArea::refresh()
 {
-    repaint();
+    if (m_dirty.isEmpty())
+        return;
+    QRegion dirty = m_dirty;
+    m_dirty = QRegion();
+    repaint(dirty);
 }
 
 void PictureArea::moveChild(QWidget *child, QPointF topLeft)
 {
     prepareDevice();
     QPointF device = scale().toDevice(topLeft);
+    m_dirty += child->geometry();
     child->move(int(std::lround(device.x())), int(std::lround(device.y())));
+    m_dirty += child->geometry();
     child->setProperty("userPosition", topLeft);
     child->setProperty("userPositionPixels", child->pos());
 }
@@ -114,12 +124,14 @@ QColor PictureArea::pixelAt(QPointF user) const
     return m_image.pixelColor(pixel);
 }
 
-void PictureArea::paint(const std::function<void(QPainter &)> &painting)
+void PictureArea::paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds)
 {
     prepareDevice();
     QPainter painter(&m_image);
     painting(painter);
-    update();
+    QRect touched = bounds.toAlignedRect() & rect();
+    m_dirty += touched;
+    update(touched);
 }
 
 double PictureArea::lineHeight(const QFont &font) const
@@ -127,10 +139,13 @@ double PictureArea::lineHeight(const QFont &font) const
     return QFontMetricsF(font, this).lineSpacing();
 }
 
-void PictureArea::paintEvent(QPaintEvent *)
+void PictureArea::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), m_image);
+    qreal ratio = m_image.devicePixelRatio();
+    for (const QRect &exposed : event->region())
+        painter.drawImage(exposed, m_image,
+                          QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)

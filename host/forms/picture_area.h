@@ -3,6 +3,7 @@
 #include "host/forms/canvas.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -28,7 +29,8 @@ public:
     // Shows an image at the top-left corner, kept as part of the persistent drawing.
     void setPicture(const QImage &picture);
 
-    // Repaints the widget now, so progress shows inside a handler that does not yield.
+    // Repaints now what was drawn or moved since the last refresh (children included), so
+    // progress shows inside a handler that does not yield.
     void refresh();
 
     // Places a child widget with its top-left corner at a point in user units.
@@ -46,7 +48,7 @@ public:
 
 protected:
     void prepareDevice() override;
-    void paint(const std::function<void(QPainter &)> &painting) override;
+    void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) override;
     double deviceUnitsPerDrawWidth() const override { return 1; }
     double lineHeight(const QFont &font) const override;
     QFont deviceFont(const QFont &font) const override { return font; }
@@ -63,6 +65,7 @@ private:
 
     QImage m_image;
     QImage m_picture;
+    QRegion m_dirty; // drawn or moved since the last refresh
     MouseHandler m_mouseDown, m_mouseMove, m_mouseUp;
     std::function<void()> m_click;
 };

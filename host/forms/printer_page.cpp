@@ -45,7 +45,7 @@ void PrinterPage::setNextPdfPath(const QString &path)
     nextPdfPath() = path;
 }
 
-void PrinterPage::paint(const std::function<void(QPainter &)> &painting)
+void PrinterPage::paint(const std::function<void(QPainter &)> &painting, const QRectF &)
 {
     m_open = true;
     m_paintings.push_back(painting);

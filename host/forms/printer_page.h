@@ -34,7 +34,7 @@ public:
     static void setNextPdfPath(const QString &path);
 
 protected:
-    void paint(const std::function<void(QPainter &)> &painting) override;
+    void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) override;
     double deviceUnitsPerDrawWidth() const override;
     double lineHeight(const QFont &font) const override;
     QFont deviceFont(const QFont &font) const override;

@@ -31,6 +31,7 @@ void showNumber(QLineEdit *box, float value)
 {
     box->setText(QString::fromStdString(host::floatText(value)));
     box->setCursorPosition(0);
+    box->repaint();
 }
 
 } // namespace
@@ -93,7 +94,6 @@ void Form1::moveHand(float x, float y)
         picture1->lineTo(QPointF(x, y));
     showNumber(txtHandx, x);
     showNumber(txtHandy, y);
-    // One repaint shows the hand, the path and the position boxes inside the display.
     picture1->refresh();
     host::PrinterPage &page = host::printer();
     if (ticked(chkPrinting)) {
