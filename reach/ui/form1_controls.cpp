@@ -8,9 +8,9 @@
 #include "host/forms/events.h"
 #include "host/forms/layout.h"
 #include "host/forms/picture_area.h"
-#include "reach/ui/decorations.h"
+#include "host/forms/decorations.h"
 #include "reach/ui/hand_picture.h"
-#include "reach/ui/wrapping_buttons.h"
+#include "host/forms/wrapping_buttons.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -85,13 +85,13 @@ QLineEdit *textBox(QWidget *container, const QString &name, const QString &text,
 QPushButton *button(QWidget *container, const QString &name, const QString &caption, QRect twips,
                     Face face = Face::Form)
 {
-    return place(new WrappingPushButton(caption, container), name, twips, face);
+    return place(new host::WrappingPushButton(caption, container), name, twips, face);
 }
 
 QCheckBox *checkBox(QWidget *container, const QString &name, const QString &caption, QRect twips,
                     int value, Face face = Face::Form)
 {
-    auto *box = place(new WrappingCheckBox(caption, container), name, twips, face);
+    auto *box = place(new host::WrappingCheckBox(caption, container), name, twips, face);
     host::setCheckValue(box, value);
     return box;
 }
@@ -205,7 +205,7 @@ void Form1::createCellDisplay(QWidget *form)
 void Form1::createSideControls(QWidget *form)
 {
     auto *frame2 = frame(form, "Frame2", " ", {5640, 1320, 972, 972});
-    new RoundedShape(frame2, "Shape1", QColor(128, 64, 0), {0, 120, 972, 852});
+    new host::RoundedShape(frame2, "Shape1", QColor(128, 64, 0), {0, 120, 972, 852});
     chkOnLinePath = checkBox(frame2, "chkOnLinePath", "Show path online", {120, 120, 735, 735}, 1,
                              Face::Plain);
 
@@ -233,8 +233,8 @@ void Form1::createSideControls(QWidget *form)
 void Form1::createBottomControls(QWidget *form)
 {
     // Lines on the window's background, partly hidden behind the printing frame.
-    new LineControl(form, "Line2", QColor(128, 128, 255), 4, {4440, 8520}, {7800, 8520});
-    new LineControl(form, "Line3", QColor(128, 128, 255), 4, {4560, 8520}, {7920, 8520});
+    new host::LineControl(form, "Line2", QColor(128, 128, 255), 4, {4440, 8520}, {7800, 8520});
+    new host::LineControl(form, "Line3", QColor(128, 128, 255), 4, {4560, 8520}, {7920, 8520});
 
     chkWithWithout = checkBox(form, "chkWithWithout", "Do +/- distractor comparison",
                               {120, 6000, 2412, 252}, 0, Face::Plain);
@@ -285,11 +285,11 @@ void Form1::createParameterFrame(QWidget *form)
 
     // A blue border around the three slider groups, with a rule above the last one.
     const QColor blue(0, 0, 255);
-    new LineControl(frmPrams, host::arrayName("Line1", 0), blue, 4, {240, 240}, {3180, 240});
-    new LineControl(frmPrams, host::arrayName("Line1", 1), blue, 4, {240, 2196}, {3180, 2196});
-    new LineControl(frmPrams, host::arrayName("Line4", 0), blue, 4, {240, 240}, {240, 2196});
-    new LineControl(frmPrams, host::arrayName("Line4", 1), blue, 4, {3180, 240}, {3180, 2196});
-    new LineControl(frmPrams, "Line5", blue, 4, {240, 1506}, {3180, 1506});
+    new host::LineControl(frmPrams, host::arrayName("Line1", 0), blue, 4, {240, 240}, {3180, 240});
+    new host::LineControl(frmPrams, host::arrayName("Line1", 1), blue, 4, {240, 2196}, {3180, 2196});
+    new host::LineControl(frmPrams, host::arrayName("Line4", 0), blue, 4, {240, 240}, {240, 2196});
+    new host::LineControl(frmPrams, host::arrayName("Line4", 1), blue, 4, {3180, 240}, {3180, 2196});
+    new host::LineControl(frmPrams, "Line5", blue, 4, {240, 1506}, {3180, 1506});
 
     auto *frame4
         = frame(frmPrams, "Frame4", "Cell response tuning", {372, 288, 2730, 600}, Face::Inner);

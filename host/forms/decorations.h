@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QWidget>
 
-namespace reach {
+namespace host {
 
 // A straight line drawn on its container's background: it lies behind the container's other
 // controls and takes no mouse input. Its ends are given in twips of the container.
@@ -36,4 +36,4 @@ private:
     QColor m_colour;
 };
 
-} // namespace reach
+} // namespace host

@@ -1,10 +1,10 @@
-#include "reach/ui/decorations.h"
+#include "host/forms/decorations.h"
 
 #include "host/forms/layout.h"
 
 #include <QPainter>
 
-namespace reach {
+namespace host {
 
 namespace {
 
@@ -62,4 +62,4 @@ void RoundedShape::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
 }
 
-} // namespace reach
+} // namespace host

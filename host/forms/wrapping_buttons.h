@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-namespace reach {
+namespace host {
 
 // A check box whose caption wraps onto further lines when it is wider than the box, the
 // indicator centred on the left.
@@ -33,4 +33,4 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-} // namespace reach
+} // namespace host

@@ -1,9 +1,9 @@
-#include "reach/ui/wrapping_buttons.h"
+#include "host/forms/wrapping_buttons.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace reach {
+namespace host {
 
 void WrappingCheckBox::paintEvent(QPaintEvent *)
 {
@@ -34,4 +34,4 @@ void WrappingPushButton::paintEvent(QPaintEvent *)
                          text(), QPalette::ButtonText);
 }
 
-} // namespace reach
+} // namespace host
