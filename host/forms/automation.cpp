@@ -53,8 +53,7 @@ AutomationState &state()
     return automation;
 }
 
-template<typename Number>
-std::string shortestRoundTrip(Number value)
+template <typename Number> std::string shortestRoundTrip(Number value)
 {
     if (value == 0)
         return "0";
@@ -69,10 +68,7 @@ QString afterWords(const QString &line, int count)
     return line.section(QRegularExpression("\\s+"), count, -1, QString::SectionSkipEmpty);
 }
 
-void say(const QString &line)
-{
-    std::cout << line.toStdString() << std::endl;
-}
+void say(const QString &line) { std::cout << line.toStdString() << std::endl; }
 
 [[noreturn]] void scriptError(const QString &message)
 {
@@ -98,8 +94,7 @@ QAction *findAction(const QString &name)
     scriptError("no menu item named " + name);
 }
 
-template<typename Control>
-Control *findControl(const QString &name, const char *kind)
+template <typename Control> Control *findControl(const QString &name, const char *kind)
 {
     auto *control = qobject_cast<Control *>(findWidget(name));
     if (!control)
@@ -121,10 +116,7 @@ QString colorText(QColor color)
     return QStringLiteral("%1,%2,%3").arg(color.red()).arg(color.green()).arg(color.blue());
 }
 
-QString boolText(bool value)
-{
-    return value ? "true" : "false";
-}
+QString boolText(bool value) { return value ? "true" : "false"; }
 
 void sendMouse(QWidget *widget, QEvent::Type type, QPointF position, Qt::MouseButtons held)
 {
@@ -138,9 +130,13 @@ QPointF clickPoint(QWidget *widget)
     QStyleOptionButton option;
     option.initFrom(widget);
     if (qobject_cast<QCheckBox *>(widget))
-        return widget->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, widget).center();
+        return widget->style()
+            ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, widget)
+            .center();
     if (qobject_cast<QRadioButton *>(widget))
-        return widget->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, widget).center();
+        return widget->style()
+            ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, widget)
+            .center();
     return QRectF(widget->rect()).center();
 }
 
@@ -161,7 +157,9 @@ void set(QWidget *widget, const QString &valueText)
             scriptError(valueText + " is outside the range of " + widget->objectName());
         bar->setValue(value);
     } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
-        box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+        box->setCheckState(value == 1       ? Qt::Checked
+                               : value == 2 ? Qt::PartiallyChecked
+                                            : Qt::Unchecked);
     } else {
         scriptError(widget->objectName() + " has no value to set");
     }
@@ -169,7 +167,9 @@ void set(QWidget *widget, const QString &valueText)
 
 void key(QWidget *widget, int code)
 {
-    int qtKey = code == 13 ? int(Qt::Key_Return) : code == 8 ? int(Qt::Key_Backspace) : int(QChar(code).toUpper().unicode());
+    int qtKey = code == 13 ? int(Qt::Key_Return)
+        : code == 8        ? int(Qt::Key_Backspace)
+                           : int(QChar(code).toUpper().unicode());
     QString text = code == 13 ? "\r" : QString(QChar(code));
     QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
     QApplication::sendEvent(widget, &press);
@@ -212,7 +212,9 @@ QString caption(QWidget *widget)
 QString value(QWidget *widget)
 {
     if (auto *box = qobject_cast<QCheckBox *>(widget))
-        return QString::number(box->checkState() == Qt::Checked ? 1 : box->checkState() == Qt::PartiallyChecked ? 2 : 0);
+        return QString::number(box->checkState() == Qt::Checked                ? 1
+                                   : box->checkState() == Qt::PartiallyChecked ? 2
+                                                                               : 0);
     if (auto *option = qobject_cast<QRadioButton *>(widget))
         return boolText(option->isChecked());
     if (auto *bar = qobject_cast<QScrollBar *>(widget))
@@ -239,11 +241,14 @@ QString property(QWidget *widget, const QString &name)
     if (name == "enabled")
         return boolText(widget->isEnabled());
     if (name == "visible")
-        return boolText(widget->isWindow() ? widget->isVisible() : widget->isVisibleTo(widget->window()));
+        return boolText(widget->isWindow() ? widget->isVisible()
+                                           : widget->isVisibleTo(widget->window()));
     if (name == "backcolor")
-        return colorText(area ? area->backColor() : widget->palette().color(widget->backgroundRole()));
+        return colorText(area ? area->backColor()
+                              : widget->palette().color(widget->backgroundRole()));
     if (name == "forecolor")
-        return colorText(area ? area->foreColor() : widget->palette().color(widget->foregroundRole()));
+        return colorText(area ? area->foreColor()
+                              : widget->palette().color(widget->foregroundRole()));
     if (name == "left" || name == "top")
         return position(widget, name == "left");
     scriptError("unknown property " + name);
@@ -306,7 +311,7 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         findWidget(words[1])->window()->close();
     } else if (command == "at-yield") {
         need(2);
-        state().atYield.push_back({ int(number(words[1])), afterWords(rest, 2) });
+        state().atYield.push_back({int(number(words[1])), afterWords(rest, 2)});
     } else {
         scriptError("unknown command " + command);
     }
@@ -331,40 +336,22 @@ void run(const QString &line)
 
 } // namespace
 
-bool automationActive()
-{
-    return state().active;
-}
+bool automationActive() { return state().active; }
 
 void exposeVariable(const QString &name, std::function<std::string()> valuesText)
 {
     state().variables[name] = std::move(valuesText);
 }
 
-std::string automationText(float value)
-{
-    return shortestRoundTrip(value);
-}
+std::string automationText(float value) { return shortestRoundTrip(value); }
 
-std::string automationText(double value)
-{
-    return shortestRoundTrip(value);
-}
+std::string automationText(double value) { return shortestRoundTrip(value); }
 
-std::string automationText(int16_t value)
-{
-    return std::to_string(value);
-}
+std::string automationText(int16_t value) { return std::to_string(value); }
 
-std::string automationText(int32_t value)
-{
-    return std::to_string(value);
-}
+std::string automationText(int32_t value) { return std::to_string(value); }
 
-std::string automationText(bool value)
-{
-    return value ? "true" : "false";
-}
+std::string automationText(bool value) { return value ? "true" : "false"; }
 
 int runScript(const QString &path)
 {

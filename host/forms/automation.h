@@ -52,8 +52,12 @@ std::string automationText(int16_t value);
 std::string automationText(int32_t value);
 std::string automationText(bool value);
 
-template<typename Container>
-    requires requires(const Container &c) { c.begin(); c.end(); }
+template <typename Container>
+requires requires(const Container &c)
+{
+    c.begin();
+    c.end();
+}
 std::string automationText(const Container &values)
 {
     std::string text;
@@ -66,15 +70,15 @@ std::string automationText(const Container &values)
 }
 
 // Exposes a variable that lives as long as the program (form or model state).
-template<typename Storage>
-void exposeVariable(const QString &name, const Storage &storage)
+template <typename Storage> void exposeVariable(const QString &name, const Storage &storage)
 {
-    exposeVariable(name, std::function<std::string()>([&storage] { return automationText(storage); }));
+    exposeVariable(name,
+                   std::function<std::string()>([&storage] { return automationText(storage); }));
 }
 
 namespace automation_detail {
 // Called by yield(): runs the at-yield lines that are due.
 void yieldReached();
-}
+} // namespace automation_detail
 
 } // namespace host

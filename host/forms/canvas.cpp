@@ -5,7 +5,10 @@
 
 namespace host {
 
-Canvas::Canvas(QSizeF deviceSize) : m_scale(UserScale::twips(deviceSize)) { }
+Canvas::Canvas(QSizeF deviceSize)
+    : m_scale(UserScale::twips(deviceSize))
+{
+}
 
 void Canvas::setScale(double left, double top, double right, double bottom)
 {
@@ -37,35 +40,24 @@ void Canvas::line(QPointF from, QPointF to)
     m_current = to;
 }
 
-void Canvas::lineTo(QPointF to)
-{
-    line(m_current, to);
-}
+void Canvas::lineTo(QPointF to) { line(m_current, to); }
 
-void Canvas::lineBy(QPointF offset)
-{
-    line(m_current, m_current + offset);
-}
+void Canvas::lineBy(QPointF offset) { line(m_current, m_current + offset); }
 
-void Canvas::lineFromBy(QPointF from, QPointF offset)
-{
-    line(from, from + offset);
-}
+void Canvas::lineFromBy(QPointF from, QPointF offset) { line(from, from + offset); }
 
 void Canvas::box(QPointF corner, QPointF opposite)
 {
     drawBox(corner, opposite, m_fillsBoxes ? m_fill : QColor(Qt::transparent));
 }
 
-void Canvas::filledBox(QPointF corner, QPointF opposite)
-{
-    drawBox(corner, opposite, m_fore);
-}
+void Canvas::filledBox(QPointF corner, QPointF opposite) { drawBox(corner, opposite, m_fore); }
 
 void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
 {
     prepareDevice();
-    QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::SquareCap,
+             Qt::MiterJoin);
     QRectF rect = QRectF(m_scale.toDevice(corner), m_scale.toDevice(opposite)).normalized();
     paint(
         [pen, rect, inside](QPainter &painter) {
@@ -100,19 +92,10 @@ QRectF Canvas::strokeBounds(const QRectF &rect, double penWidth) const
     return rect.adjusted(-margin, -margin, margin, margin);
 }
 
-void Canvas::setDrawWidth(int width)
-{
-    m_drawWidth = std::max(1, width);
-}
+void Canvas::setDrawWidth(int width) { m_drawWidth = std::max(1, width); }
 
-void Canvas::setFontName(const QString &family)
-{
-    m_font.setFamily(family);
-}
+void Canvas::setFontName(const QString &family) { m_font.setFamily(family); }
 
-void Canvas::setFontSize(double points)
-{
-    m_font.setPointSizeF(points);
-}
+void Canvas::setFontSize(double points) { m_font.setPointSizeF(points); }
 
 } // namespace host

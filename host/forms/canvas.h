@@ -36,7 +36,7 @@ public:
     // Lines leave the current point at their end.
     void line(QPointF from, QPointF to);
     void lineTo(QPointF to);
-    void lineBy(QPointF offset);                // from the current point
+    void lineBy(QPointF offset); // from the current point
     void lineFromBy(QPointF from, QPointF offset);
     // Outline in the fore colour; the inside in the fill colour when this canvas fills boxes.
     void box(QPointF corner, QPointF opposite);

@@ -7,10 +7,7 @@
 namespace host {
 
 // Colour values as the programs write them: 0x00BBGGRR, RGB(r, g, b) = r + 256 g + 65536 b.
-constexpr int32_t RGB(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
+constexpr int32_t RGB(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 
 QColor toQColor(int32_t colorValue);
 int32_t colorValue(QColor color);

@@ -31,7 +31,9 @@ int16_t checkValue(const QCheckBox *box)
 
 void setCheckValue(QCheckBox *box, int value)
 {
-    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    box->setCheckState(value == 1       ? Qt::Checked
+                           : value == 2 ? Qt::PartiallyChecked
+                                        : Qt::Unchecked);
 }
 
 } // namespace host

@@ -23,7 +23,9 @@ class MouseButtonFilter : public QObject
 {
 public:
     MouseButtonFilter(QWidget *control, QEvent::Type type, std::function<void()> handler)
-        : QObject(control), m_type(type), m_handler(std::move(handler))
+        : QObject(control)
+        , m_type(type)
+        , m_handler(std::move(handler))
     {
         control->installEventFilter(this);
     }
@@ -51,7 +53,8 @@ class KeyPressFilter : public QObject
 {
 public:
     KeyPressFilter(QLineEdit *box, std::function<void(int)> handler)
-        : QObject(box), m_handler(std::move(handler))
+        : QObject(box)
+        , m_handler(std::move(handler))
     {
         box->installEventFilter(this);
     }
@@ -86,7 +89,8 @@ void reportFault(const QString &message)
         std::cout << "fault: " << message.toStdString() << std::endl;
         return;
     }
-    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(), message);
+    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                         message);
 }
 
 void runHandler(const std::function<void()> &handler)

@@ -26,7 +26,8 @@ bool &ending()
 } // namespace
 
 Form::Form(const QString &name, int clientWidthTwips, int clientHeightTwips, QWidget *parent)
-    : QMainWindow(parent), m_client(new QWidget(this))
+    : QMainWindow(parent)
+    , m_client(new QWidget(this))
 {
     setObjectName(name);
     m_client->setObjectName(name + ".client");
@@ -52,10 +53,7 @@ void Form::load()
     setFixedSize(sizeHint());
 }
 
-void Form::unload()
-{
-    close();
-}
+void Form::unload() { close(); }
 
 void Form::showEvent(QShowEvent *event)
 {
@@ -76,10 +74,7 @@ void Form::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-bool programEnding()
-{
-    return ending();
-}
+bool programEnding() { return ending(); }
 
 bool yield()
 {

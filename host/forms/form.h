@@ -15,7 +15,8 @@ class Form : public QMainWindow
     Q_OBJECT
 
 public:
-    Form(const QString &name, int clientWidthTwips, int clientHeightTwips, QWidget *parent = nullptr);
+    Form(const QString &name, int clientWidthTwips, int clientHeightTwips,
+         QWidget *parent = nullptr);
     ~Form() override;
 
     void load();

@@ -8,10 +8,7 @@
 
 namespace host {
 
-int twipsToPixels(double twips)
-{
-    return int(std::lround(twips / 15));
-}
+int twipsToPixels(double twips) { return int(std::lround(twips / 15)); }
 
 void placeTwips(QWidget *widget, int left, int top, int width, int height)
 {
@@ -22,15 +19,15 @@ void placeTwips(QWidget *widget, int left, int top, int width, int height)
 QFont classicFont(const QString &family, double points, bool bold, bool italic)
 {
     static const QHash<QString, QStringList> installed {
-        { "MS Sans Serif", { "Liberation Sans", "Arimo", "DejaVu Sans" } },
-        { "Arial", { "Liberation Sans", "Arimo", "DejaVu Sans" } },
-        { "Helvetica", { "Liberation Sans", "Arimo", "DejaVu Sans" } },
-        { "Times New Roman", { "Liberation Serif", "Tinos", "DejaVu Serif" } },
-        { "Garamond", { "Liberation Serif", "Tinos", "DejaVu Serif" } },
-        { "Courier New", { "Liberation Mono", "Cousine", "DejaVu Sans Mono" } },
+        {"MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+        {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+        {"Helvetica", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+        {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
+        {"Garamond", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
+        {"Courier New", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"}},
     };
     QFont font;
-    font.setFamilies(installed.value(family, { family }));
+    font.setFamilies(installed.value(family, {family}));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);

@@ -35,7 +35,9 @@ int classicShift(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-PictureArea::PictureArea(QWidget *parent) : QWidget(parent), Canvas(QSizeF(1, 1))
+PictureArea::PictureArea(QWidget *parent)
+    : QWidget(parent)
+    , Canvas(QSizeF(1, 1))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -144,8 +146,9 @@ void PictureArea::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     qreal ratio = m_image.devicePixelRatio();
     for (const QRect &exposed : event->region())
-        painter.drawImage(exposed, m_image,
-                          QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
+        painter.drawImage(
+            exposed, m_image,
+            QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)
@@ -160,22 +163,17 @@ void PictureArea::deliver(const MouseHandler &handler, QMouseEvent *event)
         return;
     int button = classicButton(event->button());
     if (event->type() == QEvent::MouseMove)
-        button = (event->buttons() & Qt::LeftButton ? 1 : 0) | (event->buttons() & Qt::RightButton ? 2 : 0)
+        button = (event->buttons() & Qt::LeftButton ? 1 : 0)
+            | (event->buttons() & Qt::RightButton ? 2 : 0)
             | (event->buttons() & Qt::MiddleButton ? 4 : 0);
     int shift = classicShift(event->modifiers());
     QPointF position = scale().toUser(event->position());
     runHandler([&] { handler(button, shift, position); });
 }
 
-void PictureArea::mousePressEvent(QMouseEvent *event)
-{
-    deliver(m_mouseDown, event);
-}
+void PictureArea::mousePressEvent(QMouseEvent *event) { deliver(m_mouseDown, event); }
 
-void PictureArea::mouseMoveEvent(QMouseEvent *event)
-{
-    deliver(m_mouseMove, event);
-}
+void PictureArea::mouseMoveEvent(QMouseEvent *event) { deliver(m_mouseMove, event); }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent *event)
 {

@@ -30,20 +30,19 @@ QString &nextPdfPath()
 
 [[noreturn]] void pageKept(const QString &reason)
 {
-    throw Fault(Fault::Kind::File, (reason + " The page is kept for the next Print.").toStdString());
+    throw Fault(Fault::Kind::File,
+                (reason + " The page is kept for the next Print.").toStdString());
 }
 
 } // namespace
 
-PrinterPage::PrinterPage() : Canvas(pageTwips)
+PrinterPage::PrinterPage()
+    : Canvas(pageTwips)
 {
     setScale(0, 0, pageTwips.width(), pageTwips.height());
 }
 
-void PrinterPage::setNextPdfPath(const QString &path)
-{
-    nextPdfPath() = path;
-}
+void PrinterPage::setNextPdfPath(const QString &path) { nextPdfPath() = path; }
 
 void PrinterPage::paint(const std::function<void(QPainter &)> &painting, const QRectF &)
 {
@@ -51,15 +50,9 @@ void PrinterPage::paint(const std::function<void(QPainter &)> &painting, const Q
     m_paintings.push_back(painting);
 }
 
-double PrinterPage::deviceUnitsPerDrawWidth() const
-{
-    return twipsPerDot;
-}
+double PrinterPage::deviceUnitsPerDrawWidth() const { return twipsPerDot; }
 
-double PrinterPage::lineHeight(const QFont &font) const
-{
-    return font.pixelSize() * 1.2;
-}
+double PrinterPage::lineHeight(const QFont &font) const { return font.pixelSize() * 1.2; }
 
 QFont PrinterPage::deviceFont(const QFont &font) const
 {
@@ -110,7 +103,8 @@ void PrinterPage::endDoc()
         render(device);
     } else {
         if (path.isEmpty())
-            path = QFileDialog::getSaveFileName(nullptr, "No printer is installed: save the page as PDF",
+            path = QFileDialog::getSaveFileName(nullptr,
+                                                "No printer is installed: save the page as PDF",
                                                 "page.pdf", "PDF files (*.pdf)");
         if (path.isEmpty())
             pageKept("Printing was cancelled.");

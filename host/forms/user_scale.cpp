@@ -5,7 +5,11 @@
 namespace host {
 
 UserScale::UserScale(QSizeF deviceSize, double left, double top, double right, double bottom)
-    : m_device(deviceSize), m_left(left), m_top(top), m_right(right), m_bottom(bottom)
+    : m_device(deviceSize)
+    , m_left(left)
+    , m_top(top)
+    , m_right(right)
+    , m_bottom(bottom)
 {
 }
 
@@ -16,14 +20,14 @@ UserScale UserScale::twips(QSizeF deviceSize)
 
 QPointF UserScale::toDevice(QPointF user) const
 {
-    return { (user.x() - m_left) / (m_right - m_left) * m_device.width(),
-             (user.y() - m_top) / (m_bottom - m_top) * m_device.height() };
+    return {(user.x() - m_left) / (m_right - m_left) * m_device.width(),
+            (user.y() - m_top) / (m_bottom - m_top) * m_device.height()};
 }
 
 QPointF UserScale::toUser(QPointF device) const
 {
-    return { m_left + device.x() / m_device.width() * (m_right - m_left),
-             m_top + device.y() / m_device.height() * (m_bottom - m_top) };
+    return {m_left + device.x() / m_device.width() * (m_right - m_left),
+            m_top + device.y() / m_device.height() * (m_bottom - m_top)};
 }
 
 double UserScale::toDeviceWidth(double userWidth) const

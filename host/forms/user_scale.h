@@ -23,8 +23,8 @@ public:
 
     double left() const { return m_left; }
     double top() const { return m_top; }
-    double width() const { return m_right - m_left; }   // signed, as the area reports it
-    double height() const { return m_bottom - m_top; }  // negative when y grows upwards
+    double width() const { return m_right - m_left; } // signed, as the area reports it
+    double height() const { return m_bottom - m_top; } // negative when y grows upwards
     QSizeF deviceSize() const { return m_device; }
     // Keeps the corners and maps them onto a new device size (a resized or HiDPI area).
     UserScale resized(QSizeF deviceSize) const;
@@ -32,7 +32,7 @@ public:
     bool operator==(const UserScale &) const = default;
 
 private:
-    QSizeF m_device { 1, 1 };
+    QSizeF m_device {1, 1};
     double m_left = 0, m_top = 0, m_right = 15, m_bottom = 15;
 };
 

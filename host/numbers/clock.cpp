@@ -18,7 +18,8 @@ std::tm localNow(double &fraction)
 {
     auto now = std::chrono::system_clock::now();
     std::time_t whole = std::chrono::system_clock::to_time_t(now);
-    fraction = std::chrono::duration<double>(now - std::chrono::system_clock::from_time_t(whole)).count();
+    fraction = std::chrono::duration<double>(now - std::chrono::system_clock::from_time_t(whole))
+                   .count();
     std::tm local {};
     localtime_r(&whole, &local);
     return local;
@@ -35,15 +36,9 @@ float Timer()
     return float(local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction);
 }
 
-void freezeClock(double secondsSinceMidnight)
-{
-    frozenSeconds() = secondsSinceMidnight;
-}
+void freezeClock(double secondsSinceMidnight) { frozenSeconds() = secondsSinceMidnight; }
 
-void thawClock()
-{
-    frozenSeconds().reset();
-}
+void thawClock() { frozenSeconds().reset(); }
 
 std::string dateTimeText()
 {

@@ -15,7 +15,11 @@ class Fault : public std::runtime_error
 public:
     enum class Kind { Overflow, NotANumber, DivisionByZero, IndexOutOfRange, File, Invalid };
 
-    Fault(Kind kind, const std::string &message) : std::runtime_error(message), m_kind(kind) { }
+    Fault(Kind kind, const std::string &message)
+        : std::runtime_error(message)
+        , m_kind(kind)
+    {
+    }
 
     Kind kind() const { return m_kind; }
 

@@ -13,10 +13,7 @@ namespace host {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view trimmed(std::string_view text)
 {
@@ -27,10 +24,7 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-bool isDigit(char c)
-{
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 // Length of the longest prefix of the form [sign] digits [. digits] with at least one digit.
 size_t decimalPrefixLength(std::string_view text)
@@ -89,14 +83,15 @@ bool parseWhole(std::string_view text, double &value)
 
 // The shortest general-format text of at most maxDigits significant digits that reads
 // back to value; std::to_chars never looks at the C locale (which QApplication sets).
-template<typename Number>
-std::string shortestText(Number value, int maxDigits)
+template <typename Number> std::string shortestText(Number value, int maxDigits)
 {
     if (value == 0)
         return "0";
     char buffer[64];
     auto format = [&](int digits) {
-        return std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
+        return std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                             digits)
+            .ptr;
     };
     int digits = 1;
     for (; digits < maxDigits; ++digits) {
@@ -135,7 +130,8 @@ double toDouble(std::string_view text)
     if (!parseWhole(number, value))
         notANumber(number);
     if (std::isinf(value))
-        throw Fault(Fault::Kind::Overflow, "\"" + std::string(number) + "\" is too large a number.");
+        throw Fault(Fault::Kind::Overflow,
+                    "\"" + std::string(number) + "\" is too large a number.");
     return value;
 }
 
@@ -148,25 +144,13 @@ float toFloat(std::string_view text)
     return float(value);
 }
 
-int16_t toInt16(std::string_view text)
-{
-    return nearestInt16(toDouble(text));
-}
+int16_t toInt16(std::string_view text) { return nearestInt16(toDouble(text)); }
 
-std::string intText(int32_t value)
-{
-    return std::to_string(value);
-}
+std::string intText(int32_t value) { return std::to_string(value); }
 
-std::string floatText(float value)
-{
-    return shortestText(value, 7);
-}
+std::string floatText(float value) { return shortestText(value, 7); }
 
-std::string doubleText(double value)
-{
-    return shortestText(value, 15);
-}
+std::string doubleText(double value) { return shortestText(value, 15); }
 
 std::string printed(const std::string &numberText)
 {
@@ -179,7 +163,8 @@ std::string wholeNumberText(double value)
     if (whole == 0)
         return "0";
     char buffer[64];
-    char *end = std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0).ptr;
+    char *end
+        = std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0).ptr;
     return std::string(buffer, end);
 }
 

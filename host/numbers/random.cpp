@@ -25,7 +25,7 @@ float Rnd()
 void Randomize(double seed)
 {
     uint64_t bits = std::bit_cast<uint64_t>(seed == 0 ? 0.0 : seed); // -0 and 0 seed alike
-    std::seed_seq sequence { uint32_t(bits), uint32_t(bits >> 32) };
+    std::seed_seq sequence {uint32_t(bits), uint32_t(bits >> 32)};
     engine().seed(sequence);
 }
 

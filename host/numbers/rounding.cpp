@@ -10,10 +10,10 @@ namespace host {
 
 namespace {
 
-template<typename Integer>
-Integer checkedStore(double whole)
+template <typename Integer> Integer checkedStore(double whole)
 {
-    if (!(whole >= std::numeric_limits<Integer>::min() && whole <= std::numeric_limits<Integer>::max()))
+    if (!(whole >= std::numeric_limits<Integer>::min()
+          && whole <= std::numeric_limits<Integer>::max()))
         throw Fault(Fault::Kind::Overflow,
                     "The number is too large: it must lie between "
                         + std::to_string(std::numeric_limits<Integer>::min()) + " and "
@@ -23,25 +23,13 @@ Integer checkedStore(double whole)
 
 } // namespace
 
-int16_t nearestInt16(double value)
-{
-    return checkedStore<int16_t>(std::nearbyint(value));
-}
+int16_t nearestInt16(double value) { return checkedStore<int16_t>(std::nearbyint(value)); }
 
-int32_t nearestInt32(double value)
-{
-    return checkedStore<int32_t>(std::nearbyint(value));
-}
+int32_t nearestInt32(double value) { return checkedStore<int32_t>(std::nearbyint(value)); }
 
-double Int(double value)
-{
-    return std::floor(value);
-}
+double Int(double value) { return std::floor(value); }
 
-int16_t intToInt16(double value)
-{
-    return checkedStore<int16_t>(std::floor(value));
-}
+int16_t intToInt16(double value) { return checkedStore<int16_t>(std::floor(value)); }
 
 int32_t Mod(int32_t dividend, int32_t divisor)
 {

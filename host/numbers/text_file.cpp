@@ -4,7 +4,9 @@
 
 namespace host {
 
-TextFileReader::TextFileReader(const std::string &path) : m_path(path), m_stream(path, std::ios::binary)
+TextFileReader::TextFileReader(const std::string &path)
+    : m_path(path)
+    , m_stream(path, std::ios::binary)
 {
     if (!m_stream)
         throw Fault(Fault::Kind::File, "The file \"" + path + "\" cannot be opened for reading.");

@@ -25,7 +25,8 @@ namespace {
 class TestForm : public host::Form
 {
 public:
-    TestForm() : host::Form("TestForm", 3000, 3000)
+    TestForm()
+        : host::Form("TestForm", 3000, 3000)
     {
         bar = host::makeScrollBar(client(), 0, 10, 1, 5, 0);
         bar->setObjectName("hsbLevel");
@@ -114,11 +115,11 @@ protected:
 TEST_F(Forms, ScrollBarChangeRunsBeforeSetValueReturns)
 {
     form.bar->setValue(7);
-    ASSERT_EQ(form.changes, std::vector<int> { 7 });
+    ASSERT_EQ(form.changes, std::vector<int> {7});
     form.bar->setValue(7); // no change, no event
     EXPECT_EQ(form.changes.size(), 1u);
     form.bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow click
-    EXPECT_EQ(form.changes, (std::vector<int> { 7, 8 }));
+    EXPECT_EQ(form.changes, (std::vector<int> {7, 8}));
 }
 
 TEST_F(Forms, YUpLineAndBoxesLandOnTheExpectedPixels)
@@ -133,7 +134,7 @@ TEST_F(Forms, YUpLineAndBoxesLandOnTheExpectedPixels)
     area.setFillsBoxes(true);
     area.setFillColor(Qt::red);
     area.box(QPointF(2, 8), QPointF(8, 4));
-    EXPECT_EQ(area.pixelAt(QPointF(5, 6)), QColor(Qt::red));  // inside: the fill colour
+    EXPECT_EQ(area.pixelAt(QPointF(5, 6)), QColor(Qt::red)); // inside: the fill colour
     EXPECT_EQ(area.image().pixelColor(50, 20), QColor(Qt::blue)); // top edge: the fore colour
     area.filledBox(QPointF(2, 3), QPointF(4, 2));
     EXPECT_EQ(area.pixelAt(QPointF(3, 2.5)), QColor(Qt::blue));
@@ -204,16 +205,17 @@ TEST_F(Forms, ScriptDrivesTheFormLineForLine)
                                   "show nothing value\n"
                                   "set hsbLevel 11\n"
                                   "frobnicate\n");
-    EXPECT_EQ(output, "txtValue.text=0.5 and more\n"
-                      "hsbLevel.value=4\n"
-                      "picArea.backcolor=255,255,255\n"
-                      "commFail.caption=Fail\n"
-                      "commStop.enabled=true\n"
-                      "picArea.pixel=255,255,255\n"
-                      "error: show nothing value: no control named nothing\n"
-                      "error: set hsbLevel 11: 11 is outside the range of hsbLevel\n"
-                      "error: frobnicate: unknown command frobnicate\n");
-    EXPECT_EQ(form.keys, std::vector<int> { 13 });
+    EXPECT_EQ(output,
+              "txtValue.text=0.5 and more\n"
+              "hsbLevel.value=4\n"
+              "picArea.backcolor=255,255,255\n"
+              "commFail.caption=Fail\n"
+              "commStop.enabled=true\n"
+              "picArea.pixel=255,255,255\n"
+              "error: show nothing value: no control named nothing\n"
+              "error: set hsbLevel 11: 11 is outside the range of hsbLevel\n"
+              "error: frobnicate: unknown command frobnicate\n");
+    EXPECT_EQ(form.keys, std::vector<int> {13});
 }
 
 TEST_F(Forms, PrinttoSendsTheNextPageToAPdfFile)
@@ -278,7 +280,7 @@ TEST(PrinterPage, WritesAPdfWhoseTextReadsBackAndKeepsThePageOnFailure)
     page.endDoc();
     EXPECT_FALSE(page.isOpen());
     QProcess text;
-    text.start("pdftotext", { "-raw", pdf, "-" });
+    text.start("pdftotext", {"-raw", pdf, "-"});
     ASSERT_TRUE(text.waitForFinished(20000));
     QString printed = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_TRUE(printed.contains("TARGET")) << printed.toStdString();

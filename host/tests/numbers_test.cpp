@@ -19,8 +19,7 @@ using host::Fault;
 
 namespace {
 
-template<typename Call>
-Fault::Kind faultKindOf(Call call)
+template <typename Call> Fault::Kind faultKindOf(Call call)
 {
     try {
         call();
@@ -38,7 +37,9 @@ struct RoundingCase
     int expected;
 };
 
-class NearestInteger : public testing::TestWithParam<RoundingCase> { };
+class NearestInteger : public testing::TestWithParam<RoundingCase>
+{
+};
 
 TEST_P(NearestInteger, RoundsHalvesToEven)
 {
@@ -47,17 +48,17 @@ TEST_P(NearestInteger, RoundsHalvesToEven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, NearestInteger,
-                         testing::Values(RoundingCase { "TwoAndAHalf", 2.5, 2 },
-                                         RoundingCase { "ThreeAndAHalf", 3.5, 4 },
-                                         RoundingCase { "TwelveAndAHalf", 12.5, 12 },
-                                         RoundingCase { "ThirteenAndAHalf", 13.5, 14 },
-                                         RoundingCase { "MinusTwoAndAHalf", -2.5, -2 },
-                                         RoundingCase { "Half", 0.5, 0 },
-                                         RoundingCase { "JustAboveHalf", 0.5000001, 1 },
-                                         RoundingCase { "SliderTwentyFiveTenths", 25 / 10.0, 2 },
-                                         RoundingCase { "SliderThirtyFiveTenths", 35 / 10.0, 4 },
-                                         RoundingCase { "TopOf16Bits", 32767.4, 32767 },
-                                         RoundingCase { "BottomOf16Bits", -32768.5, -32768 }),
+                         testing::Values(RoundingCase {"TwoAndAHalf", 2.5, 2},
+                                         RoundingCase {"ThreeAndAHalf", 3.5, 4},
+                                         RoundingCase {"TwelveAndAHalf", 12.5, 12},
+                                         RoundingCase {"ThirteenAndAHalf", 13.5, 14},
+                                         RoundingCase {"MinusTwoAndAHalf", -2.5, -2},
+                                         RoundingCase {"Half", 0.5, 0},
+                                         RoundingCase {"JustAboveHalf", 0.5000001, 1},
+                                         RoundingCase {"SliderTwentyFiveTenths", 25 / 10.0, 2},
+                                         RoundingCase {"SliderThirtyFiveTenths", 35 / 10.0, 4},
+                                         RoundingCase {"TopOf16Bits", 32767.4, 32767},
+                                         RoundingCase {"BottomOf16Bits", -32768.5, -32768}),
                          [](const auto &info) { return info.param.name; });
 
 TEST(NearestIntegerFaults, OutOfRangeOrNaNIsAnOverflow)
@@ -91,26 +92,25 @@ struct ValCase
     double expected;
 };
 
-class LeadingNumber : public testing::TestWithParam<ValCase> { };
+class LeadingNumber : public testing::TestWithParam<ValCase>
+{
+};
 
 TEST_P(LeadingNumber, ReadsTheLongestNumberPrefix)
 {
     EXPECT_EQ(host::Val(GetParam().text), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, LeadingNumber,
-                         testing::Values(ValCase { "BlankThenSeven", " 7", 7 },
-                                         ValCase { "PointTwo", "0.2", 0.2 },
-                                         ValCase { "DigitsThenLetters", "12abc", 12 },
-                                         ValCase { "NegativeHalfThenLetter", "-0.5x", -0.5 },
-                                         ValCase { "LonePoint", ".", 0 },
-                                         ValCase { "Empty", "", 0 },
-                                         ValCase { "Letters", "abc", 0 },
-                                         ValCase { "PointFive", ".5", 0.5 },
-                                         ValCase { "TrailingPoint", "3.", 3 },
-                                         ValCase { "LoneMinus", "-", 0 },
-                                         ValCase { "SecondPointStops", "1.2.3", 1.2 }),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, LeadingNumber,
+    testing::Values(ValCase {"BlankThenSeven", " 7", 7}, ValCase {"PointTwo", "0.2", 0.2},
+                    ValCase {"DigitsThenLetters", "12abc", 12},
+                    ValCase {"NegativeHalfThenLetter", "-0.5x", -0.5},
+                    ValCase {"LonePoint", ".", 0}, ValCase {"Empty", "", 0},
+                    ValCase {"Letters", "abc", 0}, ValCase {"PointFive", ".5", 0.5},
+                    ValCase {"TrailingPoint", "3.", 3}, ValCase {"LoneMinus", "-", 0},
+                    ValCase {"SecondPointStops", "1.2.3", 1.2}),
+    [](const auto &info) { return info.param.name; });
 
 TEST(TextToNumber, WholeTextMustBeANumber)
 {
@@ -121,7 +121,7 @@ TEST(TextToNumber, WholeTextMustBeANumber)
     EXPECT_EQ(host::toFloat("0.35"), 0.35f);
     EXPECT_EQ(host::toInt16("2.5"), 2);
     EXPECT_EQ(host::toInt16("3.5"), 4);
-    for (const char *bad : { "", "   ", "abc", "12abc", "0,5", "inf", "nan", "--1", "1 2", "." })
+    for (const char *bad : {"", "   ", "abc", "12abc", "0,5", "inf", "nan", "--1", "1 2", "."})
         EXPECT_EQ(faultKindOf([bad] { host::toDouble(bad); }), Fault::Kind::NotANumber) << bad;
     EXPECT_EQ(faultKindOf([] { host::toInt16("40000"); }), Fault::Kind::Overflow);
     EXPECT_EQ(faultKindOf([] { host::toFloat("1e300"); }), Fault::Kind::Overflow);
@@ -159,28 +159,27 @@ struct TextCase
     const char *expected;
 };
 
-class FloatToText : public testing::TestWithParam<TextCase> { };
+class FloatToText : public testing::TestWithParam<TextCase>
+{
+};
 
 TEST_P(FloatToText, ShortestWithSevenDigits)
 {
     EXPECT_EQ(host::floatText(float(GetParam().value)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, FloatToText,
-                         testing::Values(TextCase { "PointThreeFive", 0.35, "0.35" },
-                                         TextCase { "Hundred", 100, "100" },
-                                         TextCase { "PointThreeSeven", 0.37, "0.37" },
-                                         TextCase { "TwoThousandths", 0.002, "0.002" },
-                                         TextCase { "OneAndAHalf", 1.5, "1.5" },
-                                         TextCase { "Five", 5, "5" },
-                                         TextCase { "NegativeQuarter", -0.25, "-0.25" },
-                                         TextCase { "Zero", 0, "0" },
-                                         TextCase { "NegativeZero", -0.0, "0" },
-                                         TextCase { "TwentyTwo", 22, "22" },
-                                         TextCase { "HalfTurn", 1.5735011, "1.573501" },
-                                         TextCase { "TenMillion", 1e7, "1E+07" },
-                                         TextCase { "TenPointFour", 52 / 5.0, "10.4" }),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, FloatToText,
+    testing::Values(TextCase {"PointThreeFive", 0.35, "0.35"}, TextCase {"Hundred", 100, "100"},
+                    TextCase {"PointThreeSeven", 0.37, "0.37"},
+                    TextCase {"TwoThousandths", 0.002, "0.002"},
+                    TextCase {"OneAndAHalf", 1.5, "1.5"}, TextCase {"Five", 5, "5"},
+                    TextCase {"NegativeQuarter", -0.25, "-0.25"}, TextCase {"Zero", 0, "0"},
+                    TextCase {"NegativeZero", -0.0, "0"}, TextCase {"TwentyTwo", 22, "22"},
+                    TextCase {"HalfTurn", 1.5735011, "1.573501"},
+                    TextCase {"TenMillion", 1e7, "1E+07"},
+                    TextCase {"TenPointFour", 52 / 5.0, "10.4"}),
+    [](const auto &info) { return info.param.name; });
 
 TEST(DoubleToText, ShortestWithFifteenDigits)
 {
@@ -248,7 +247,7 @@ TEST(TextFile, ReadsLinesWithoutLineEnds)
     std::vector<std::string> lines;
     while (auto line = reader.readLine())
         lines.push_back(*line);
-    EXPECT_EQ(lines, (std::vector<std::string> { "16", "7", "", "last" }));
+    EXPECT_EQ(lines, (std::vector<std::string> {"16", "7", "", "last"}));
     EXPECT_EQ(reader.lineNumber(), 4);
     EXPECT_FALSE(reader.readLine());
     std::filesystem::remove(path);

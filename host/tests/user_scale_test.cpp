@@ -23,7 +23,7 @@ TEST(UserScale, YUpScaleMapsCornersAndOrigin)
 TEST(UserScale, DeviceAndUserRoundTrip)
 {
     UserScale scale(QSizeF(360, 360), -2, 2, 2, -1);
-    for (QPointF user : { QPointF(0, 0), QPointF(1.5, -0.25), QPointF(-2, 2), QPointF(0.3, 1.7) }) {
+    for (QPointF user : {QPointF(0, 0), QPointF(1.5, -0.25), QPointF(-2, 2), QPointF(0.3, 1.7)}) {
         QPointF back = scale.toUser(scale.toDevice(user));
         EXPECT_NEAR(back.x(), user.x(), 1e-12);
         EXPECT_NEAR(back.y(), user.y(), 1e-12);

@@ -36,10 +36,7 @@ float withSquare(float squares, int16_t x, float w)
     return float(double(squares) + difference * difference);
 }
 
-float radialBasis(float squares)
-{
-    return float(std::exp(-0.5 * std::sqrt(double(squares))));
-}
+float radialBasis(float squares) { return float(std::exp(-0.5 * std::sqrt(double(squares)))); }
 
 // The radial-basis response of one row of nodes. The twenty sums are independent, so they
 // advance side by side, component after component: each sum still adds its terms in order.
