@@ -371,6 +371,10 @@ int runScript(const QString &path)
 
 int exec(QApplication &app, Form &mainForm)
 {
+    // The classic look the forms are laid out for: small check and option indicators that
+    // leave the captions their room, frame captions on the frame's border.
+    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+        QApplication::setStyle("Windows");
     QString script = qEnvironmentVariable("NEUROSIMS_SCRIPT");
     state().active = !script.isEmpty();
     mainForm.load();
