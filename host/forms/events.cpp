@@ -33,7 +33,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != m_type)
+        // A disabled control takes no mouse input, but its event filters still see the events.
+        if (event->type() != m_type || !static_cast<QWidget *>(watched)->isEnabled())
             return false;
         if (m_type == QEvent::MouseButtonRelease) {
             static_cast<QObject *>(watched)->event(event);

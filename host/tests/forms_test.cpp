@@ -190,6 +190,13 @@ TEST_F(Forms, CheckBoxMouseUpSeesTheNewValue)
     EXPECT_EQ(host::checkValue(form.check), 0);
 }
 
+TEST_F(Forms, DisabledCheckBoxRunsNoMouseUpHandler)
+{
+    form.check->setEnabled(false);
+    EXPECT_EQ(runLines("click chkSwitch\nshow chkSwitch value\n"), "chkSwitch.value=0\n");
+    EXPECT_EQ(form.switchSeen, -1);
+}
+
 TEST_F(Forms, ScriptDrivesTheFormLineForLine)
 {
     std::string output = runLines("# a comment\n"
