@@ -1,5 +1,6 @@
 #include "host/forms/automation.h"
 
+#include "host/forms/controls.h"
 #include "host/forms/form.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
@@ -26,6 +27,8 @@
 #include <QTextStream>
 
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <iostream>
 
 namespace host {
@@ -111,6 +114,18 @@ double number(const QString &text)
     }
 }
 
+// A whole number from minimum to maximum (a count, a key code, a control value).
+int wholeNumber(const QString &text, int minimum, int maximum)
+{
+    double value = number(text);
+    if (value != std::floor(value))
+        scriptError("\"" + text + "\" is not a whole number");
+    if (value < minimum || value > maximum)
+        scriptError(text + " is not from " + QString::number(minimum) + " to "
+                    + QString::number(maximum));
+    return int(value);
+}
+
 QString colorText(QColor color)
 {
     return QStringLiteral("%1,%2,%3").arg(color.red()).arg(color.green()).arg(color.blue());
@@ -151,15 +166,13 @@ void click(QWidget *widget)
 
 void set(QWidget *widget, const QString &valueText)
 {
-    int value = int(number(valueText));
     if (auto *bar = qobject_cast<QScrollBar *>(widget)) {
+        double value = number(valueText);
         if (value < bar->minimum() || value > bar->maximum())
             scriptError(valueText + " is outside the range of " + widget->objectName());
-        bar->setValue(value);
+        bar->setValue(wholeNumber(valueText, bar->minimum(), bar->maximum()));
     } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
-        box->setCheckState(value == 1       ? Qt::Checked
-                               : value == 2 ? Qt::PartiallyChecked
-                                            : Qt::Unchecked);
+        setCheckValue(box, wholeNumber(valueText, 0, 2));
     } else {
         scriptError(widget->objectName() + " has no value to set");
     }
@@ -273,7 +286,7 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         findControl<QLineEdit>(words[1], "text box")->setText(afterWords(rest, 2));
     } else if (command == "key") {
         need(2);
-        key(findWidget(words[1]), int(number(words[2])));
+        key(findWidget(words[1]), wholeNumber(words[2], 0, 0xFFFF));
     } else if (command == "mouse") {
         need(4);
         mouse(words[1], words[2], number(words[3]), number(words[4]));
@@ -311,7 +324,8 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         findWidget(words[1])->window()->close();
     } else if (command == "at-yield") {
         need(2);
-        state().atYield.push_back({int(number(words[1])), afterWords(rest, 2)});
+        state().atYield.push_back(
+            {wholeNumber(words[1], 1, std::numeric_limits<int>::max()), afterWords(rest, 2)});
     } else {
         scriptError("unknown command " + command);
     }

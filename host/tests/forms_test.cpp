@@ -225,6 +225,21 @@ TEST_F(Forms, ScriptDrivesTheFormLineForLine)
     EXPECT_EQ(form.keys, std::vector<int> {13});
 }
 
+TEST_F(Forms, NumbersAControlCannotTakeAreErrorsAndChangeNothing)
+{
+    std::string output = runLines("set hsbLevel 2.7\n"
+                                  "set chkSwitch 5\n"
+                                  "key txtValue 1e12\n"
+                                  "at-yield 1e12 click commStop\n");
+    EXPECT_EQ(output,
+              "error: set hsbLevel 2.7: \"2.7\" is not a whole number\n"
+              "error: set chkSwitch 5: 5 is not from 0 to 2\n"
+              "error: key txtValue 1e12: 1e12 is not from 0 to 65535\n"
+              "error: at-yield 1e12 click commStop: 1e12 is not from 1 to 2147483647\n");
+    EXPECT_TRUE(form.changes.empty());
+    EXPECT_TRUE(form.keys.empty());
+}
+
 TEST_F(Forms, PrinttoSendsTheNextPageToAPdfFile)
 {
     QTemporaryDir dir;
