@@ -39,6 +39,7 @@ struct PendingLine
 {
     int yieldsLeft;
     QString line;
+    QString command; // the at-yield line itself
 };
 
 struct AutomationState
@@ -325,7 +326,7 @@ void runCommand(const QString &command, const QStringList &words, const QString 
     } else if (command == "at-yield") {
         need(2);
         state().atYield.push_back(
-            {wholeNumber(words[1], 1, std::numeric_limits<int>::max()), afterWords(rest, 2)});
+            {wholeNumber(words[1], 1, std::numeric_limits<int>::max()), afterWords(rest, 2), rest});
     } else {
         scriptError("unknown command " + command);
     }
@@ -379,6 +380,15 @@ int runScript(const QString &path)
     QTextStream lines(&file);
     while (!lines.atEnd() && !programEnding())
         run(lines.readLine());
+    // Nothing of the script outlives it: a line waiting for a yield that never came is an
+    // error, not an action for whatever yields later.
+    for (const PendingLine &pending : state().atYield) {
+        state().failed = true;
+        say("error: " + pending.command + ": the script ended before that yield");
+    }
+    state().atYield.clear();
+    state().mouseHeld = false;
+    thawClock();
     state().active = false;
     return state().failed ? 2 : 0;
 }

@@ -5,6 +5,7 @@
 #include "host/forms/layout.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
+#include "host/numbers/clock.h"
 #include "host/numbers/fault.h"
 
 #include <QCheckBox>
@@ -255,6 +256,15 @@ TEST_F(Forms, HandlersRunInsideAYieldingLoop)
     std::string output = runLines("at-yield 3 click commStop\nclick commLoop\n");
     EXPECT_EQ(output, "");
     EXPECT_EQ(form.loops, 3);
+}
+
+TEST_F(Forms, NothingOfAScriptOutlivesIt)
+{
+    EXPECT_EQ(runLines("clock 100\nat-yield 5 click commStop\n"),
+              "error: at-yield 5 click commStop: the script ended before that yield\n");
+    form.loop->click();
+    EXPECT_EQ(form.loops, 100);
+    EXPECT_NE(host::Timer(), 100.0f);
 }
 
 TEST_F(Forms, ClosingTheWindowEndsAYieldingLoop)
