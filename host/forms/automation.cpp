@@ -312,11 +312,12 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         say(words[1] + ".pixel=" + colorText(color));
     } else if (command == "grab") {
         need(2);
-        if (!findWidget(words[1])->grab().save(words[2]))
-            scriptError("cannot write " + words[2]);
+        QString file = afterWords(rest, 2);
+        if (!findWidget(words[1])->grab().save(file))
+            scriptError("cannot write " + file);
     } else if (command == "printto") {
         need(1);
-        PrinterPage::setNextPdfPath(words[1]);
+        PrinterPage::setNextPdfPath(afterWords(rest, 1));
     } else if (command == "clock") {
         need(1);
         freezeClock(number(words[1]));

@@ -31,6 +31,7 @@ class Form;
 //   pixel NAME X Y              prints NAME.pixel=r,g,b at user coordinates X Y
 //   grab NAME FILE              saves a window or picture area as PNG
 //   printto FILE                the next printed page goes to this PDF file, no dialog
+//                               (FILE is the rest of the line, blanks included)
 //   clock SECONDS               freezes the clock
 //   close NAME                  closes a window as its close box does
 //   at-yield N LINE             runs LINE inside the Nth yield from now

@@ -241,11 +241,15 @@ TEST_F(Forms, NumbersAControlCannotTakeAreErrorsAndChangeNothing)
     EXPECT_TRUE(form.keys.empty());
 }
 
-TEST_F(Forms, PrinttoSendsTheNextPageToAPdfFile)
+TEST_F(Forms, PrinttoAndGrabWriteFilesWhoseNamesHaveBlanks)
 {
     QTemporaryDir dir;
-    QString pdf = dir.filePath("script.pdf");
-    EXPECT_EQ(runLines("printto " + pdf.toStdString() + "\n"), "");
+    QString pdf = dir.filePath("script page.pdf");
+    QString png = dir.filePath("picture area.png");
+    EXPECT_EQ(runLines("printto " + pdf.toStdString() + "\ngrab picArea " + png.toStdString()
+                       + "\n"),
+              "");
+    EXPECT_GT(QFile(png).size(), 0);
     host::printer().line(QPointF(0, 0), QPointF(1000, 1000));
     host::printer().endDoc();
     EXPECT_GT(QFile(pdf).size(), 0);
