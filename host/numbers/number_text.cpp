@@ -7,6 +7,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <system_error>
 
 namespace host {
@@ -62,14 +64,13 @@ bool parseWhole(std::string_view text, double &value)
     if (ptr != end || (ec != std::errc() && ec != std::errc::result_out_of_range))
         return false;
     if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone; a negative exponent or a number without a
-        // whole part is too small (reads as 0), anything else too large.
-        auto exponent = text.find_first_of("eE");
-        bool tooSmall = exponent != std::string_view::npos
-            ? text.substr(exponent + 1).starts_with('-')
-            : text.find_first_not_of("0.") == std::string_view::npos || text.front() == '.'
-                || text.starts_with("0.");
-        value = tooSmall ? 0 : std::numeric_limits<double>::infinity();
+        // from_chars leaves the value alone. The classic-locale stream reads a number too
+        // small as 0 (or the nearest tiny value) and fails on one too large.
+        std::istringstream stream {std::string(text)};
+        stream.imbue(std::locale::classic());
+        stream >> value;
+        if (stream.fail())
+            value = std::numeric_limits<double>::infinity();
     }
     if (negative)
         value = -value;
@@ -101,9 +102,9 @@ template <typename Number> std::string shortestText(Number value, int maxDigits)
             break;
     }
     // A whole number that fits in maxDigits keeps its zeros (100, not 1E+02).
-    int exponent = int(std::floor(std::log10(std::fabs(double(value)))));
+    double exponent = std::floor(std::log10(std::fabs(double(value)))); // infinite for inf
     if (exponent >= digits && exponent < maxDigits)
-        digits = exponent + 1;
+        digits = int(exponent) + 1;
     std::string text(buffer, format(digits));
     if (auto exponent = text.find('e'); exponent != std::string::npos)
         text[exponent] = 'E';
@@ -162,7 +163,7 @@ std::string wholeNumberText(double value)
     double whole = std::round(value);
     if (whole == 0)
         return "0";
-    char buffer[64];
+    char buffer[std::numeric_limits<double>::max_exponent10 + 3]; // every digit and a sign
     char *end
         = std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0).ptr;
     return std::string(buffer, end);

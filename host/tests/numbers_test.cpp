@@ -127,6 +127,12 @@ TEST(TextToNumber, WholeTextMustBeANumber)
     EXPECT_EQ(faultKindOf([] { host::toFloat("1e300"); }), Fault::Kind::Overflow);
     EXPECT_EQ(faultKindOf([] { host::toDouble("1e999"); }), Fault::Kind::Overflow);
     EXPECT_EQ(host::toDouble("1e-999"), 0);
+    const std::string tinyFraction = "00." + std::string(400, '0') + "1";
+    EXPECT_EQ(host::toDouble(tinyFraction), 0);
+    EXPECT_EQ(host::Val(tinyFraction), 0);
+    EXPECT_EQ(host::toDouble(tinyFraction + "e+5"), 0);
+    EXPECT_EQ(faultKindOf([] { host::toDouble("1" + std::string(400, '0') + "e-5"); }),
+              Fault::Kind::Overflow);
 }
 
 TEST(TextToNumber, FaultMessageNamesTheText)
@@ -202,6 +208,8 @@ TEST(PrintedNumber, SignPlaceAndWholeFormat)
     EXPECT_EQ(host::wholeNumberText(-0.2), "0");
     EXPECT_EQ(host::wholeNumberText(29.999999), "30");
     EXPECT_EQ(host::wholeNumberText(-30.4), "-30");
+    for (double large : {1e70, -1.5e300, std::numeric_limits<double>::max()})
+        EXPECT_EQ(host::toDouble(host::wholeNumberText(large)), large) << large;
 }
 
 TEST(RandomSequence, EqualSeedRestartsTheSequenceWithinUnitInterval)
