@@ -61,13 +61,16 @@ QFont PrinterPage::deviceFont(const QFont &font) const
     return onPage;
 }
 
-void PrinterPage::render(QPagedPaintDevice &device) const
+bool PrinterPage::render(QPagedPaintDevice &device) const
 {
-    QPainter painter(&device);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(device.width() / pageTwips.width(), device.height() / pageTwips.height());
     for (const auto &painting : m_paintings)
         painting(painter);
+    return painter.end();
 }
 
 bool PrinterPage::writePdf(const QString &path) const
@@ -82,8 +85,7 @@ bool PrinterPage::writePdf(const QString &path) const
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(600);
     writer.setCreator("neurosims");
-    render(writer);
-    return QFile(path).size() > 0;
+    return render(writer) && QFile(path).size() > 0;
 }
 
 void PrinterPage::endDoc()
@@ -100,7 +102,8 @@ void PrinterPage::endDoc()
         QPrintDialog dialog(&device);
         if (dialog.exec() != QDialog::Accepted)
             pageKept("Printing was cancelled.");
-        render(device);
+        if (!render(device))
+            pageKept("The page could not be sent to the printer.");
     } else {
         if (path.isEmpty())
             path = QFileDialog::getSaveFileName(nullptr,

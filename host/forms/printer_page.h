@@ -25,8 +25,9 @@ public:
     bool isOpen() const { return m_open; }
     void endDoc();
     void killDoc();
-    // Paints the collected page onto a paged device (a PDF writer or a printer).
-    void render(QPagedPaintDevice &device) const;
+    // Paints the collected page onto a paged device (a PDF writer or a printer); false when
+    // the device cannot be painted on (a printer that is not ready, a file not writable).
+    bool render(QPagedPaintDevice &device) const;
     // Writes the page to a PDF file; false when the file cannot be written.
     bool writePdf(const QString &path) const;
 

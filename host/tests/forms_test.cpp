@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -323,6 +324,10 @@ TEST(PrinterPage, WritesAPdfWhoseTextReadsBackAndKeepsThePageOnFailure)
     EXPECT_TRUE(printed.contains("second line")) << printed.toStdString();
 
     page.line(QPointF(0, 0), QPointF(1, 1));
+    QPrinter unreachable(QPrinter::HighResolution);
+    unreachable.setOutputFormat(QPrinter::PdfFormat);
+    unreachable.setOutputFileName(dir.filePath("missing-folder/printer.pdf"));
+    EXPECT_FALSE(page.render(unreachable));
     page.killDoc();
     EXPECT_FALSE(page.isOpen());
 }
