@@ -139,7 +139,9 @@ double toDouble(std::string_view text)
 float toFloat(std::string_view text)
 {
     double value = toDouble(text);
-    if (std::fabs(value) > std::numeric_limits<float>::max())
+    // Values up to half a unit above the largest float still round to it.
+    constexpr double overflowThreshold = 0x1.ffffffp+127;
+    if (std::fabs(value) >= overflowThreshold)
         throw Fault(Fault::Kind::Overflow,
                     "\"" + std::string(trimmed(text)) + "\" is too large for this value.");
     return float(value);
