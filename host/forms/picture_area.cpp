@@ -78,7 +78,7 @@ void PictureArea::setBackColor(QColor color)
     m_dirty += rect();
     if (!m_picture.isNull())
         setPicture(m_picture);
-    update();
+    refresh(); // a new back colour shows at once, also inside a handler that does not yield
 }
 
 void PictureArea::setPicture(const QImage &picture)

@@ -25,7 +25,7 @@ public:
 
     explicit PictureArea(QWidget *parent = nullptr);
 
-    void setBackColor(QColor color) override; // clears the area to the new colour
+    void setBackColor(QColor color) override; // clears the area to the new colour, shown now
     // Shows an image at the top-left corner, kept as part of the persistent drawing.
     void setPicture(const QImage &picture);
 

@@ -9,6 +9,7 @@
 #include "host/numbers/fault.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -145,6 +146,28 @@ TEST_F(Forms, YUpLineAndBoxesLandOnTheExpectedPixels)
     area.cls();
     EXPECT_EQ(area.pixelAt(QPointF(5, 6)), QColor(Qt::white));
     EXPECT_EQ(area.currentPoint(), QPointF(0, 0));
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST_F(Forms, NewBackColourShowsWithoutYielding)
+{
+    PaintCounter counter(form.area);
+    form.area->setBackColor(Qt::yellow);
+    EXPECT_GE(counter.paints, 1);
 }
 
 TEST_F(Forms, DrawingBeforeTheFirstShowIsKept)
