@@ -307,9 +307,11 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         say(words[1] + "=" + QString::fromStdString(state().variables[words[1]]()));
     } else if (command == "pixel") {
         need(3);
-        QColor color = findControl<PictureArea>(words[1], "picture area")
-                           ->pixelAt(QPointF(number(words[2]), number(words[3])));
-        say(words[1] + ".pixel=" + colorText(color));
+        auto *area = findControl<PictureArea>(words[1], "picture area");
+        QPointF at(number(words[2]), number(words[3]));
+        if (!QRectF(QPointF(), area->scale().deviceSize()).contains(area->scale().toDevice(at)))
+            scriptError(words[2] + " " + words[3] + " lies outside " + words[1]);
+        say(words[1] + ".pixel=" + colorText(area->pixelAt(at)));
     } else if (command == "grab") {
         need(2);
         QString file = afterWords(rest, 2);

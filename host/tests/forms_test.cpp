@@ -234,6 +234,7 @@ TEST_F(Forms, ScriptDrivesTheFormLineForLine)
                                   "show commFail caption\n"
                                   "show commStop enabled\n"
                                   "pixel picArea 5 5\n"
+                                  "pixel picArea 5 -0.5\n"
                                   "show nothing value\n"
                                   "set hsbLevel 11\n"
                                   "frobnicate\n");
@@ -244,6 +245,7 @@ TEST_F(Forms, ScriptDrivesTheFormLineForLine)
               "commFail.caption=Fail\n"
               "commStop.enabled=true\n"
               "picArea.pixel=255,255,255\n"
+              "error: pixel picArea 5 -0.5: 5 -0.5 lies outside picArea\n"
               "error: show nothing value: no control named nothing\n"
               "error: set hsbLevel 11: 11 is outside the range of hsbLevel\n"
               "error: frobnicate: unknown command frobnicate\n");
