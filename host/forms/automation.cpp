@@ -28,8 +28,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <iostream>
+#include <limits>
 
 namespace host {
 

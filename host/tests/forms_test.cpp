@@ -272,9 +272,9 @@ TEST_F(Forms, PrinttoAndGrabWriteFilesWhoseNamesHaveBlanks)
     QTemporaryDir dir;
     QString pdf = dir.filePath("script page.pdf");
     QString png = dir.filePath("picture area.png");
-    EXPECT_EQ(runLines("printto " + pdf.toStdString() + "\ngrab picArea " + png.toStdString()
-                       + "\n"),
-              "");
+    EXPECT_EQ(
+        runLines("printto " + pdf.toStdString() + "\ngrab picArea " + png.toStdString() + "\n"),
+        "");
     EXPECT_GT(QFile(png).size(), 0);
     host::printer().line(QPointF(0, 0), QPointF(1000, 1000));
     host::printer().endDoc();

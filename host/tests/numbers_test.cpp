@@ -126,7 +126,8 @@ TEST(TextToNumber, WholeTextMustBeANumber)
     EXPECT_EQ(faultKindOf([] { host::toInt16("40000"); }), Fault::Kind::Overflow);
     EXPECT_EQ(faultKindOf([] { host::toFloat("1e300"); }), Fault::Kind::Overflow);
     EXPECT_EQ(faultKindOf([] { host::toFloat("-3.5e38"); }), Fault::Kind::Overflow);
-    EXPECT_EQ(host::toFloat("3.4028235e38"), std::numeric_limits<float>::max()); // its shortest text
+    // The shortest text of the largest float, a little above it, still reads as that float.
+    EXPECT_EQ(host::toFloat("3.4028235e38"), std::numeric_limits<float>::max());
     EXPECT_EQ(faultKindOf([] { host::toDouble("1e999"); }), Fault::Kind::Overflow);
     EXPECT_EQ(host::toDouble("1e-999"), 0);
     const std::string tinyFraction = "00." + std::string(400, '0') + "1";
