@@ -67,7 +67,11 @@ bool PrinterPage::render(QPagedPaintDevice &device) const
     if (!painter.begin(&device))
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(device.width() / pageTwips.width(), device.height() / pageTwips.height());
+    // One factor for both directions: on paper of another shape (Letter) the page keeps its
+    // proportions instead of being stretched to the sheet.
+    double factor
+        = std::min(device.width() / pageTwips.width(), device.height() / pageTwips.height());
+    painter.scale(factor, factor);
     for (const auto &painting : m_paintings)
         painting(painter);
     return painter.end();

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -355,6 +356,32 @@ TEST(PrinterPage, WritesAPdfWhoseTextReadsBackAndKeepsThePageOnFailure)
     EXPECT_FALSE(page.render(unreachable));
     page.killDoc();
     EXPECT_FALSE(page.isOpen());
+}
+
+TEST(PrinterPage, KeepsItsProportionsOnLetterPaper)
+{
+    QTemporaryDir dir;
+    host::PrinterPage page;
+    page.filledBox(QPointF(1440, 1440), QPointF(5 * 1440, 5 * 1440)); // a 4-inch square
+    QString pdf = dir.filePath("letter.pdf");
+    {
+        QPdfWriter writer(pdf);
+        writer.setPageSize(QPageSize(QPageSize::Letter));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        ASSERT_TRUE(page.render(writer));
+    }
+    QProcess raster;
+    raster.start("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, dir.filePath("letter")});
+    ASSERT_TRUE(raster.waitForFinished(20000));
+    QImage sheet(dir.filePath("letter.png"));
+    ASSERT_FALSE(sheet.isNull());
+    QRect inked;
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            if (qGray(sheet.pixel(x, y)) < 128)
+                inked |= QRect(x, y, 1, 1);
+    EXPECT_NEAR(inked.width(), inked.height(), 1); // about 113 pixels: the page fits the sheet
+    EXPECT_GT(inked.width(), 100);
 }
 
 } // namespace
