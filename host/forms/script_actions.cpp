@@ -1,0 +1,213 @@
+#include "host/forms/script_actions.h"
+
+#include "host/forms/controls.h"
+#include "host/forms/picture_area.h"
+#include "host/numbers/fault.h"
+#include "host/numbers/number_text.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+
+#include <cmath>
+
+namespace host::script {
+
+namespace {
+
+QString boolText(bool value) { return value ? "true" : "false"; }
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPointF position, Qt::MouseButtons held)
+{
+    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, position, widget->mapToGlobal(position), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+QPointF clickPoint(QWidget *widget)
+{
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    if (qobject_cast<QCheckBox *>(widget))
+        return widget->style()
+            ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, widget)
+            .center();
+    if (qobject_cast<QRadioButton *>(widget))
+        return widget->style()
+            ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, widget)
+            .center();
+    return QRectF(widget->rect()).center();
+}
+
+QString caption(QWidget *widget)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        return frame->title();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (widget->isWindow())
+        return widget->windowTitle();
+    scriptError(widget->objectName() + " has no caption");
+}
+
+QString value(QWidget *widget)
+{
+    if (auto *box = qobject_cast<QCheckBox *>(widget))
+        return QString::number(checkValue(box));
+    if (auto *option = qobject_cast<QRadioButton *>(widget))
+        return boolText(option->isChecked());
+    if (auto *bar = qobject_cast<QScrollBar *>(widget))
+        return QString::number(bar->value());
+    scriptError(widget->objectName() + " has no value");
+}
+
+QString position(QWidget *widget, bool left)
+{
+    if (auto *area = qobject_cast<PictureArea *>(widget->parentWidget())) {
+        QPointF at = area->childPosition(widget);
+        return QString::fromStdString(shortestRoundTrip(left ? at.x() : at.y()));
+    }
+    return QString::number((left ? widget->x() : widget->y()) * 15);
+}
+
+} // namespace
+
+[[noreturn]] void scriptError(const QString &message)
+{
+    throw std::invalid_argument(message.toStdString());
+}
+
+QWidget *findWidget(const QString &name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name)
+            return top;
+        if (auto *found = top->findChild<QWidget *>(name))
+            return found;
+    }
+    scriptError("no control named " + name);
+}
+
+QAction *findAction(const QString &name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *found = top->findChild<QAction *>(name))
+            return found;
+    scriptError("no menu item named " + name);
+}
+
+double number(const QString &text)
+{
+    try {
+        return toDouble(text.toStdString());
+    } catch (const Fault &) {
+        scriptError("\"" + text + "\" is not a number");
+    }
+}
+
+// A whole number from minimum to maximum (a count, a key code, a control value).
+
+int wholeNumber(const QString &text, int minimum, int maximum)
+{
+    double value = number(text);
+    if (value != std::floor(value))
+        scriptError("\"" + text + "\" is not a whole number");
+    if (value < minimum || value > maximum)
+        scriptError(text + " is not from " + QString::number(minimum) + " to "
+                    + QString::number(maximum));
+    return int(value);
+}
+
+QString colorText(QColor color)
+{
+    return QStringLiteral("%1,%2,%3").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
+void click(QWidget *widget)
+{
+    if (!qobject_cast<QAbstractButton *>(widget) && !qobject_cast<PictureArea *>(widget))
+        scriptError(widget->objectName() + " cannot be clicked");
+    QPointF at = clickPoint(widget);
+    sendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    sendMouse(widget, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+void setValue(QWidget *widget, const QString &valueText)
+{
+    if (auto *bar = qobject_cast<QScrollBar *>(widget)) {
+        double value = number(valueText);
+        if (value < bar->minimum() || value > bar->maximum())
+            scriptError(valueText + " is outside the range of " + widget->objectName());
+        bar->setValue(wholeNumber(valueText, bar->minimum(), bar->maximum()));
+    } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
+        setCheckValue(box, wholeNumber(valueText, 0, 2));
+    } else {
+        scriptError(widget->objectName() + " has no value to set");
+    }
+}
+
+void pressKey(QWidget *widget, int code)
+{
+    int qtKey = code == 13 ? int(Qt::Key_Return)
+        : code == 8        ? int(Qt::Key_Backspace)
+                           : int(QChar(code).toUpper().unicode());
+    QString text = code == 13 ? "\r" : QString(QChar(code));
+    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+void mouse(PictureArea *area, const QString &action, QPointF at, bool &held)
+{
+    QPointF device = area->scale().toDevice(at);
+    if (action == "down") {
+        held = true;
+        sendMouse(area, QEvent::MouseButtonPress, device, Qt::LeftButton);
+    } else if (action == "move") {
+        sendMouse(area, QEvent::MouseMove, device, held ? Qt::LeftButton : Qt::NoButton);
+    } else if (action == "up") {
+        held = false;
+        sendMouse(area, QEvent::MouseButtonRelease, device, Qt::NoButton);
+    } else {
+        scriptError("mouse action must be down, move or up, not " + action);
+    }
+}
+
+QString property(QWidget *widget, const QString &name)
+{
+    auto *area = qobject_cast<PictureArea *>(widget);
+    if (name == "text" || name == "caption")
+        return caption(widget);
+    if (name == "value")
+        return value(widget);
+    if (name == "enabled")
+        return boolText(widget->isEnabled());
+    if (name == "visible")
+        return boolText(widget->isWindow() ? widget->isVisible()
+                                           : widget->isVisibleTo(widget->window()));
+    if (name == "backcolor")
+        return colorText(area ? area->backColor()
+                              : widget->palette().color(widget->backgroundRole()));
+    if (name == "forecolor")
+        return colorText(area ? area->foreColor()
+                              : widget->palette().color(widget->foregroundRole()));
+    if (name == "left" || name == "top")
+        return position(widget, name == "left");
+    scriptError("unknown property " + name);
+}
+
+} // namespace host::script
