@@ -1,0 +1,330 @@
+// The controls of the numeral identifier window: where they sit (twips of their container),
+// their captions, fonts and start states.
+
+#include "calc/ui/form1_layout.h"
+
+#include "calc/ui/display_colors.h"
+#include "host/forms/controls.h"
+
+#include <utility>
+
+namespace calc {
+
+namespace {
+
+using host::ControlKind;
+
+// A layout row whose every field has a default, so that the table names only what differs.
+struct Row
+{
+    QString container {};
+    QString name {};
+    ControlKind kind {};
+    QString caption {};
+    QRect twips {};
+    host::FontSpec font {};
+    int value = 0;
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+    QColor backColor {};
+    QColor foreColor {};
+    QLine lineTwips {};
+};
+
+class Rows
+{
+public:
+    void push_back(const Row &row)
+    {
+        host::ControlRow control {};
+        control.container = row.container;
+        control.name = row.name;
+        control.kind = row.kind;
+        control.caption = row.caption;
+        control.twips = row.twips;
+        control.font = row.font;
+        control.value = row.value;
+        control.align = row.align;
+        control.backColor = row.backColor;
+        control.foreColor = row.foreColor;
+        control.lineTwips = row.lineTwips;
+        m_rows.push_back(control);
+    }
+    std::vector<host::ControlRow> take() { return std::move(m_rows); }
+
+private:
+    std::vector<host::ControlRow> m_rows;
+};
+
+constexpr host::FontSpec kCaptionFont {"MS Sans Serif", 9.75};
+constexpr host::FontSpec kBoldFont {"MS Sans Serif", 8.25, true};
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
+
+const char *const kNumeralCaptions[16]
+    = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "b", "C", "d", "E", "F"};
+
+// Top-left corners of the keypad buttons, by numeral.
+constexpr int kKeypad[16][2] = {
+    {2124, 984},  {2604, 996},  {3084, 996},  {3564, 996},  {2112, 1356}, {2604, 1356},
+    {3084, 1356}, {3564, 1356}, {2124, 1716}, {2616, 1716}, {3084, 1716}, {3564, 1716},
+    {2136, 2076}, {2604, 2076}, {3084, 2076}, {3564, 2076},
+};
+
+// The seven segment boxes of the input figure, by segment index 0..6.
+constexpr int kSegments[7][4] = {
+    {324, 756, 1212, 252},  {324, 996, 252, 1092},   {1284, 984, 252, 1092}, {324, 2064, 1212, 252},
+    {324, 2304, 252, 1212}, {1284, 2304, 252, 1212}, {324, 3504, 1212, 252},
+};
+
+void addLearningFrame(Rows &rows)
+{
+    rows.push_back({.name = "Frame1",
+                    .kind = ControlKind::Frame,
+                    .caption = "LEARNING",
+                    .twips = {240, 240, 3372, 2724},
+                    .font = kCaptionFont});
+    auto in = [&rows](Row row) {
+        row.container = "Frame1";
+        rows.push_back(row);
+    };
+    in({.name = "Label2",
+        .kind = ControlKind::Label,
+        .caption = "Num. Epoques",
+        .twips = {600, 240, 1092, 252}});
+    in({.name = "txtIpepoques",
+        .kind = ControlKind::TextBox,
+        .caption = "20",
+        .twips = {1800, 240, 612, 288}});
+    in({.name = "chkGoSlow",
+        .kind = ControlKind::CheckBox,
+        .caption = "Run Slowly",
+        .twips = {2025, 552, 1176, 252}});
+    in({.name = "chkShowWts",
+        .kind = ControlKind::CheckBox,
+        .caption = "Show Weights",
+        .twips = {120, 828, 1425, 192},
+        .value = 1});
+    in({.name = "chkRandom",
+        .kind = ControlKind::CheckBox,
+        .caption = "Random Order",
+        .twips = {1752, 816, 1416, 240}});
+    in({.name = "Label5",
+        .kind = ControlKind::Label,
+        .caption = "Learning Rate",
+        .twips = {372, 1152, 1428, 240},
+        .align = kRight});
+    in({.name = "txtLrate",
+        .kind = ControlKind::TextBox,
+        .caption = "0.05",
+        .twips = {1896, 1116, 492, 288}});
+    in({.name = "commLearn",
+        .kind = ControlKind::Button,
+        .caption = "LEARN",
+        .twips = {744, 1500, 1932, 372}});
+    in({.name = "lblEpoques",
+        .kind = ControlKind::Label,
+        .caption = "Epoques",
+        .twips = {576, 1968, 1092, 252},
+        .align = kRight});
+    in({.name = "txtEpoques",
+        .kind = ControlKind::TextBox,
+        .caption = "0",
+        .twips = {1788, 1956, 852, 288}});
+    in({.name = "lblError",
+        .kind = ControlKind::Label,
+        .caption = "Sum Error",
+        .twips = {468, 2328, 1212, 252},
+        .align = kRight});
+    in({.name = "txtError",
+        .kind = ControlKind::TextBox,
+        .caption = "0",
+        .twips = {1812, 2316, 852, 288}});
+}
+
+void addRuleAndRunFrames(Rows &rows)
+{
+    rows.push_back({.name = "frmArule",
+                    .kind = ControlKind::Frame,
+                    .caption = "Activation Function",
+                    .twips = {3720, 276, 2652, 1212},
+                    .font = kCaptionFont});
+    // The threshold option takes the focus, and with it the selection, when the window opens.
+    rows.push_back({.container = "frmArule",
+                    .name = "optThresh",
+                    .kind = ControlKind::Option,
+                    .caption = "Threshold activation rule",
+                    .twips = {252, 360, 2052, 252},
+                    .value = 1});
+    rows.push_back({.container = "frmArule",
+                    .name = "optSig",
+                    .kind = ControlKind::Option,
+                    .caption = "Sigmoid activation rule",
+                    .twips = {240, 720, 1932, 252}});
+
+    rows.push_back({.name = "frame3",
+                    .kind = ControlKind::Frame,
+                    .caption = "Stop/Start",
+                    .twips = {3765, 1725, 2505, 1275},
+                    .font = kCaptionFont});
+    rows.push_back({.container = "frame3",
+                    .name = "CommandHalt",
+                    .kind = ControlKind::Button,
+                    .caption = "Stop",
+                    .twips = {630, 315, 1110, 345}});
+    rows.push_back({.container = "frame3",
+                    .name = "CommandRestart",
+                    .kind = ControlKind::Button,
+                    .caption = "ReStart",
+                    .twips = {555, 720, 1275, 345}});
+
+    // Check1 lies inside the rectangle of the learning frame; created after it, it shows
+    // above it.
+    rows.push_back({.name = "Check1",
+                    .kind = ControlKind::CheckBox,
+                    .caption = "Display I/O",
+                    .twips = {720, 792, 1092, 252}});
+}
+
+void addWeightDiagram(Rows &rows)
+{
+    rows.push_back({.name = "Label4",
+                    .kind = ControlKind::Label,
+                    .caption = "WEIGHTS DISPLAY",
+                    .twips = {6576, 1044, 4284, 300},
+                    .font = kCaptionFont,
+                    .align = kCentre});
+    rows.push_back({.name = "picWts",
+                    .kind = ControlKind::Picture,
+                    .twips = {6540, 1575, 4680, 7620},
+                    .backColor = kWeightsBack});
+    for (const SegmentIcon &icon : segmentIcons()) {
+        rows.push_back({.container = "picWts",
+                        .name = icon.name,
+                        .kind = ControlKind::Line,
+                        .value = 1,
+                        .foreColor = icon.color,
+                        .lineTwips = icon.ends});
+    }
+}
+
+void addNetworkFrame(Rows &rows)
+{
+    rows.push_back({.name = "Frame2",
+                    .kind = ControlKind::Frame,
+                    .caption = "RUN NETWORK",
+                    .twips = {252, 3264, 6132, 6012},
+                    .font = kCaptionFont});
+    auto in = [&rows](Row row) {
+        row.container = "Frame2";
+        rows.push_back(row);
+    };
+    in({.name = "Label7",
+        .kind = ControlKind::Label,
+        .caption = "Input Units",
+        .twips = {360, 372, 1296, 288},
+        .font = kBoldFont,
+        .align = kCentre});
+    for (int i = 0; i < 7; ++i) {
+        const int *box = kSegments[i];
+        in({.name = host::arrayName("Picture1", i),
+            .kind = ControlKind::Picture,
+            .twips = {box[0], box[1], box[2], box[3]},
+            .backColor = kSegmentCleared});
+    }
+    in({.name = "Shape1", .kind = ControlKind::Rectangle, .twips = {2004, 780, 2052, 1692}});
+    for (int v = 0; v < 16; ++v) {
+        in({.name = host::arrayName("commShownum", v),
+            .kind = ControlKind::Button,
+            .caption = kNumeralCaptions[v],
+            .twips = {kKeypad[v][0], kKeypad[v][1], 372, 252}});
+    }
+    in({.name = "Image1", .kind = ControlKind::Picture, .twips = {4590, 2040, 480, 480}});
+    in({.name = "Image2", .kind = ControlKind::Picture, .twips = {5070, 2040, 480, 480}});
+    in({.name = "Label6",
+        .kind = ControlKind::Label,
+        .caption = "Step through training set",
+        .twips = {4164, 2580, 1728, 300}});
+    in({.name = "commProcessIp",
+        .kind = ControlKind::Button,
+        .caption = "Input Displayed Numeral",
+        .twips = {2040, 3360, 1656, 552}});
+    in({.name = "Command1",
+        .kind = ControlKind::Button,
+        .caption = "See Wts",
+        .twips = {4572, 3444, 1092, 432}});
+    for (int v = 0; v < 16; ++v) {
+        const int left = v <= 10 ? 480 * (v + 1) : 1680 + 480 * (v - 11);
+        const int boxTop = v <= 10 ? 4080 : 4920;
+        const int labelTop = v <= 10 ? 4560 : 5280;
+        in({.name = host::arrayName("picOpnode", v),
+            .kind = ControlKind::Picture,
+            .twips = {left, boxTop, 372, 372},
+            .backColor = kOutputRest});
+        in({.name = host::arrayName("Label1", v),
+            .kind = ControlKind::Label,
+            .caption = kNumeralCaptions[v],
+            .twips = {left, labelTop, 252, 252}});
+    }
+    in({.name = "Label3",
+        .kind = ControlKind::Label,
+        .caption = "OUTPUT UNIT RESPONSE",
+        .twips = {1800, 5640, 2052, 372}});
+}
+
+} // namespace
+
+QString numeralCaption(int numeral) { return kNumeralCaptions[numeral & 15]; }
+
+std::vector<SegmentIcon> segmentIcons()
+{
+    // Per figure: left and right x, the three bar heights, the upper verticals (left; right)
+    // and the lower verticals (left; right). Figures 6 and 7 sit 12 twips lower, and the
+    // upper right vertical of figure 1 stands a little to the right and higher.
+    struct Figure
+    {
+        int left, right, upperRightX;
+        int bars[3];
+        int upper[2][2];
+        int lower[2][2];
+    };
+    constexpr Figure figures[7] = {
+        {720, 996, 1008, {48, 372, 696}, {{120, 324}, {72, 264}}, {{432, 612}, {432, 636}}},
+        {1248, 1524, 1524, {48, 372, 696}, {{120, 324}, {132, 324}}, {{432, 612}, {432, 636}}},
+        {1764, 2040, 2040, {48, 372, 696}, {{120, 324}, {132, 324}}, {{432, 612}, {432, 636}}},
+        {2292, 2568, 2568, {48, 372, 696}, {{120, 324}, {132, 324}}, {{432, 612}, {432, 636}}},
+        {2820, 3096, 3096, {48, 372, 696}, {{120, 324}, {132, 324}}, {{432, 612}, {432, 636}}},
+        {3324, 3600, 3600, {60, 384, 708}, {{132, 336}, {144, 336}}, {{444, 624}, {444, 648}}},
+        {3840, 4116, 4116, {60, 384, 708}, {{132, 336}, {144, 336}}, {{444, 624}, {444, 648}}},
+    };
+    // Segment numbers of the bars (top, middle, bottom) and of the verticals (upper left,
+    // upper right, lower left, lower right).
+    constexpr int barSegment[3] = {1, 4, 7};
+    constexpr int verticalSegment[4] = {2, 3, 5, 6};
+
+    std::vector<SegmentIcon> icons;
+    for (int j = 1; j <= 7; ++j) {
+        const Figure &f = figures[j - 1];
+        auto colorOf = [j](int segment) { return segment == j ? kIconLit : kIconGrey; };
+        for (int b = 0; b < 3; ++b)
+            icons.push_back({host::arrayName("Line1", 3 * (j - 1) + b), colorOf(barSegment[b]),
+                             QLine(f.left, f.bars[b], f.right, f.bars[b])});
+        const int xs[4] = {f.left, f.upperRightX, f.left, f.right};
+        const int(*ys[4])[2] = {&f.upper[0], &f.upper[1], &f.lower[0], &f.lower[1]};
+        for (int s = 0; s < 4; ++s)
+            icons.push_back({host::arrayName("Line2", 4 * (j - 1) + s), colorOf(verticalSegment[s]),
+                             QLine(xs[s], (*ys[s])[0], xs[s], (*ys[s])[1])});
+    }
+    return icons;
+}
+
+std::vector<host::ControlRow> form1Layout()
+{
+    Rows rows;
+    addLearningFrame(rows);
+    addRuleAndRunFrames(rows);
+    addWeightDiagram(rows);
+    addNetworkFrame(rows);
+    return rows.take();
+}
+
+} // namespace calc
