@@ -1,0 +1,143 @@
+// The parameter controls of the main window: the scroll bars that write their scaled value
+// into a text box and a variable at once, the boxes that commit on Enter, the unit level bars
+// and the two default buttons.
+
+#include "sidestop/ui/form1.h"
+
+#include "sidestop/ui/input_checks.h"
+
+#include "host/forms/controls.h"
+#include "host/forms/events.h"
+#include "host/numbers/number_text.h"
+#include "host/numbers/rounding.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace sidestop {
+
+namespace {
+
+constexpr int enterKey = 13;
+
+void showIn(QLineEdit *box, const std::string &text)
+{
+    host::showText(box, QString::fromStdString(text));
+}
+
+// Dragging the thumb (Scroll) and any change of the value (Change) do the same work.
+void onScrollOrChange(host::ScrollBar *bar, const std::function<void(int value)> &handler)
+{
+    auto scrolled = [bar, handler] { handler(bar->value()); };
+    host::onScroll(bar, scrolled);
+    host::onChange(bar, scrolled);
+}
+
+void onEnter(QLineEdit *box, std::function<void()> handler)
+{
+    host::onKeyPress(box, [handler = std::move(handler)](int keyCode) {
+        if (keyCode == enterKey)
+            handler();
+    });
+}
+
+std::string text(const QLineEdit *box) { return box->text().toStdString(); }
+
+} // namespace
+
+// Each bar shows its value in its text box first, then stores it.
+void Form1::bindParameterBars()
+{
+    onScrollOrChange(hsbNiterations, [this](int a) {
+        showIn(txtIter, host::intText(a));
+        m_sim.niter = int16_t(a);
+    });
+    onScrollOrChange(hsbExtipoff, [this](int a) {
+        showIn(txtExtipoff, host::intText(a));
+        m_sim.extipOff = int16_t(a);
+    });
+    onScrollOrChange(hsbPoswt, [this](int a) {
+        showIn(txtPoswt, host::doubleText(a / 100.0));
+        m_sim.net.poswt = a / 100.0;
+    });
+    onScrollOrChange(hsbNegwt, [this](int a) {
+        showIn(txtNegwt, host::doubleText(a / 100.0));
+        m_sim.net.negwt = a / 100.0;
+    });
+    onScrollOrChange(hsbNoise, [this](int a) {
+        showIn(txtNoise, host::doubleText(a / 500.0));
+        m_sim.net.noiseSD = float(a / 500.0);
+    });
+}
+
+// Enter commits a typed count or weight; no box moves its scroll bar, and the noise box has
+// no handler at all (the noise is set by its scroll bar and the default button only).
+void Form1::bindEnterKeys()
+{
+    onEnter(txtIter, [this] {
+        m_sim.niter = countOnEnter(text(txtIter), "a number of iterations from 1 to 100");
+    });
+    onEnter(txtExtipoff, [this] {
+        m_sim.extipOff = countOnEnter(text(txtExtipoff), "an input offset from 0 to 100");
+    });
+    onEnter(txtPoswt, [this] {
+        m_sim.net.poswt = weightOnEnter(text(txtPoswt), "positive feedback weight", "0.1");
+    });
+    onEnter(txtNegwt, [this] {
+        m_sim.net.negwt = weightOnEnter(text(txtNegwt), "lateral inhibitory weight", "0.5");
+    });
+}
+
+// A unit's level bar: the level (top 1, bottom 0) becomes its input; with the online update
+// on, its bar is redrawn, which compares with the level its text box still shows; then the
+// text shows the new level and the bar graph gets its own colours back.
+void Form1::VScroll1_Change(int index)
+{
+    const float level = float(VScroll1[index]->value() / 100.0);
+    m_sim.net.extip[index] = level;
+    if (host::checkValue(chkUpdate) == 1)
+        m_graph.redrawBar(index, level, text(text1[index]));
+    showIn(text1[index], host::floatText(level));
+    m_graph.restoreBarColors();
+}
+
+// Each unit gets its default input, as text and on its level bar; a bar that moves runs its
+// change handler, which finds the new level already in the text box.
+void Form1::commExtipdef_Click()
+{
+    setDefaultInput(m_sim.net);
+    for (int i = 0; i < kUnits; ++i) {
+        const float v = float(m_sim.net.extipDef[i]);
+        m_sim.net.extip[i] = v;
+        showIn(text1[i], host::floatText(v));
+        VScroll1[i]->setValue(host::nearestInt16(double(v) * 100));
+    }
+}
+
+// The default run settings and weights; the inhibition rule, the ramp and the unit inputs
+// stay as they are. A scroll bar that moves writes the same value again.
+void Form1::comPardef_Click()
+{
+    m_sim.niter = 20;
+    m_sim.extipOff = int16_t(m_sim.niter - 4);
+    showIn(txtIter, host::intText(m_sim.niter));
+    hsbNiterations->setValue(m_sim.niter);
+    showIn(txtExtipoff, host::intText(m_sim.extipOff));
+    hsbExtipoff->setValue(m_sim.extipOff);
+
+    const double poswt = 0.1;
+    m_sim.net.poswt = poswt;
+    showIn(txtPoswt, host::doubleText(poswt));
+    hsbPoswt->setValue(host::nearestInt16(100 * poswt));
+
+    const double negwt = 0.5;
+    m_sim.net.negwt = negwt;
+    showIn(txtNegwt, host::doubleText(negwt));
+    hsbNegwt->setValue(host::nearestInt16(100 * negwt));
+
+    m_sim.net.noiseSD = 0;
+    showIn(txtNoise, host::doubleText(0));
+    hsbNoise->setValue(0);
+}
+
+} // namespace sidestop
