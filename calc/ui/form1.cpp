@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 

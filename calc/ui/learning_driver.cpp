@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
 #include <utility>
 
 namespace calc {
@@ -30,10 +29,10 @@ namespace {
 constexpr int kSlowPauseMs = 60;
 constexpr int kDefaultEpochs = 20;
 
+// The text shows at once, also while the run does not yield.
 void showNow(QLineEdit *box, const std::string &text)
 {
     host::showText(box, QString::fromStdString(text));
-    box->repaint();
 }
 
 } // namespace
@@ -46,7 +45,8 @@ Form1::RunSettings Form1::readRunSettings() const
     double epochs = host::Val(epochsText);
     if (epochs == 0)
         epochs = kDefaultEpochs;
-    if (!(std::fabs(epochs) < 32767.5))
+    // The range of a 16-bit count, halves rounding to the even neighbour.
+    if (!(epochs >= -32768.5 && epochs < 32767.5))
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The number of epochs \"" + epochsText
                               + "\" is too large: a run has at most 32767 epochs.");

@@ -1,0 +1,24 @@
+# Runs PROGRAM under the automation script SCRIPT in the folder WORKDIR, which holds the
+# file DATA as its calc2.dat (or no calc2.dat when DATA is empty), and checks that its
+# standard output equals EXPECTED and its exit status is STATUS.
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+if(DATA)
+    configure_file(${DATA} ${WORKDIR}/calc2.dat COPYONLY)
+endif()
+set(ENV{NEUROSIMS_SCRIPT} ${SCRIPT})
+execute_process(COMMAND ${PROGRAM}
+    WORKING_DIRECTORY ${WORKDIR}
+    OUTPUT_VARIABLE output
+    ERROR_VARIABLE errors
+    RESULT_VARIABLE status
+    TIMEOUT 60)
+string(REGEX REPLACE "\n+$" "" output "${output}")
+file(READ ${EXPECTED} expected)
+string(REGEX REPLACE "\n+$" "" expected "${expected}")
+if(NOT output STREQUAL expected)
+    message(FATAL_ERROR "Output differs from ${EXPECTED}\n--- actual ---\n${output}\n--- stderr ---\n${errors}")
+endif()
+if(NOT status STREQUAL STATUS)
+    message(FATAL_ERROR "Exit status ${status}, expected ${STATUS}\n${errors}")
+endif()
