@@ -51,6 +51,10 @@ public:
     void commLrnHand_Click();
     void commAbort_Click();
 
+    // The pause after each stimulus of a whole-hand run, so the eye can follow it (5 ms; a
+    // script's pauses take no time). Measurements of the run's own work set it to 0.
+    void setStimulusPause(int milliseconds) { m_stimulusPauseMs = milliseconds; }
+
     // Displays
     void showSensoryMap(bool noRefresh, std::optional<QColor> col = std::nullopt);
     void showWinner(int maxi, int maxj);
@@ -90,6 +94,7 @@ private:
     SensoryMap m_map;
     int16_t m_partTouched = 0; // the region last touched in isolation
     bool m_stopLearning = false; // Abort asks the running whole-hand learning to stop
+    int m_stimulusPauseMs = 5;
 
     host::PictureArea *Picture1 = nullptr;
     host::PictureArea *picOff = nullptr;

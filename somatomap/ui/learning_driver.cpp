@@ -24,7 +24,6 @@ namespace {
 
 constexpr int StimuliPerTrial = 24;
 constexpr int PeakSteps = 6;
-constexpr int MillisecondsPerStimulus = 5; // slow enough for the eye to follow a run
 
 void showNow(QLineEdit *box, const std::string &text)
 {
@@ -125,7 +124,8 @@ bool Form1::presentStimuli(int16_t radius)
             }
             showWinner(winner.i, winner.j);
         }
-        host::pause(MillisecondsPerStimulus);
+        if (m_stimulusPauseMs > 0)
+            host::pause(m_stimulusPauseMs);
     }
     return true;
 }

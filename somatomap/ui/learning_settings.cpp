@@ -17,7 +17,8 @@ using host::Fault;
 constexpr double Int16Low = -32768;
 constexpr double Int16High = 32767;
 
-bool fitsInt16(double value) { return value >= Int16Low - 0.5 && value <= Int16High + 0.5; }
+// Whether the nearest integer (a half to the even neighbour) is a 16-bit integer.
+bool fitsInt16(double value) { return value >= Int16Low - 0.5 && value < Int16High + 0.5; }
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
