@@ -15,6 +15,8 @@ namespace sidestop {
 
 namespace {
 
+const QColor formBack(128, 128, 255);
+
 // A weight prints as its number, or as the text RUN stored.
 std::function<std::string()> weightText(const Weight &weight)
 {
@@ -30,7 +32,9 @@ std::function<std::string()> weightText(const Weight &weight)
 Form1::Form1(QWidget *parent)
     : host::Form("Form1", "Lateral Inhibition Simulator", 6720, 8865, parent)
 {
-    host::setColors(client(), QColor(128, 128, 255));
+    // The window and its client area share the back colour.
+    host::setColors(this, formBack);
+    host::setColors(client(), formBack);
     host::layOut(client(), form1Layout());
     move(host::twipsToPixels(390), host::twipsToPixels(1305));
     findControls();

@@ -10,6 +10,8 @@ namespace sidestop {
 
 namespace {
 
+const QColor formBack(128, 128, 255);
+
 using host::ControlKind;
 using host::ControlRow;
 
@@ -86,7 +88,9 @@ GraphWindow::GraphWindow(bool &graphOff)
     : host::Form("frmAgraph", "Unit activation graph", 7455, 9330)
     , m_graphOff(graphOff)
 {
-    host::setColors(client(), QColor(128, 128, 255));
+    // The window and its client area share the back colour.
+    host::setColors(this, formBack);
+    host::setColors(client(), formBack);
     host::layOut(client(), graphLayout());
     picBargraph = control<host::PictureArea>("picBargraph");
     picGraph = control<host::PictureArea>("picGraph");

@@ -75,10 +75,11 @@ void Form1::bindParameterBars()
 void Form1::bindEnterKeys()
 {
     onEnter(txtIter, [this] {
-        m_sim.niter = countOnEnter(text(txtIter), "a number of iterations from 1 to 100");
+        m_sim.niter = countOnEnter(text(txtIter), "a whole number of iterations from 1 to 32767");
     });
     onEnter(txtExtipoff, [this] {
-        m_sim.extipOff = countOnEnter(text(txtExtipoff), "an input offset from 0 to 100");
+        m_sim.extipOff
+            = countOnEnter(text(txtExtipoff), "a whole number from 0 to 32767 as the input offset");
     });
     onEnter(txtPoswt, [this] {
         m_sim.net.poswt = weightOnEnter(text(txtPoswt), "positive feedback weight", "0.1");
