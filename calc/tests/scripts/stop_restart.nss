@@ -8,6 +8,7 @@ click commLearn
 show txtEpoques text
 show commLearn caption
 var running
+var order
 var weights
 click chkRandom
 click CommandRestart
