@@ -11,9 +11,13 @@ namespace sidestop {
 std::string quoted(std::string_view text)
 {
     constexpr std::size_t longest = 24;
-    if (text.size() <= longest)
-        return "\"" + std::string(text) + "\"";
-    return "\"" + std::string(text.substr(0, longest - 3)) + "...\"";
+    const bool shortened = text.size() > longest;
+    std::string result(1, '"');
+    result.append(shortened ? text.substr(0, longest - 3) : text);
+    if (shortened)
+        result.append("...");
+    result.push_back('"');
+    return result;
 }
 
 double weightOfText(std::string_view text, const char *weight, const char *example)
