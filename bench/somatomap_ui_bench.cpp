@@ -1,0 +1,117 @@
+#include "host/forms/scroll_bar.h"
+#include "somatomap/ui/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One shown somatomap window for all benchmarks (offscreen unless a platform is chosen). It
+// lives until the process ends and is never destroyed: Qt's own globals are torn down at exit
+// before any static of ours, and a window must not outlive them.
+struct Session
+{
+    static int &argumentCount()
+    {
+        static int count = 1;
+        return count;
+    }
+    static char **arguments()
+    {
+        static char name[] = "somatomap_ui_bench";
+        static char *list[] = {name, nullptr};
+        return list;
+    }
+    static bool offscreenUnlessChosen()
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
+    }
+
+    bool platformChosen = offscreenUnlessChosen();
+    QApplication app {argumentCount(), arguments()};
+    somatomap::Form1 form;
+};
+
+somatomap::Form1 &shownForm()
+{
+    static Session *session = new Session;
+    if (!session->form.isVisible()) {
+        session->form.show();
+        QApplication::processEvents();
+        session->form.setStimulusPause(0); // the run's own work, without the pacing for the eye
+    }
+    return session->form;
+}
+
+// A default Map Whole Hand run: 10 trials of 24 stimuli from radius 3, each stimulus lighting
+// its region and drawing its winner. Argument 0: normalised dot product, 1: radial basis.
+void defaultWholeHandRun(benchmark::State &state)
+{
+    somatomap::Form1 &form = shownForm();
+    const bool radialBasis = state.range(0) == 1;
+    form.control<QRadioButton>(radialBasis ? "optRadBas" : "optDotProd")->setChecked(true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.commReset_Click();
+        form.picHandF1_Click(0);
+        state.ResumeTiming();
+        form.commLrnHand_Click();
+    }
+    form.control<QRadioButton>("optDotProd")->setChecked(true);
+    state.counters["stimuli"] = 240;
+}
+BENCHMARK(defaultWholeHandRun)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A touch of one region with Map Active: the map's response and its redraw.
+void regionClick(benchmark::State &state)
+{
+    somatomap::Form1 &form = shownForm();
+    int region = 0;
+    for (auto _ : state) {
+        form.picHandF1_Click(region);
+        region = (region + 7) % 24;
+    }
+}
+BENCHMARK(regionClick)->Unit(benchmark::kMicrosecond);
+
+// Find Peak Activity on a fresh response: six enhancement steps, six redraws.
+void findPeakActivity(benchmark::State &state)
+{
+    somatomap::Form1 &form = shownForm();
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.picHandF1_Click(9);
+        state.ResumeTiming();
+        form.CommFindWinner_Click();
+    }
+}
+BENCHMARK(findPeakActivity)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+namespace {
+
+// The map display's parts on their own: a response drawn on a cleared grid, and a winner.
+void drawResponse(benchmark::State &state)
+{
+    somatomap::Form1 &form = shownForm();
+    form.picHandF1_Click(9);
+    for (auto _ : state)
+        form.showSensoryMap(false);
+}
+BENCHMARK(drawResponse)->Unit(benchmark::kMicrosecond);
+
+void drawWinner(benchmark::State &state)
+{
+    somatomap::Form1 &form = shownForm();
+    for (auto _ : state)
+        form.showWinner(7, 9);
+}
+BENCHMARK(drawWinner)->Unit(benchmark::kMicrosecond);
+
+} // namespace
