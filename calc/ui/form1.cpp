@@ -116,6 +116,9 @@ void Form1::formLoad()
 
     picWts->setScale(-1, -2, 8, 17);
     draw_weight_grid();
+    // The threshold option comes first in the tab order: it has the focus when the window
+    // opens, as it has the selection.
+    optThresh->setFocus();
 }
 
 void Form1::Check1_Click() { m_displayLearning = !m_displayLearning; }
