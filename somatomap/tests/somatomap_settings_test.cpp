@@ -28,7 +28,7 @@ std::string refusal(const std::function<void()> &call)
     return "(accepted)";
 }
 
-TEST(WholeHandPlan, DefaultsDropTheRadiusAtTrialsThreeSixAndNine)
+TEST(SomatomapRunPlan, DefaultsDropTheRadiusAtTrialsThreeSixAndNine)
 {
     const WholeHandPlan plan = planWholeHand("3", "10");
     EXPECT_EQ(plan.trials, 10);
@@ -37,7 +37,7 @@ TEST(WholeHandPlan, DefaultsDropTheRadiusAtTrialsThreeSixAndNine)
     EXPECT_EQ(radii(plan), (std::vector<int> {3, 3, 2, 2, 2, 1, 1, 1, 0, 0}));
 }
 
-TEST(WholeHandPlan, ScheduleCanEndBelowZero)
+TEST(SomatomapRunPlan, ScheduleCanEndBelowZero)
 {
     EXPECT_EQ(radii(planWholeHand("4", "10")), (std::vector<int> {4, 3, 3, 2, 2, 1, 1, 0, 0, -1}));
     const WholeHandPlan fromSix = planWholeHand("6", "10");
@@ -51,7 +51,7 @@ TEST(WholeHandPlan, ScheduleCanEndBelowZero)
     EXPECT_EQ(stepRadius(2), 2);
 }
 
-TEST(WholeHandPlan, FractionalAndNegativeRadii)
+TEST(SomatomapRunPlan, FractionalAndNegativeRadii)
 {
     // 2.5 rounds to 2 (a half to the even neighbour); the step is Int(10 / 2.5) = 4.
     const WholeHandPlan half = planWholeHand("2.5", "10");
@@ -63,14 +63,14 @@ TEST(WholeHandPlan, FractionalAndNegativeRadii)
     EXPECT_EQ(radii(negative), (std::vector<int> {-3, -3, -4, -4, -4, -5, -5}));
 }
 
-TEST(WholeHandPlan, NoTrialsOrNegativeCountsPlanAnEmptyRun)
+TEST(SomatomapRunPlan, NoTrialsOrNegativeCountsPlanAnEmptyRun)
 {
     EXPECT_EQ(planWholeHand("3", "0").trials, 0);
     EXPECT_EQ(planWholeHand("3", "-3").trials, -3);
     EXPECT_EQ(planWholeHand("3", "abc").trials, 0);
 }
 
-TEST(WholeHandPlan, ReadsTheLeadingNumberOfEachBox)
+TEST(SomatomapRunPlan, ReadsTheLeadingNumberOfEachBox)
 {
     const WholeHandPlan plan = planWholeHand(" 2e5", "12 trials");
     EXPECT_EQ(plan.startRadius, 2);
@@ -86,11 +86,11 @@ struct RefusedPlan
     const char *namedBox; // the box the message tells the user to change
 };
 
-class RefusedPlans : public ::testing::TestWithParam<RefusedPlan>
+class SomatomapRefusedPlans : public ::testing::TestWithParam<RefusedPlan>
 {
 };
 
-TEST_P(RefusedPlans, MessageNamesTheBoxToChange)
+TEST_P(SomatomapRefusedPlans, MessageNamesTheBoxToChange)
 {
     const RefusedPlan &plan = GetParam();
     const std::string message = refusal([&] { planWholeHand(plan.peakrad, plan.numTrials); });
@@ -100,7 +100,7 @@ TEST_P(RefusedPlans, MessageNamesTheBoxToChange)
 const std::string hugeNumber(400, '9');
 
 INSTANTIATE_TEST_SUITE_P(
-    Boxes, RefusedPlans,
+    Somatomap, SomatomapRefusedPlans,
     ::testing::Values(RefusedPlan {"RadiusZero", "0", "10", "Bubble Radius box"},
                       RefusedPlan {"RadiusZeroNoTrials", "abc", "0", "Bubble Radius box"},
                       RefusedPlan {"FewerTrialsThanRadius", "3", "2", "Number of Trials"},
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedPlan {"ScheduleBelow16Bits", "-32768", "1", "Bubble Radius box"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(BoxNumbers, LearningRadiusRoundsHalvesToEven)
+TEST(SomatomapBoxNumbers, LearningRadiusRoundsHalvesToEven)
 {
     EXPECT_EQ(learningRadius("2.5"), 2);
     EXPECT_EQ(learningRadius("3.5"), 4);
@@ -119,7 +119,7 @@ TEST(BoxNumbers, LearningRadiusRoundsHalvesToEven)
     EXPECT_EQ(learningRadius("-3.5"), -4);
 }
 
-TEST(BoxNumbers, MinusTwoIsRefusedForEnhancementAndLearning)
+TEST(SomatomapBoxNumbers, MinusTwoIsRefusedForEnhancementAndLearning)
 {
     EXPECT_NE(refusal([] { bubbleRadius("-2"); }).find("Bubble Radius box"), std::string::npos);
     EXPECT_NE(refusal([] { learningRadius("-2"); }).find("Bubble Radius box"), std::string::npos);
@@ -130,7 +130,7 @@ TEST(BoxNumbers, MinusTwoIsRefusedForEnhancementAndLearning)
     EXPECT_EQ(bubbleRadius("2.5"), 2.5);
 }
 
-TEST(BoxNumbers, NumbersBeyondTheirRangeNameTheirBox)
+TEST(SomatomapBoxNumbers, NumbersBeyondTheirRangeNameTheirBox)
 {
     EXPECT_NE(refusal([] { bubbleRadius(hugeNumber); }).find("Bubble Radius box"),
               std::string::npos);
