@@ -8,6 +8,7 @@
 #include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace sidestop {
@@ -52,8 +53,12 @@ void drawAxes(host::PictureArea *area, double xmax)
     }
 }
 
+// A unit's box from the axis up (or down) to its height. A height beyond the area is cut at
+// its edge: the painter draws nothing at all for coordinates far outside the image.
 void unitBar(host::PictureArea *area, int unit, double height)
 {
+    const double top = area->scaleTop(), bottom = top + area->scaleHeight();
+    height = std::clamp(height, std::min(top, bottom), std::max(top, bottom));
     const double x = unit + 1;
     area->box({x - barHalfWidth, height}, {x + barHalfWidth, 0});
 }
