@@ -71,7 +71,7 @@ private:
     void present(int16_t pattern);
     void shuffle_order();
     OutputRule outputRule() const;
-    void whiteOutputBoxes();
+    int16_t nextNumeralWithPattern(int step) const;
 
     Network m_net;
 

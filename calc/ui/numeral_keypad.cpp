@@ -41,15 +41,29 @@ void Form1::commProcessIp_Click()
 // Previous numeral, from 0 round to F.
 void Form1::Image1_Click()
 {
-    commShownum_Click(int16_t(m_shownNumeral == 0 ? 15 : m_shownNumeral - 1));
+    commShownum_Click(nextNumeralWithPattern(-1));
     commProcessIp_Click();
 }
 
 // Next numeral, from F round to 0.
 void Form1::Image2_Click()
 {
-    commShownum_Click(int16_t(m_shownNumeral == 15 ? 0 : m_shownNumeral + 1));
+    commShownum_Click(nextNumeralWithPattern(+1));
     commProcessIp_Click();
+}
+
+// The numeral one step from the shown one, round from F to 0 and back. A pattern file of
+// fewer than sixteen patterns lacks some numerals: the arrows step over them, so that they
+// still step through the training set.
+int16_t Form1::nextNumeralWithPattern(int step) const
+{
+    int numeral = m_shownNumeral;
+    for (int tries = 0; tries < 16; ++tries) {
+        numeral = (numeral + step + 16) % 16;
+        if (size_t(patternOfNumeral(int16_t(numeral))) <= m_net.inPatterns.size())
+            break;
+    }
+    return int16_t(numeral);
 }
 
 } // namespace calc
