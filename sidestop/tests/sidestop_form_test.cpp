@@ -112,6 +112,18 @@ TEST_F(SidestopForm, EnterCommitsCountsToTheNearestEvenWholeNumber)
     EXPECT_EQ(control<host::ScrollBar>("hsbNiterations")->value(), 0);
 }
 
+// A level bar has 100 at the top: its upper arrow raises the unit's input by 0.02.
+TEST_F(SidestopForm, UpperArrowOfALevelBarRaisesTheInput)
+{
+    auto *bar = control<host::ScrollBar>("VScroll1(6)");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 2));
+    EXPECT_EQ(bar->value(), 2);
+    EXPECT_EQ(control<QLineEdit>("text1(6)")->text(), "0.02");
+    EXPECT_EQ(form.state().net.extip[6], double(0.02f));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 2));
+    EXPECT_EQ(control<QLineEdit>("text1(6)")->text(), "0");
+}
+
 // Dragging a parameter's thumb writes its text and variable while it moves.
 TEST_F(SidestopForm, DraggingAThumbScrolls)
 {
