@@ -1,4 +1,4 @@
-#include "host/forms/automation.h"
+#include "host/forms/program.h"
 #include "reach/ui/form1.h"
 
 #include <QApplication>

@@ -1,8 +1,9 @@
 #include "host/forms/automation.h"
 
-#include "host/forms/form.h"
+#include "host/forms/event_loop.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
+#include "host/forms/run_context.h"
 #include "host/forms/script_actions.h"
 #include "host/numbers/clock.h"
 #include "host/numbers/fault.h"
@@ -33,7 +34,6 @@ struct PendingLine
 
 struct AutomationState
 {
-    bool active = false;
     bool failed = false;
     QMap<QString, std::function<std::string()>> variables;
     std::vector<PendingLine> atYield;
@@ -113,6 +113,11 @@ void runCommand(const QString &command, const QStringList &words, const QString 
     } else if (command == "close") {
         need(1);
         findWidget(words[1])->window()->close();
+    } else if (command == "realtime") {
+        need(1);
+        if (words[1] != "on" && words[1] != "off")
+            scriptError("realtime takes on or off, not " + words[1]);
+        runContext().realPauses = words[1] == "on";
     } else if (command == "at-yield") {
         need(2);
         state().atYield.push_back(
@@ -139,68 +144,7 @@ void run(const QString &line)
     QCoreApplication::processEvents();
 }
 
-} // namespace
-
-bool automationActive() { return state().active; }
-
-void exposeVariable(const QString &name, std::function<std::string()> valuesText)
-{
-    state().variables[name] = std::move(valuesText);
-}
-
-std::string automationText(float value) { return script::shortestRoundTrip(value); }
-
-std::string automationText(double value) { return script::shortestRoundTrip(value); }
-
-std::string automationText(int16_t value) { return std::to_string(value); }
-
-std::string automationText(int32_t value) { return std::to_string(value); }
-
-std::string automationText(bool value) { return value ? "true" : "false"; }
-
-int runScript(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        say("error: cannot read the script " + path);
-        return 2;
-    }
-    state().active = true;
-    state().failed = false;
-    QTextStream lines(&file);
-    while (!lines.atEnd() && !programEnding())
-        run(lines.readLine());
-    // Nothing of the script outlives it: a line waiting for a yield that never came is an
-    // error, not an action for whatever yields later.
-    for (const PendingLine &pending : state().atYield) {
-        state().failed = true;
-        say("error: " + pending.command + ": the script ended before that yield");
-    }
-    state().atYield.clear();
-    state().mouseHeld = false;
-    thawClock();
-    state().active = false;
-    return state().failed ? 2 : 0;
-}
-
-int exec(QApplication &app, Form &mainForm)
-{
-    // The classic look the forms are laid out for: small check and option indicators that
-    // leave the captions their room, frame captions on the frame's border.
-    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-        QApplication::setStyle("Windows");
-    QString script = qEnvironmentVariable("NEUROSIMS_SCRIPT");
-    state().active = !script.isEmpty();
-    mainForm.load();
-    mainForm.show();
-    if (script.isEmpty())
-        return app.exec();
-    QCoreApplication::processEvents();
-    return runScript(script);
-}
-
-namespace automation_detail {
-
+// Runs the at-yield lines that are due; a yield inside one of them counts on.
 void yieldReached()
 {
     auto &pending = state().atYield;
@@ -217,6 +161,53 @@ void yieldReached()
         run(line);
 }
 
-} // namespace automation_detail
+} // namespace
+
+void exposeVariable(const QString &name, std::function<std::string()> valuesText)
+{
+    state().variables[name] = std::move(valuesText);
+}
+
+std::string automationText(float value) { return script::shortestRoundTrip(value); }
+
+std::string automationText(double value) { return script::shortestRoundTrip(value); }
+
+std::string automationText(int16_t value) { return std::to_string(value); }
+
+std::string automationText(int32_t value) { return std::to_string(value); }
+
+std::string automationText(bool value) { return value ? "true" : "false"; }
+
+int runScript(const QString &path, const std::function<bool()> &start)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        say("error: cannot read the script " + path);
+        return 2;
+    }
+    RunContext &context = runContext();
+    const RunContext person = context;
+    context.scripted = true;
+    context.realPauses = false;
+    context.yieldHook = yieldReached;
+    context.print = say;
+    state().failed = false;
+    const bool started = !start || start();
+    QCoreApplication::processEvents();
+    QTextStream lines(&file);
+    while (started && !lines.atEnd() && !programEnding())
+        run(lines.readLine());
+    // Nothing of the script outlives it: a line waiting for a yield that never came is an
+    // error, not an action for whatever yields later.
+    for (const PendingLine &pending : state().atYield) {
+        state().failed = true;
+        say("error: " + pending.command + ": the script ended before that yield");
+    }
+    state().atYield.clear();
+    state().mouseHeld = false;
+    thawClock();
+    context = person;
+    return !started ? 1 : state().failed ? 2 : 0;
+}
 
 } // namespace host

@@ -8,15 +8,12 @@
 #include <string>
 #include <vector>
 
-class QApplication;
-
 namespace host {
 
-class Form;
-
-// Runs the program: loads and shows its main form, then either hands over to the event loop
-// or, when the environment variable NEUROSIMS_SCRIPT names a script, runs the script through
-// the real event path, prints its results and returns (0, or 2 after any "error:" line).
+// Automation: a script drives the program's windows through the real event path and prints
+// what it asks for. Faults print "fault: ...", a program's messages "message: ..." (answered
+// OK at once). A control is named FORM.CONTROL ("frmAgraph.Label2"); a bare name is enough
+// while only one form holds it. Touching a control of a form that is not loaded loads it.
 //
 // Script commands, one a line (# starts a comment):
 //   click NAME                  a left click on a control, as a user makes it
@@ -34,13 +31,13 @@ class Form;
 //                               (FILE is the rest of the line, blanks included)
 //   clock SECONDS               freezes the clock
 //   close NAME                  closes a window as its close box does
+//   realtime on|off             pauses take their real time (off: they only repaint)
 //   at-yield N LINE             runs LINE inside the Nth yield from now
-int exec(QApplication &app, Form &mainForm);
-// Runs one script's lines against the windows that are open; returns 0, or 2 after an error.
-int runScript(const QString &path);
-
-// True while a script runs: faults print instead of showing a dialog.
-bool automationActive();
+//
+// Runs a script's lines against the program's windows, after start (which loads and shows
+// the main form) has run as part of the script; returns 0, 2 after an error, or 1 when
+// start fails (the program cannot run).
+int runScript(const QString &path, const std::function<bool()> &start = {});
 
 // Makes a model variable printable by `var NAME`. The text lists the values, arrays
 // flattened first index outermost, each as the shortest text that reads back to the same
@@ -76,10 +73,5 @@ template <typename Storage> void exposeVariable(const QString &name, const Stora
     exposeVariable(name,
                    std::function<std::string()>([&storage] { return automationText(storage); }));
 }
-
-namespace automation_detail {
-// Called by yield(): runs the at-yield lines that are due.
-void yieldReached();
-} // namespace automation_detail
 
 } // namespace host

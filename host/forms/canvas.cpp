@@ -1,7 +1,11 @@
 #include "host/forms/canvas.h"
 
+#include "host/numbers/fault.h"
+
 #include <QPainter>
 #include <QPen>
+
+#include <cmath>
 
 namespace host {
 
@@ -12,6 +16,11 @@ Canvas::Canvas(QSizeF deviceSize)
 
 void Canvas::setScale(double left, double top, double right, double bottom)
 {
+    // A scale of no width or height would map every point to infinity.
+    if (!(right - left != 0 && bottom - top != 0 && std::isfinite(right - left)
+          && std::isfinite(bottom - top)))
+        throw Fault(Fault::Kind::Invalid,
+                    "A drawing scale needs a width and a height that are not 0.");
     prepareDevice();
     m_scale = UserScale(m_scale.deviceSize(), left, top, right, bottom);
 }

@@ -1,6 +1,6 @@
 #include "host/forms/decorations.h"
 
-#include "host/forms/layout.h"
+#include "host/forms/controls.h"
 
 #include <QPainter>
 
@@ -8,10 +8,7 @@ namespace host {
 
 namespace {
 
-QPoint pixels(QPoint twips)
-{
-    return {host::twipsToPixels(twips.x()), host::twipsToPixels(twips.y())};
-}
+QPoint pixels(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
 
 void sendToBack(QWidget *decoration, const QString &name)
 {
@@ -45,21 +42,24 @@ void LineControl::paintEvent(QPaintEvent *)
     painter.drawLine(m_from, m_to);
 }
 
-RoundedShape::RoundedShape(QWidget *container, const QString &name, QColor colour, QRect twips)
+ShapeControl::ShapeControl(QWidget *container, const QString &name, QColor colour, QRect twips,
+                           bool rounded)
     : QWidget(container)
     , m_colour(colour)
+    , m_rounded(rounded)
 {
-    host::placeTwips(this, twips.x(), twips.y(), twips.width(), twips.height());
+    placeTwips(this, twips);
     sendToBack(this, name);
 }
 
-void RoundedShape::paintEvent(QPaintEvent *)
+void ShapeControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, m_rounded);
     painter.setPen(m_colour);
-    const double radius = std::min(width(), height()) / 6.0;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const double radius = m_rounded ? std::min(width(), height()) / 6.0 : 0;
+    painter.drawRoundedRect(outline, radius, radius);
 }
 
 } // namespace host

@@ -23,17 +23,19 @@ private:
     QPoint m_from, m_to; // in the widget's own pixels
 };
 
-// An outlined rectangle with rounded corners on its container's background, placed in twips.
-class RoundedShape : public QWidget
+// An outlined rectangle, square-cornered or rounded, on its container's background, placed
+// in twips; like a line it lies behind the other controls and takes no mouse input.
+class ShapeControl : public QWidget
 {
 public:
-    RoundedShape(QWidget *container, const QString &name, QColor colour, QRect twips);
+    ShapeControl(QWidget *container, const QString &name, QColor colour, QRect twips, bool rounded);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QColor m_colour;
+    bool m_rounded;
 };
 
 } // namespace host

@@ -1,98 +1,134 @@
 #include "host/forms/events.h"
 
-#include "host/forms/automation.h"
+#include "host/forms/messages.h"
+#include "host/forms/picture_area.h"
+#include "host/forms/scroll_bar.h"
 #include "host/numbers/fault.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QScrollBar>
+#include <QMouseEvent>
 
-#include <iostream>
+#include <vector>
 
 namespace host {
 
 namespace {
 
-// Runs a handler on a mouse button event of a control. A release is first delivered to the
-// control itself, so that the handler sees the state the release produced.
-class MouseButtonFilter : public QObject
+int classicButtons(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+        | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int classicShift(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+int keyCode(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Escape:
+        return 27;
+    default:
+        return key->text().isEmpty() ? 0 : key->text().front().unicode();
+    }
+}
+
+// The mouse, click and key handlers of one control, run from one event filter so that all
+// handlers of an event run, in the order they were bound.
+class ControlEvents : public QObject
 {
 public:
-    MouseButtonFilter(QWidget *control, QEvent::Type type, std::function<void()> handler)
-        : QObject(control)
-        , m_type(type)
-        , m_handler(std::move(handler))
+    static ControlEvents &of(QWidget *control)
     {
-        control->installEventFilter(this);
+        auto *events = control->findChild<QObject *>(objectName, Qt::FindDirectChildrenOnly);
+        return events ? *static_cast<ControlEvents *>(events) : *new ControlEvents(control);
     }
+
+    std::vector<MouseHandler> mouseDown, mouseMove, mouseUp;
+    std::vector<std::function<void()>> click;
+    std::vector<std::function<void(int)>> keyPress;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // A disabled control takes no mouse input, but its event filters still see the events.
-        if (event->type() != m_type || !static_cast<QWidget *>(watched)->isEnabled())
+        auto *control = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+            // A disabled control takes no mouse input, but its filters still see the events.
+            if (control->isEnabled())
+                deliverMouse(control, static_cast<QMouseEvent *>(event));
             return false;
-        if (m_type == QEvent::MouseButtonRelease) {
-            static_cast<QObject *>(watched)->event(event);
-            runHandler(m_handler);
+        case QEvent::MouseButtonRelease:
+            if (!control->isEnabled())
+                return false;
+            // The control reacts to the release first, so that the handlers see its result.
+            watched->event(event);
+            deliverMouse(control, static_cast<QMouseEvent *>(event));
+            if (!click.empty()
+                && control->rect().contains(
+                    static_cast<QMouseEvent *>(event)->position().toPoint()))
+                runAll(click);
             return true;
-        }
-        runHandler(m_handler);
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-    std::function<void()> m_handler;
-};
-
-class KeyPressFilter : public QObject
-{
-public:
-    KeyPressFilter(QLineEdit *box, std::function<void(int)> handler)
-        : QObject(box)
-        , m_handler(std::move(handler))
-    {
-        box->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
+        case QEvent::KeyPress:
+            if (int code = keyCode(static_cast<QKeyEvent *>(event)))
+                for (const auto &handler : std::vector(keyPress))
+                    runHandler([&] { handler(code); });
             return false;
-        auto *key = static_cast<QKeyEvent *>(event);
-        int code = 0;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            code = 13;
-        else if (key->key() == Qt::Key_Backspace)
-            code = 8;
-        else if (!key->text().isEmpty())
-            code = key->text().front().unicode();
-        if (code != 0)
-            runHandler([&] { m_handler(code); });
-        return false;
+        default:
+            return false;
+        }
     }
 
 private:
-    std::function<void(int)> m_handler;
+    static constexpr const char *objectName = "host.controlEvents";
+
+    explicit ControlEvents(QWidget *control)
+        : QObject(control)
+    {
+        setObjectName(objectName);
+        control->installEventFilter(this);
+    }
+
+    static void runAll(const std::vector<std::function<void()>> &handlers)
+    {
+        // A copy: a handler may bind further handlers.
+        for (const auto &handler : std::vector(handlers))
+            runHandler(handler);
+    }
+
+    void deliverMouse(QWidget *control, QMouseEvent *event)
+    {
+        const auto &handlers = event->type() == QEvent::MouseButtonPress ? mouseDown
+            : event->type() == QEvent::MouseMove                         ? mouseMove
+                                                                         : mouseUp;
+        if (handlers.empty())
+            return;
+        const int button = classicButtons(event->type() == QEvent::MouseMove ? event->buttons()
+                                                                             : event->button());
+        const int shift = classicShift(event->modifiers());
+        auto *area = qobject_cast<PictureArea *>(control);
+        const QPointF position
+            = area ? area->scale().toUser(event->position()) : event->position() * 15;
+        for (const auto &handler : std::vector(handlers))
+            runHandler([&] { handler(button, shift, position); });
+    }
 };
 
 } // namespace
-
-void reportFault(const QString &message)
-{
-    if (automationActive()) {
-        std::cout << "fault: " << message.toStdString() << std::endl;
-        return;
-    }
-    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                         message);
-}
 
 void runHandler(const std::function<void()> &handler)
 {
@@ -105,44 +141,53 @@ void runHandler(const std::function<void()> &handler)
     }
 }
 
-void onClick(QAbstractButton *button, std::function<void()> handler)
+void onClick(QWidget *control, std::function<void()> handler)
 {
-    QObject::connect(button, &QAbstractButton::clicked, button, [handler] { runHandler(handler); });
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [handler] { runHandler(handler); });
+    else
+        ControlEvents::of(control).click.push_back(std::move(handler));
 }
 
-void onTriggered(QAction *menuItem, std::function<void()> handler)
+void onMenuClick(QAction *menuItem, std::function<void()> handler)
 {
     QObject::connect(menuItem, &QAction::triggered, menuItem, [handler] { runHandler(handler); });
 }
 
-void onChange(QScrollBar *bar, std::function<void()> handler)
+void onChange(ScrollBar *bar, std::function<void()> handler)
 {
-    QObject::connect(bar, &QScrollBar::valueChanged, bar, [handler] { runHandler(handler); });
+    QObject::connect(bar, &ScrollBar::changed, bar, [handler] { runHandler(handler); });
 }
 
-void onScroll(QScrollBar *bar, std::function<void()> handler)
+void onScroll(ScrollBar *bar, std::function<void()> handler)
 {
-    QObject::connect(bar, &QScrollBar::sliderMoved, bar, [handler] { runHandler(handler); });
+    QObject::connect(bar, &ScrollBar::scrolled, bar, [handler] { runHandler(handler); });
 }
 
-void onMouseDown(QWidget *control, std::function<void()> handler)
+void onChange(QLineEdit *box, std::function<void()> handler)
 {
-    new MouseButtonFilter(control, QEvent::MouseButtonPress, std::move(handler));
-}
-
-void onMouseUp(QWidget *control, std::function<void()> handler)
-{
-    new MouseButtonFilter(control, QEvent::MouseButtonRelease, std::move(handler));
+    QObject::connect(box, &QLineEdit::textChanged, box, [handler] { runHandler(handler); });
 }
 
 void onKeyPress(QLineEdit *box, std::function<void(int keyCode)> handler)
 {
-    new KeyPressFilter(box, std::move(handler));
+    ControlEvents::of(box).keyPress.push_back(std::move(handler));
 }
 
-void onTextChange(QLineEdit *box, std::function<void()> handler)
+void onMouseDown(QWidget *control, MouseHandler handler)
 {
-    QObject::connect(box, &QLineEdit::textChanged, box, [handler] { runHandler(handler); });
+    ControlEvents::of(control).mouseDown.push_back(std::move(handler));
+}
+
+void onMouseMove(QWidget *control, MouseHandler handler)
+{
+    ControlEvents::of(control).mouseMove.push_back(std::move(handler));
+}
+
+void onMouseUp(QWidget *control, MouseHandler handler)
+{
+    ControlEvents::of(control).mouseUp.push_back(std::move(handler));
 }
 
 } // namespace host

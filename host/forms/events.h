@@ -1,37 +1,48 @@
 #pragma once
 
+#include <QPointF>
 #include <QString>
 
 #include <functional>
 
-class QAbstractButton;
 class QAction;
 class QLineEdit;
-class QScrollBar;
 class QWidget;
 
 namespace host {
+
+class ScrollBar;
 
 // The one event boundary: every handler runs through it. A host::Fault raised inside is
 // reported (a message box, or a "fault: ..." line under automation) and the program goes on;
 // the handler is expected to check its inputs before changing any state.
 void runHandler(const std::function<void()> &handler);
-void reportFault(const QString &message);
 
-// Event bindings in the classic sense; each handler runs through runHandler.
-void onClick(QAbstractButton *button, std::function<void()> handler);
-void onTriggered(QAction *menuItem, std::function<void()> handler);
+// Event bindings in the classic sense. A control may have several handlers for one event;
+// they run in the order they were bound, each through runHandler.
+
+// Click: a button, check box or option button pressed and released by mouse or keyboard;
+// a picture area or label pressed and released with the pointer still over it.
+void onClick(QWidget *control, std::function<void()> handler);
+void onMenuClick(QAction *menuItem, std::function<void()> handler);
 // Scroll bar Change: runs synchronously whenever the value changes (set from code, an arrow
-// or track click, the thumb released). Scroll: runs while the thumb is dragged.
-void onChange(QScrollBar *bar, std::function<void()> handler);
-void onScroll(QScrollBar *bar, std::function<void()> handler);
-// Mouse button pressed or released over a control; a release handler runs after the control
-// has reacted to the release (a check box shows its new value already).
-void onMouseDown(QWidget *control, std::function<void()> handler);
-void onMouseUp(QWidget *control, std::function<void()> handler);
-// Key typed into a text box, with its key code (13 for Enter).
-void onKeyPress(QLineEdit *box, std::function<void(int keyCode)> handler);
+// or track click, the thumb released). Scroll: runs while the thumb is dragged; the bar's
+// value() is then the thumb's position.
+void onChange(ScrollBar *bar, std::function<void()> handler);
+void onScroll(ScrollBar *bar, std::function<void()> handler);
 // Text box Change: runs whenever its text changes, from code or by typing.
-void onTextChange(QLineEdit *box, std::function<void()> handler);
+void onChange(QLineEdit *box, std::function<void()> handler);
+// Key typed into a text box, with its key code (13 Enter, 8 Backspace, 27 Escape, 9 Tab,
+// else the character's code). The key still reaches the box.
+void onKeyPress(QLineEdit *box, std::function<void(int keyCode)> handler);
+
+// Mouse handlers: button (1 left, 2 right, 4 middle; 0 for a move with no button held),
+// shift state (1 shift, 2 ctrl, 4 alt) and the position, in user units on a picture area and
+// in twips on any other control. MouseUp runs after the control has reacted to the release
+// (a check box shows its new value already). A disabled control runs none of them.
+using MouseHandler = std::function<void(int button, int shift, QPointF position)>;
+void onMouseDown(QWidget *control, MouseHandler handler);
+void onMouseMove(QWidget *control, MouseHandler handler);
+void onMouseUp(QWidget *control, MouseHandler handler);
 
 } // namespace host

@@ -1,45 +1,38 @@
 #include "host/forms/form.h"
 
-#include "host/forms/automation.h"
+#include "host/forms/controls.h"
 #include "host/forms/events.h"
-#include "host/forms/layout.h"
+#include "host/forms/loaded_forms.h"
+#include "host/forms/messages.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace host {
 
-namespace {
-
-int &loadedForms()
-{
-    static int count = 0;
-    return count;
-}
-
-bool &ending()
-{
-    static bool flag = false;
-    return flag;
-}
-
-} // namespace
-
-Form::Form(const QString &name, int clientWidthTwips, int clientHeightTwips, QWidget *parent)
+Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
+           QWidget *parent)
     : QMainWindow(parent)
     , m_client(new QWidget(this))
 {
     setObjectName(name);
+    setWindowTitle(caption);
     m_client->setObjectName(name + ".client");
     m_client->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
-    m_client->setAutoFillBackground(true);
     setCentralWidget(m_client);
+    // The classic face of forms and buttons until a form sets its own back colour.
+    setColors(m_client, QColor(192, 192, 192));
+    QPalette classic = palette();
+    classic.setColor(QPalette::Window, QColor(192, 192, 192));
+    classic.setColor(QPalette::Button, QColor(192, 192, 192));
+    setPalette(classic);
 }
 
 Form::~Form()
 {
     if (m_loaded)
-        --loadedForms();
+        loadedForms().unloaded();
 }
 
 void Form::load()
@@ -47,13 +40,45 @@ void Form::load()
     if (m_loaded)
         return;
     m_loaded = true;
-    ++loadedForms();
-    ending() = false;
-    runHandler([this] { formLoad(); });
+    loadedForms().loaded();
+    try {
+        formLoad();
+    } catch (const std::exception &fault) {
+        m_loadFailed = true;
+        reportFault(QString::fromUtf8(fault.what()));
+    }
     setFixedSize(sizeHint());
 }
 
 void Form::unload() { close(); }
+
+QMenu *Form::addMenu(const QString &name, const QString &caption)
+{
+    QMenu *menu = menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    menuBar()->setFont(font());
+    return menu;
+}
+
+QAction *Form::addMenuItem(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+void Form::addMenuSeparator(QMenu *menu, const QString &name)
+{
+    menu->addSeparator()->setObjectName(name);
+}
+
+QAction *Form::addMenuCommand(const QString &name, const QString &caption)
+{
+    QAction *item = menuBar()->addAction(caption);
+    item->setObjectName(name);
+    menuBar()->setFont(font());
+    return item;
+}
 
 void Form::showEvent(QShowEvent *event)
 {
@@ -66,21 +91,17 @@ void Form::closeEvent(QCloseEvent *event)
     if (m_loaded) {
         runHandler([this] { formUnload(); });
         m_loaded = false;
-        if (--loadedForms() == 0) {
-            ending() = true;
-            QCoreApplication::quit();
-        }
+        loadedForms().unloaded();
     }
     event->accept();
 }
 
-bool programEnding() { return ending(); }
-
-bool yield()
+Form *touch(QWidget *control)
 {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    automation_detail::yieldReached();
-    return !programEnding();
+    auto *form = qobject_cast<Form *>(control->window());
+    if (form)
+        form->load();
+    return form;
 }
 
 } // namespace host

@@ -1,7 +1,5 @@
 #include "host/forms/picture_area.h"
 
-#include "host/forms/events.h"
-
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,30 +8,6 @@
 #include <cmath>
 
 namespace host {
-
-namespace {
-
-int classicButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-int classicShift(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-} // namespace
 
 PictureArea::PictureArea(QWidget *parent)
     : QWidget(parent)
@@ -157,29 +131,10 @@ void PictureArea::resizeEvent(QResizeEvent *event)
     allocateImage();
 }
 
-void PictureArea::deliver(const MouseHandler &handler, QMouseEvent *event)
-{
-    if (!handler)
-        return;
-    int button = classicButton(event->button());
-    if (event->type() == QEvent::MouseMove)
-        button = (event->buttons() & Qt::LeftButton ? 1 : 0)
-            | (event->buttons() & Qt::RightButton ? 2 : 0)
-            | (event->buttons() & Qt::MiddleButton ? 4 : 0);
-    int shift = classicShift(event->modifiers());
-    QPointF position = scale().toUser(event->position());
-    runHandler([&] { handler(button, shift, position); });
-}
+void PictureArea::mousePressEvent(QMouseEvent *event) { event->accept(); }
 
-void PictureArea::mousePressEvent(QMouseEvent *event) { deliver(m_mouseDown, event); }
+void PictureArea::mouseMoveEvent(QMouseEvent *event) { event->accept(); }
 
-void PictureArea::mouseMoveEvent(QMouseEvent *event) { deliver(m_mouseMove, event); }
-
-void PictureArea::mouseReleaseEvent(QMouseEvent *event)
-{
-    deliver(m_mouseUp, event);
-    if (m_click && rect().contains(event->position().toPoint()))
-        runHandler(m_click);
-}
+void PictureArea::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
 
 } // namespace host

@@ -11,18 +11,15 @@
 namespace host {
 
 // A picture area: a widget that keeps its drawing in a persistent image (at the screen's
-// device pixel ratio) until it is cleared, and shows it when refreshed. Mouse events reach
-// the handlers in the area's user units; child pictures are moved in user units too. A
-// small area with only a back colour serves as a colour swatch or a plain marker box.
+// device pixel ratio) until it is cleared, and shows it when refreshed. Mouse handlers
+// (events.h) receive positions in the area's user units; child pictures are moved in user
+// units too. A small area with only a back colour serves as a colour swatch, a marker box
+// or, with a picture, an image control.
 class PictureArea : public QWidget, public Canvas
 {
     Q_OBJECT
 
 public:
-    // Mouse handler: button (1 left, 2 right, 4 middle), shift state (1 shift, 2 ctrl,
-    // 4 alt) and the position in user units.
-    using MouseHandler = std::function<void(int button, int shift, QPointF position)>;
-
     explicit PictureArea(QWidget *parent = nullptr);
 
     void setBackColor(QColor color) override; // clears the area to the new colour, shown now
@@ -41,11 +38,6 @@ public:
     QColor pixelAt(QPointF user) const;
     const QImage &image() const { return m_image; }
 
-    void onMouseDown(MouseHandler handler) { m_mouseDown = std::move(handler); }
-    void onMouseMove(MouseHandler handler) { m_mouseMove = std::move(handler); }
-    void onMouseUp(MouseHandler handler) { m_mouseUp = std::move(handler); }
-    void onClick(std::function<void()> handler) { m_click = std::move(handler); }
-
 protected:
     void prepareDevice() override;
     void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) override;
@@ -55,19 +47,17 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // The area takes its presses for itself: they never reach the control it lies on.
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void deliver(const MouseHandler &handler, QMouseEvent *event);
     void allocateImage();
 
     QImage m_image;
     QImage m_picture;
     QRegion m_dirty; // drawn or moved since the last refresh
-    MouseHandler m_mouseDown, m_mouseMove, m_mouseUp;
-    std::function<void()> m_click;
 };
 
 } // namespace host

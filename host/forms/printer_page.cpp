@@ -1,6 +1,6 @@
 #include "host/forms/printer_page.h"
 
-#include "host/forms/automation.h"
+#include "host/forms/run_context.h"
 #include "host/numbers/fault.h"
 
 #include <QFile>
@@ -98,7 +98,7 @@ void PrinterPage::endDoc()
         return;
     QString path = nextPdfPath();
     nextPdfPath().clear();
-    if (path.isEmpty() && automationActive())
+    if (path.isEmpty() && runContext().scripted)
         pageKept("No file was named for the printed page (printto FILE).");
     if (path.isEmpty() && !QPrinterInfo::availablePrinters().isEmpty()) {
         QPrinter device;

@@ -1,6 +1,7 @@
 #include "host/forms/script_actions.h"
 
 #include "host/forms/controls.h"
+#include "host/forms/form.h"
 #include "host/forms/picture_area.h"
 #include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QStyleOptionButton>
 
 #include <cmath>
@@ -69,7 +69,7 @@ QString value(QWidget *widget)
         return QString::number(checkValue(box));
     if (auto *option = qobject_cast<QRadioButton *>(widget))
         return boolText(option->isChecked());
-    if (auto *bar = qobject_cast<QScrollBar *>(widget))
+    if (auto *bar = qobject_cast<ScrollBar *>(widget))
         return QString::number(bar->value());
     scriptError(widget->objectName() + " has no value");
 }
@@ -90,23 +90,73 @@ QString position(QWidget *widget, bool left)
     throw std::invalid_argument(message.toStdString());
 }
 
-QWidget *findWidget(const QString &name)
+namespace {
+
+// The forms that hold a control of that name, loaded ones first: a form that is not loaded
+// counts only when no loaded one holds the name.
+QList<QWidget *> windowsHolding(const QString &name)
 {
+    QList<QWidget *> loaded, unloaded;
     for (QWidget *top : QApplication::topLevelWidgets()) {
+        auto *form = qobject_cast<Form *>(top);
+        if (form && form->findChild<QObject *>(name))
+            (form->isLoaded() ? loaded : unloaded).append(form);
+    }
+    return loaded.isEmpty() ? unloaded : loaded;
+}
+
+QWidget *window(const QString &name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
         if (top->objectName() == name)
             return top;
-        if (auto *found = top->findChild<QWidget *>(name))
-            return found;
+    return nullptr;
+}
+
+// The window a FORM.CONTROL or bare control name points into, and the control's own name.
+std::pair<QWidget *, QString> locate(const QString &name, const char *kind)
+{
+    const int dot = name.indexOf('.');
+    if (dot > 0) {
+        QWidget *top = window(name.left(dot));
+        if (!top)
+            scriptError("no window named " + name.left(dot));
+        return {top, name.mid(dot + 1)};
     }
-    scriptError("no control named " + name);
+    const QList<QWidget *> holders = windowsHolding(name);
+    if (holders.size() > 1) {
+        QStringList candidates;
+        for (QWidget *top : holders)
+            candidates << top->objectName() + "." + name;
+        scriptError(name + " is in more than one window: name one of " + candidates.join(", "));
+    }
+    if (holders.isEmpty())
+        scriptError(QStringLiteral("no %1 named %2").arg(kind, name));
+    return {holders.front(), name};
+}
+
+} // namespace
+
+QWidget *findWidget(const QString &name)
+{
+    if (QWidget *top = window(name))
+        return top;
+    auto [top, controlName] = locate(name, "control");
+    auto *found = top->findChild<QWidget *>(controlName);
+    if (!found)
+        scriptError("no control named " + name);
+    touch(found);
+    return found;
 }
 
 QAction *findAction(const QString &name)
 {
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (auto *found = top->findChild<QAction *>(name))
-            return found;
-    scriptError("no menu item named " + name);
+    auto [top, itemName] = locate(name, "menu item");
+    auto *found = top->findChild<QAction *>(itemName);
+    if (!found)
+        scriptError("no menu item named " + name);
+    touch(top);
+    return found;
 }
 
 double number(const QString &text)
@@ -138,7 +188,8 @@ QString colorText(QColor color)
 
 void click(QWidget *widget)
 {
-    if (!qobject_cast<QAbstractButton *>(widget) && !qobject_cast<PictureArea *>(widget))
+    if (!qobject_cast<QAbstractButton *>(widget) && !qobject_cast<PictureArea *>(widget)
+        && !qobject_cast<QLabel *>(widget))
         scriptError(widget->objectName() + " cannot be clicked");
     QPointF at = clickPoint(widget);
     sendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
@@ -147,11 +198,13 @@ void click(QWidget *widget)
 
 void setValue(QWidget *widget, const QString &valueText)
 {
-    if (auto *bar = qobject_cast<QScrollBar *>(widget)) {
+    if (auto *bar = qobject_cast<ScrollBar *>(widget)) {
+        const int low = std::min(bar->minimumValue(), bar->maximumValue());
+        const int high = std::max(bar->minimumValue(), bar->maximumValue());
         double value = number(valueText);
-        if (value < bar->minimum() || value > bar->maximum())
+        if (value < low || value > high)
             scriptError(valueText + " is outside the range of " + widget->objectName());
-        bar->setValue(wholeNumber(valueText, bar->minimum(), bar->maximum()));
+        bar->setValue(wholeNumber(valueText, low, high));
     } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
         setCheckValue(box, wholeNumber(valueText, 0, 2));
     } else {
@@ -163,6 +216,8 @@ void pressKey(QWidget *widget, int code)
 {
     int qtKey = code == 13 ? int(Qt::Key_Return)
         : code == 8        ? int(Qt::Key_Backspace)
+        : code == 9        ? int(Qt::Key_Tab)
+        : code == 27       ? int(Qt::Key_Escape)
                            : int(QChar(code).toUpper().unicode());
     QString text = code == 13 ? "\r" : QString(QChar(code));
     QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
@@ -189,7 +244,6 @@ void mouse(PictureArea *area, const QString &action, QPointF at, bool &held)
 
 QString property(QWidget *widget, const QString &name)
 {
-    auto *area = qobject_cast<PictureArea *>(widget);
     if (name == "text" || name == "caption")
         return caption(widget);
     if (name == "value")
@@ -200,11 +254,9 @@ QString property(QWidget *widget, const QString &name)
         return boolText(widget->isWindow() ? widget->isVisible()
                                            : widget->isVisibleTo(widget->window()));
     if (name == "backcolor")
-        return colorText(area ? area->backColor()
-                              : widget->palette().color(widget->backgroundRole()));
+        return colorText(backColor(widget));
     if (name == "forecolor")
-        return colorText(area ? area->foreColor()
-                              : widget->palette().color(widget->foregroundRole()));
+        return colorText(foreColor(widget));
     if (name == "left" || name == "top")
         return position(widget, name == "left");
     scriptError("unknown property " + name);

@@ -2,11 +2,11 @@
 #include "host/forms/controls.h"
 #include "host/forms/events.h"
 #include "host/forms/form.h"
-#include "host/forms/layout.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
 #include "host/numbers/clock.h"
 #include "host/numbers/fault.h"
+#include "host/tests/support/test_support.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -15,71 +15,71 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <sstream>
-
 namespace {
+
+using host::ControlKind;
+using host::testing::runScriptLines;
+
+std::string runLines(const std::string &lines) { return runScriptLines(lines); }
 
 // A small window with one control of each kind the programs use.
 class TestForm : public host::Form
 {
 public:
     TestForm()
-        : host::Form("TestForm", 3000, 3000)
+        : host::Form("TestForm", "Test", 3000, 3000)
     {
-        bar = host::makeScrollBar(client(), 0, 10, 1, 5, 0);
-        bar->setObjectName("hsbLevel");
-        host::placeTwips(bar, 120, 120, 1500, 240);
+        host::layOut(client(),
+                     {
+                         {"",
+                          "hsbLevel",
+                          ControlKind::HScrollBar,
+                          "",
+                          {120, 120, 1500, 240},
+                          {},
+                          0,
+                          {0, 10, 1, 5}},
+                         {"", "chkSwitch", ControlKind::CheckBox, "Switch", {120, 480, 1500, 300}},
+                         {"", "commFail", ControlKind::Button, "Fail", {1800, 120, 900, 360}},
+                         {"", "commLoop", ControlKind::Button, "Loop", {1800, 600, 900, 360}},
+                         {"", "commStop", ControlKind::Button, "Stop", {1800, 1080, 900, 360}},
+                         {"", "txtValue", ControlKind::TextBox, "", {120, 900, 1500, 300}},
+                         // 100 x 100 pixels
+                         {"", "picArea", ControlKind::Picture, "", {120, 1500, 1500, 1500}},
+                     });
+        bar = control<host::ScrollBar>("hsbLevel");
+        check = control<QCheckBox>("chkSwitch");
+        fail = control<QPushButton>("commFail");
+        loop = control<QPushButton>("commLoop");
+        stopButton = control<QPushButton>("commStop");
+        text = control<QLineEdit>("txtValue");
+        area = control<host::PictureArea>("picArea");
+
         host::onChange(bar, [this] { changes.push_back(bar->value()); });
-
-        check = new QCheckBox("Switch", client());
-        check->setObjectName("chkSwitch");
-        host::placeTwips(check, 120, 480, 1500, 300);
-        host::onMouseUp(check, [this] { switchSeen = host::checkValue(check); });
-
-        fail = new QPushButton("Fail", client());
-        fail->setObjectName("commFail");
-        host::placeTwips(fail, 1800, 120, 900, 360);
+        host::onMouseUp(check, [this](int, int, QPointF) { switchSeen = host::checkValue(check); });
         host::onClick(fail, [this] {
             ++clicks;
             throw host::Fault(host::Fault::Kind::NotANumber, "\"x\" is not a number.");
         });
-
-        loop = new QPushButton("Loop", client());
-        loop->setObjectName("commLoop");
-        host::placeTwips(loop, 1800, 600, 900, 360);
         host::onClick(loop, [this] {
             stop = false;
             for (loops = 0; loops < 100 && !stop; ++loops)
                 if (!host::yield())
                     break;
         });
-
-        stopButton = new QPushButton("Stop", client());
-        stopButton->setObjectName("commStop");
-        host::placeTwips(stopButton, 1800, 1080, 900, 360);
         host::onClick(stopButton, [this] { stop = true; });
-
-        text = new QLineEdit(client());
-        text->setObjectName("txtValue");
-        host::placeTwips(text, 120, 900, 1500, 300);
         host::onKeyPress(text, [this](int code) { keys.push_back(code); });
 
-        area = new host::PictureArea(client());
-        area->setObjectName("picArea");
-        host::placeTwips(area, 120, 1500, 1500, 1500); // 100 x 100 pixels
-        area->setBackColor(Qt::white);
         area->setScale(0, 10, 10, 0);
         area->setForeColor(Qt::darkGreen);
         area->line(QPointF(0, 0.5), QPointF(10, 0.5)); // drawn before the window is shown
     }
 
-    QScrollBar *bar;
+    host::ScrollBar *bar;
     QCheckBox *check;
     QPushButton *fail, *loop, *stopButton;
     QLineEdit *text;
@@ -89,29 +89,13 @@ public:
     bool stop = false;
 };
 
-// Runs script lines against the form and returns what they printed.
-std::string runLines(const std::string &lines)
-{
-    QTemporaryDir dir;
-    QString path = dir.filePath("script.nss");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(lines.c_str());
-    file.close();
-    std::ostringstream captured;
-    auto *saved = std::cout.rdbuf(captured.rdbuf());
-    host::runScript(path);
-    std::cout.rdbuf(saved);
-    return captured.str();
-}
-
 class Forms : public testing::Test
 {
 protected:
     void SetUp() override
     {
         form.show();
-        host::yield();
+        (void)host::yield();
     }
     TestForm form;
 };
@@ -195,7 +179,7 @@ TEST_F(Forms, PrintMovesTheCurrentPointToTheNextLine)
 TEST_F(Forms, ChildPicturesMoveInUserUnits)
 {
     auto *child = new host::PictureArea(form.area);
-    host::placeTwips(child, 0, 0, 150, 150);
+    host::placeTwips(child, {0, 0, 150, 150});
     form.area->moveChild(child, QPointF(2.5, 7));
     EXPECT_EQ(child->pos(), QPoint(25, 30));
     EXPECT_EQ(form.area->childPosition(child), QPointF(2.5, 7));
@@ -309,7 +293,7 @@ TEST_F(Forms, ClosingTheWindowEndsAYieldingLoop)
 TEST(FormLifetime, ProgramEndsWhenTheLastLoadedWindowCloses)
 {
     TestForm first;
-    host::Form second("SecondForm", 1500, 1500);
+    host::Form second("SecondForm", "Second", 1500, 1500);
     first.show();
     second.load(); // loaded, still hidden
     EXPECT_TRUE(second.isLoaded());

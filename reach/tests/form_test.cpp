@@ -1,11 +1,11 @@
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
+#include "host/forms/scroll_bar.h"
+#include "host/tests/support/test_support.h"
 #include "reach/ui/form1.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +14,8 @@
 #include <cmath>
 
 namespace {
+
+using host::testing::clickIndicator;
 
 // The window as a student sees it, driven by real mouse and key events.
 class ReachForm : public testing::Test
@@ -45,16 +47,6 @@ protected:
         const float direction = form.model().prefDir[42];
         return area("cell1")->pixelAt(
             QPointF(0.6 * std::cos(direction), 0.6 * std::sin(direction)));
-    }
-
-    void clickIndicator(QAbstractButton *button)
-    {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const auto element = qobject_cast<QCheckBox *>(button) ? QStyle::SE_CheckBoxIndicator
-                                                               : QStyle::SE_RadioButtonIndicator;
-        QTest::mouseClick(button, Qt::LeftButton, {},
-                          button->style()->subElementRect(element, &option, button).center());
     }
 
     reach::Form1 form;
@@ -134,10 +126,10 @@ TEST_F(ReachForm, SwitchRedrawsOnMouseReleaseButNotFromTheKeyboard)
 
 TEST_F(ReachForm, SliderFollowsTheThumbWhileItIsDragged)
 {
-    auto *tuning = control<QScrollBar>("hsbCelltune");
+    auto *tuning = control<host::ScrollBar>("hsbCelltune");
     tuning->setSliderDown(true);
-    tuning->setSliderPosition(60);
-    EXPECT_EQ(tuning->value(), 50);
+    tuning->setSliderPosition(59); // Qt counts the thumb's place from the minimum, 1
+    EXPECT_EQ(tuning->value(), 60);
     EXPECT_EQ(form.model().tuningWidth, 12.0f);
     tuning->setSliderDown(false);
     EXPECT_EQ(tuning->value(), 60);

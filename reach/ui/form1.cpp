@@ -8,25 +8,11 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace reach {
 
-namespace {
-
-// An option button that is alone in its frame cannot be cleared while it is exclusive.
-void deselect(QRadioButton *option)
-{
-    const bool exclusive = option->autoExclusive();
-    option->setAutoExclusive(false);
-    option->setChecked(false);
-    option->setAutoExclusive(exclusive);
-}
-
-} // namespace
-
 Form1::Form1(QWidget *parent)
-    : host::Form("Form1", 12270, 8895, parent)
+    : host::Form("Form1", " ", 12270, 8895, parent)
 {
     createControls();
     bindEvents();
@@ -68,7 +54,7 @@ void Form1::bindEvents()
 
     for (int i = 3; i <= 6; ++i) {
         host::onClick(opInk[i], [this, i] { opInk_Click(i); });
-        picInk[i]->onClick([this, i] { picInk_Click(i); });
+        host::onClick(picInk[i], [this, i] { picInk_Click(i); });
     }
     for (int i = 0; i < 4; ++i) {
         host::onClick(optTpos[i], [this, i] { placePreset(true, i); });
@@ -79,7 +65,7 @@ void Form1::bindEvents()
     for (QWidget *control :
          std::initializer_list<QWidget *> {chkBarChart, chkDisteffect, chkSidestop,
                                            chkSeeDistractor, chkSuppDist, optExp, optGauss})
-        host::onMouseUp(control, [this] {
+        host::onMouseUp(control, [this](int, int, QPointF) {
             cellResponse();
             showCells();
         });
@@ -88,26 +74,26 @@ void Form1::bindEvents()
     bindSlider(hsbAttended, [this](int value) { m_model.attnBoost = float(value / 100.0 + 1); });
     bindSlider(hsbSuppLevel, [this](int value) { m_model.inhibLevel = float(value / 100.0); });
 
-    picture1->onMouseDown([this](int, int, QPointF at) { picture1_MouseDown(at); });
-    picture1->onMouseMove([this](int, int, QPointF at) { picture1_MouseMove(at); });
-    picture1->onMouseUp([this](int, int, QPointF) { m_movingThings = false; });
-    target->onMouseDown([this](int, int, QPointF) {
-        deselect(optDistractor);
+    host::onMouseDown(picture1, [this](int, int, QPointF at) { picture1_MouseDown(at); });
+    host::onMouseMove(picture1, [this](int, int, QPointF at) { picture1_MouseMove(at); });
+    host::onMouseUp(picture1, [this](int, int, QPointF) { m_movingThings = false; });
+    host::onMouseDown(target, [this](int, int, QPointF) {
+        host::deselect(optDistractor);
         optTarget->setChecked(true);
     });
-    target->onMouseUp([this](int, int, QPointF) { m_movingThings = false; });
-    distractor->onMouseUp([this](int, int, QPointF) {
+    host::onMouseUp(target, [this](int, int, QPointF) { m_movingThings = false; });
+    host::onMouseUp(distractor, [this](int, int, QPointF) {
         optDistractor->setChecked(true);
-        deselect(optTarget);
+        host::deselect(optTarget);
     });
 }
 
-// A slider's scroll (thumb dragged) and change both store its mapped value and redraw the
-// cells. While the thumb is dragged its position is ahead of the value, so read the position.
-void Form1::bindSlider(QScrollBar *bar, std::function<void(int)> store)
+// A slider's scroll (thumb dragged) and change both store its mapped value (the thumb's
+// position while it is dragged) and redraw the cells.
+void Form1::bindSlider(host::ScrollBar *bar, std::function<void(int)> store)
 {
     auto scrolled = [this, bar, store] {
-        store(bar->sliderPosition());
+        store(bar->value());
         cellResponse();
         showCells();
     };

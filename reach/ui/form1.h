@@ -13,11 +13,11 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 namespace host {
 class PictureArea;
-}
+class ScrollBar;
+} // namespace host
 
 namespace reach {
 
@@ -56,11 +56,6 @@ protected:
 
 private:
     void createControls();
-    void createHandDisplay(QWidget *client);
-    void createCellDisplay(QWidget *client);
-    void createSideControls(QWidget *client);
-    void createBottomControls(QWidget *client);
-    void createParameterFrame(QWidget *client);
     void createMenu();
     void bindEvents();
     void exposeState();
@@ -68,7 +63,7 @@ private:
     static bool ticked(const QCheckBox *box);
     Switches switches() const;
     void cellResponse();
-    void bindSlider(QScrollBar *bar, std::function<void(int)> store);
+    void bindSlider(host::ScrollBar *bar, std::function<void(int)> store);
 
     // Displays
     void showCells();
@@ -135,10 +130,10 @@ private:
     QLineEdit *txtHandx = nullptr;
     QLineEdit *txtHandy = nullptr;
 
-    QScrollBar *hsbSpeed = nullptr;
-    QScrollBar *hsbCelltune = nullptr;
-    QScrollBar *hsbAttended = nullptr;
-    QScrollBar *hsbSuppLevel = nullptr;
+    host::ScrollBar *hsbSpeed = nullptr;
+    host::ScrollBar *hsbCelltune = nullptr;
+    host::ScrollBar *hsbAttended = nullptr;
+    host::ScrollBar *hsbSuppLevel = nullptr;
 };
 
 } // namespace reach

@@ -3,327 +3,516 @@
 
 #include "reach/ui/form1.h"
 
-#include "host/forms/colors.h"
 #include "host/forms/controls.h"
 #include "host/forms/events.h"
-#include "host/forms/layout.h"
 #include "host/forms/picture_area.h"
-#include "host/forms/decorations.h"
 #include "reach/ui/hand_picture.h"
-#include "host/forms/wrapping_buttons.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace reach {
 
 namespace {
 
-const QColor formGrey(192, 192, 192);
+using host::ControlKind;
+using host::ControlRow;
 
 // The window's bold sans serif, the plain one of the smaller captions, the serif of the
 // parameter group and the italic serif of its inner frames.
-enum class Face { Form, Plain, Parameters, Inner };
+constexpr host::FontSpec bold {"MS Sans Serif", 8.25, true};
+constexpr host::FontSpec plain {"MS Sans Serif", 8.25};
+constexpr host::FontSpec parameters {"Garamond", 11.25, true};
+constexpr host::FontSpec inner {"Times New Roman", 8.25, false, true};
 
-QFont fontOf(Face face)
+const QColor blue(0, 0, 255);
+const QColor lineBlue(128, 128, 255);
+
+std::vector<ControlRow> handDisplay()
 {
-    switch (face) {
-    case Face::Plain:
-        return host::classicFont("MS Sans Serif", 8.25);
-    case Face::Parameters:
-        return host::classicFont("Garamond", 11.25, true);
-    case Face::Inner:
-        return host::classicFont("Times New Roman", 8.25, false, true);
-    case Face::Form:
-        break;
+    return {
+        {"", "Label3", ControlKind::Label, "HAND TRAJECTORY DISPLAY", {420, 168, 4824, 228}, bold},
+        {"",
+         "picture1",
+         ControlKind::Picture,
+         "",
+         {120, 600, 5424, 5424},
+         bold,
+         0,
+         {},
+         {},
+         QColor(255, 255, 192)},
+        {"picture1", "Frame12", ControlKind::Frame, " Target Position", {0, 24, 2412, 852}, bold},
+        {"Frame12",
+         "optTarget",
+         ControlKind::Option,
+         "PlacingTarget",
+         {144, 204, 1395, 285},
+         plain},
+        {"Frame12", "Label11(0)", ControlKind::Label, "X =", {120, 480, 0, 0}, bold},
+        {"Frame12", "txtTxpos", ControlKind::TextBox, " ", {480, 480, 492, 288}, bold},
+        {"Frame12", "Label12(0)", ControlKind::Label, "Y=", {1200, 480, 0, 0}, bold},
+        {"Frame12", "txtTypos", ControlKind::TextBox, " ", {1560, 480, 492, 288}, bold},
+        {"picture1",
+         "Frame13",
+         ControlKind::Frame,
+         "Distractor Position",
+         {3120, 0, 2412, 852},
+         bold},
+        {"Frame13",
+         "optDistractor",
+         ControlKind::Option,
+         "Placing Distractor",
+         {264, 192, 1548, 300},
+         plain},
+        {"Frame13", "Label11(1)", ControlKind::Label, "X =", {240, 480, 0, 0}, bold},
+        {"Frame13", "txtDxpos", ControlKind::TextBox, " ", {600, 480, 492, 288}, bold},
+        {"Frame13", "Label12(1)", ControlKind::Label, "Y=", {1176, 492, 0, 0}, bold},
+        {"Frame13", "txtDypos", ControlKind::TextBox, " ", {1560, 492, 492, 288}, bold},
+        {"picture1", "commReach", ControlKind::Button, "REACH", {600, 4788, 1128, 384}, plain},
+        {"picture1", "commRestart", ControlKind::Button, "RESTART", {3408, 4800, 1128, 396}, plain},
+        {"picture1", "Label11(2)", ControlKind::Label, "X ", {1884, 4920, 0, 0}, bold},
+        {"picture1", "txtHandx", ControlKind::TextBox, "", {2160, 4920, 372, 288}, bold},
+        {"picture1", "Label12(2)", ControlKind::Label, "Y", {3024, 4932, 0, 0}, bold},
+        {"picture1", "txtHandy", ControlKind::TextBox, " ", {2640, 4920, 372, 288}, bold},
+        // Child pictures, moved in display units by start-up.
+        {"picture1",
+         "target",
+         ControlKind::Picture,
+         "",
+         {0, 0, 195, 210},
+         bold,
+         0,
+         {},
+         {},
+         QColor(192, 64, 0)},
+        {"picture1",
+         "distractor",
+         ControlKind::Picture,
+         "",
+         {0, 0, 195, 210},
+         bold,
+         0,
+         {},
+         {},
+         blue},
+        {"picture1",
+         "Hand",
+         ControlKind::Picture,
+         "",
+         {0, 0, 468, 516},
+         bold,
+         0,
+         {},
+         {},
+         Qt::white},
+    };
+}
+
+std::vector<ControlRow> cellDisplay()
+{
+    return {
+        {"",
+         "Label7",
+         ControlKind::Label,
+         "DIRECTION CELL RESPONSE DISPLAY",
+         {6996, 144, 4980, 240},
+         bold},
+        {"",
+         "cell1",
+         ControlKind::Picture,
+         "",
+         {6720, 612, 5400, 5400},
+         bold,
+         0,
+         {},
+         {},
+         Qt::white},
+        {"cell1",
+         "chkBarChart",
+         ControlKind::CheckBox,
+         "Bar Chart",
+         {4080, 5040, 1212, 252},
+         bold,
+         0},
+        {"cell1",
+         "chkColCode",
+         ControlKind::CheckBox,
+         "Colour Code",
+         {96, 5004, 1488, 312},
+         bold,
+         1,
+         {},
+         {},
+         QColor(192, 0, 0),
+         blue},
+    };
+}
+
+std::vector<ControlRow> sideControls()
+{
+    std::vector<ControlRow> rows {
+        {"", "Frame2", ControlKind::Frame, " ", {5640, 1320, 972, 972}, bold},
+        {"Frame2",
+         "Shape1",
+         ControlKind::RoundedRectangle,
+         "",
+         {0, 120, 972, 852},
+         bold,
+         0,
+         {},
+         {},
+         {},
+         QColor(128, 64, 0)},
+        {"Frame2",
+         "chkOnLinePath",
+         ControlKind::CheckBox,
+         "Show path online",
+         {120, 120, 735, 735},
+         plain,
+         1},
+        {"", "Frame3", ControlKind::Frame, "Path Colour", {5640, 2400, 975, 1710}, plain},
+    };
+    struct Ink
+    {
+        int index, top;
+        QColor colour;
+    };
+    for (const Ink &ink : {Ink {5, 240, QColor(64, 0, 64)}, Ink {4, 600, QColor(192, 0, 0)},
+                           Ink {3, 960, QColor(0, 0, 255)}, Ink {6, 1320, QColor(0, 128, 128)}}) {
+        rows.push_back({"Frame3",
+                        host::arrayName("picInk", ink.index),
+                        ControlKind::Picture,
+                        "",
+                        {120, ink.top, 300, 255},
+                        bold,
+                        0,
+                        {},
+                        {},
+                        ink.colour});
+        rows.push_back({"Frame3",
+                        host::arrayName("opInk", ink.index),
+                        ControlKind::Option,
+                        ink.index == 5 ? "4" : "Option1",
+                        {480, ink.top, 255, 255},
+                        bold,
+                        ink.index == 5});
     }
-    return host::classicFont("MS Sans Serif", 8.25, true);
+    rows.push_back(
+        {"", "commDelPath", ControlKind::Button, "Delete Path", {5760, 4320, 735, 615}, plain});
+    return rows;
 }
 
-template <typename Control>
-Control *place(Control *control, const QString &name, QRect twips, Face face = Face::Form)
+std::vector<ControlRow> bottomControls()
 {
-    control->setObjectName(name);
-    control->setFont(fontOf(face));
-    control->setAutoFillBackground(true);
-    host::placeTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
-    return control;
+    std::vector<ControlRow> rows {
+        // Lines on the window's background, partly hidden behind the printing frame.
+        {"",
+         "Line2",
+         ControlKind::Line,
+         "",
+         {},
+         bold,
+         4,
+         {},
+         {},
+         {},
+         lineBlue,
+         {4440, 8520, 7800, 8520}},
+        {"",
+         "Line3",
+         ControlKind::Line,
+         "",
+         {},
+         bold,
+         4,
+         {},
+         {},
+         {},
+         lineBlue,
+         {4560, 8520, 7920, 8520}},
+        {"",
+         "chkWithWithout",
+         ControlKind::CheckBox,
+         "Do +/- distractor comparison",
+         {120, 6000, 2412, 252},
+         plain,
+         0},
+        {"", "Frame8", ControlKind::Frame, "Target Pos.", {120, 6360, 1332, 1692}, bold},
+        {"", "Frame9", ControlKind::Frame, "Distractor Pos.", {1560, 6360, 1332, 1692}, bold},
+    };
+    const char *presetCaptions[] = {"Near Right", "Near Left", "Far Right", "Far Left"};
+    const int targetTops[] = {288, 600, 960, 1320};
+    const int distractorTops[] = {240, 600, 960, 1320};
+    for (int i = 0; i < 4; ++i) {
+        rows.push_back({"Frame8",
+                        host::arrayName("optTpos", i),
+                        ControlKind::Option,
+                        presetCaptions[i],
+                        {120, targetTops[i], 1104, 240},
+                        plain});
+        rows.push_back({"Frame9",
+                        host::arrayName("optDpos", i),
+                        ControlKind::Option,
+                        presetCaptions[i],
+                        {120, distractorTops[i], 1092, 252},
+                        plain});
+    }
+    const std::vector<ControlRow> rest {
+        {"", "Frame7", ControlKind::Frame, "Distractor processing", {3120, 6360, 2292, 1692}, bold},
+        {"Frame7",
+         "chkSeeDistractor",
+         ControlKind::CheckBox,
+         "Respond to Distractor",
+         {120, 276, 1935, 390},
+         plain},
+        {"Frame7",
+         "chkSuppDist",
+         ControlKind::CheckBox,
+         "Suppress Distractor",
+         {120, 612, 1935, 375},
+         plain},
+        {"Frame7",
+         "chkDisteffect",
+         ControlKind::CheckBox,
+         "Distance dependent response",
+         {120, 960, 1935, 405},
+         plain},
+        {"Frame7",
+         "chkSidestop",
+         ControlKind::CheckBox,
+         "Lateral Inhibition",
+         {120, 1440, 1692, 192},
+         plain},
+        {"", "Frame11", ControlKind::Frame, "Printing", {5592, 7248, 2412, 1644}, bold},
+        {"Frame11",
+         "chkPrinting",
+         ControlKind::CheckBox,
+         "Store hand paths",
+         {360, 192, 1812, 252},
+         bold},
+        {"Frame11", "commPrint", ControlKind::Button, "Print", {240, 516, 732, 408}, bold},
+        {"Frame11", "ckKill", ControlKind::Button, "Kill Print", {1380, 528, 732, 408}, plain},
+        {"Frame11",
+         "optPrintHand",
+         ControlKind::Option,
+         "Hand Display",
+         {312, 1056, 1452, 192},
+         bold,
+         1},
+        {"Frame11",
+         "optPrintCell",
+         ControlKind::Option,
+         "Cell Display",
+         {324, 1356, 1890, 192},
+         bold},
+        {"", "Frame10", ControlKind::Frame, "Cell Response", {6720, 6120, 1695, 972}, bold},
+        {"Frame10", "optExp", ControlKind::Option, "Exponential", {240, 240, 1335, 252}, plain, 1},
+        {"Frame10", "optGauss", ControlKind::Option, "Gaussian", {240, 600, 972, 252}, plain},
+        {"", "Frame1", ControlKind::Frame, "Hand Speed", {120, 8280, 2292, 492}, bold},
+        {"Frame1", "Label1", ControlKind::Label, "min", {120, 240, 0, 0}, plain},
+        {"Frame1",
+         "hsbSpeed",
+         ControlKind::HScrollBar,
+         "",
+         {612, 252, 960, 192},
+         bold,
+         20,
+         {10, 40, 1, 5}},
+        {"Frame1", "Label2", ControlKind::Label, "max", {1560, 240, 0, 0}, plain},
+    };
+    rows.insert(rows.end(), rest.begin(), rest.end());
+    return rows;
 }
 
-QGroupBox *frame(QWidget *container, const QString &name, const QString &caption, QRect twips,
-                 Face face = Face::Form)
+std::vector<ControlRow> parameterFrame()
 {
-    return place(new QGroupBox(caption, container), name, twips, face);
-}
-
-// A label sized to its caption, its top-left corner at (left, top).
-QLabel *label(QWidget *container, const QString &name, const QString &caption, int left, int top,
-              Face face = Face::Form)
-{
-    auto *control = new QLabel(caption, container);
-    control->setObjectName(name);
-    control->setFont(fontOf(face));
-    control->setAutoFillBackground(true);
-    control->adjustSize();
-    control->move(host::twipsToPixels(left), host::twipsToPixels(top));
-    return control;
-}
-
-QLineEdit *textBox(QWidget *container, const QString &name, const QString &text, QRect twips)
-{
-    auto *box = place(new QLineEdit(text, container), name, twips);
-    box->setCursorPosition(0);
-    return box;
-}
-
-QPushButton *button(QWidget *container, const QString &name, const QString &caption, QRect twips,
-                    Face face = Face::Form)
-{
-    return place(new host::WrappingPushButton(caption, container), name, twips, face);
-}
-
-QCheckBox *checkBox(QWidget *container, const QString &name, const QString &caption, QRect twips,
-                    int value, Face face = Face::Form)
-{
-    auto *box = place(new host::WrappingCheckBox(caption, container), name, twips, face);
-    host::setCheckValue(box, value);
-    return box;
-}
-
-QRadioButton *option(QWidget *container, const QString &name, const QString &caption, QRect twips,
-                     bool selected, Face face = Face::Form)
-{
-    auto *choice = place(new QRadioButton(caption, container), name, twips, face);
-    choice->setChecked(selected);
-    return choice;
-}
-
-QScrollBar *slider(QWidget *container, const QString &name, QRect twips, int minimum, int maximum,
-                   int arrowStep, int pageStep, int value)
-{
-    auto *bar = host::makeScrollBar(container, minimum, maximum, arrowStep, pageStep, value);
-    bar->setObjectName(name);
-    host::placeTwips(bar, twips.x(), twips.y(), twips.width(), twips.height());
-    return bar;
-}
-
-host::PictureArea *pictureArea(QWidget *container, const QString &name, QRect twips, QColor back)
-{
-    auto *area = new host::PictureArea(container);
-    area->setObjectName(name);
-    host::placeTwips(area, twips.x(), twips.y(), twips.width(), twips.height());
-    area->setBackColor(back);
-    return area;
-}
-
-// A child picture of the hand display, moved there in display units by start-up.
-host::PictureArea *childPicture(QWidget *display, const QString &name, int widthTwips,
-                                int heightTwips, QColor back)
-{
-    return pictureArea(display, name, QRect(0, 0, widthTwips, heightTwips), back);
+    return {
+        {"", "frmPrams", ControlKind::Frame, "Parameters", {8748, 6156, 3372, 2280}, parameters},
+        // A blue border around the three slider groups, with a rule above the last one.
+        {"frmPrams",
+         "Line1(0)",
+         ControlKind::Line,
+         "",
+         {},
+         bold,
+         4,
+         {},
+         {},
+         {},
+         blue,
+         {240, 240, 3180, 240}},
+        {"frmPrams",
+         "Line1(1)",
+         ControlKind::Line,
+         "",
+         {},
+         bold,
+         4,
+         {},
+         {},
+         {},
+         blue,
+         {240, 2196, 3180, 2196}},
+        {"frmPrams",
+         "Line4(0)",
+         ControlKind::Line,
+         "",
+         {},
+         bold,
+         4,
+         {},
+         {},
+         {},
+         blue,
+         {240, 240, 240, 2196}},
+        {"frmPrams",
+         "Line4(1)",
+         ControlKind::Line,
+         "",
+         {},
+         bold,
+         4,
+         {},
+         {},
+         {},
+         blue,
+         {3180, 240, 3180, 2196}},
+        {"frmPrams",
+         "Line5",
+         ControlKind::Line,
+         "",
+         {},
+         bold,
+         4,
+         {},
+         {},
+         {},
+         blue,
+         {240, 1506, 3180, 1506}},
+        {"frmPrams",
+         "Frame4",
+         ControlKind::Frame,
+         "Cell response tuning",
+         {372, 288, 2730, 600},
+         inner},
+        {"Frame4", "Label5", ControlKind::Label, "Coarse", {225, 240, 0, 0}, plain},
+        {"Frame4",
+         "hsbCelltune",
+         ControlKind::HScrollBar,
+         "",
+         {900, 264, 1152, 204},
+         bold,
+         50,
+         {1, 100, 2, 5}},
+        {"Frame4", "Label6", ControlKind::Label, "Fine", {2175, 255, 0, 0}, plain},
+        {"frmPrams", "Frame5", ControlKind::Frame, "Attention Boost", {336, 912, 2748, 552}, inner},
+        {"Frame5", "Label9", ControlKind::Label, "0", {510, 210, 0, 0}, bold},
+        {"Frame5",
+         "hsbAttended",
+         ControlKind::HScrollBar,
+         "",
+         {870, 225, 1215, 195},
+         bold,
+         0,
+         {0, 100, 5, 10}},
+        {"Frame5", "Label10", ControlKind::Label, "x2", {2175, 210, 0, 0}, bold},
+        {"frmPrams",
+         "Frame6",
+         ControlKind::Frame,
+         "Suppression Level",
+         {324, 1548, 2730, 570},
+         inner},
+        {"Frame6", "Label4", ControlKind::Label, "0", {540, 210, 0, 0}, bold},
+        {"Frame6",
+         "hsbSuppLevel",
+         ControlKind::HScrollBar,
+         "",
+         {930, 240, 1170, 195},
+         bold,
+         100,
+         {0, 100, 5, 10}},
+        {"Frame6", "Label8", ControlKind::Label, "1", {2205, 225, 0, 0}, bold},
+    };
 }
 
 } // namespace
 
 void Form1::createControls()
 {
-    QPalette classic = palette();
-    classic.setColor(QPalette::Window, formGrey);
-    classic.setColor(QPalette::Button, formGrey);
-    setPalette(classic);
-    setFont(fontOf(Face::Form));
-    setWindowTitle(" ");
+    setFont(host::classicFont(bold));
+    std::vector<ControlRow> rows;
+    for (auto part : {handDisplay, cellDisplay, sideControls, bottomControls, parameterFrame}) {
+        const std::vector<ControlRow> more = part();
+        rows.insert(rows.end(), more.begin(), more.end());
+    }
+    host::layOut(client(), rows);
 
-    QWidget *form = client();
-    createHandDisplay(form);
-    createCellDisplay(form);
-    createSideControls(form);
-    createBottomControls(form);
-    createParameterFrame(form);
-    createMenu();
-}
-
-void Form1::createHandDisplay(QWidget *form)
-{
-    label(form, "Label3", "HAND TRAJECTORY DISPLAY", 420, 168)
-        ->resize(host::twipsToPixels(4824), host::twipsToPixels(228));
-    picture1 = pictureArea(form, "picture1", {120, 600, 5424, 5424}, QColor(255, 255, 192));
-
-    auto *frame12 = frame(picture1, "Frame12", " Target Position", {0, 24, 2412, 852});
-    optTarget
-        = option(frame12, "optTarget", "PlacingTarget", {144, 204, 1395, 285}, false, Face::Plain);
-    label(frame12, host::arrayName("Label11", 0), "X =", 120, 480);
-    txtTxpos = textBox(frame12, "txtTxpos", " ", {480, 480, 492, 288});
-    label(frame12, host::arrayName("Label12", 0), "Y=", 1200, 480);
-    txtTypos = textBox(frame12, "txtTypos", " ", {1560, 480, 492, 288});
-
-    auto *frame13 = frame(picture1, "Frame13", "Distractor Position", {3120, 0, 2412, 852});
-    optDistractor = option(frame13, "optDistractor", "Placing Distractor", {264, 192, 1548, 300},
-                           false, Face::Plain);
-    label(frame13, host::arrayName("Label11", 1), "X =", 240, 480);
-    txtDxpos = textBox(frame13, "txtDxpos", " ", {600, 480, 492, 288});
-    label(frame13, host::arrayName("Label12", 1), "Y=", 1176, 492);
-    txtDypos = textBox(frame13, "txtDypos", " ", {1560, 492, 492, 288});
-
-    commReach = button(picture1, "commReach", "REACH", {600, 4788, 1128, 384}, Face::Plain);
-    commRestart = button(picture1, "commRestart", "RESTART", {3408, 4800, 1128, 396}, Face::Plain);
-    label(picture1, host::arrayName("Label11", 2), "X ", 1884, 4920);
-    txtHandx = textBox(picture1, "txtHandx", "", {2160, 4920, 372, 288});
-    label(picture1, host::arrayName("Label12", 2), "Y", 3024, 4932);
-    txtHandy = textBox(picture1, "txtHandy", " ", {2640, 4920, 372, 288});
-
-    target = childPicture(picture1, "target", 195, 210, QColor(192, 64, 0));
-    distractor = childPicture(picture1, "distractor", 195, 210, QColor(0, 0, 255));
-    Hand = childPicture(picture1, "Hand", 468, 516, Qt::white);
+    picture1 = control<host::PictureArea>("picture1");
+    cell1 = control<host::PictureArea>("cell1");
+    target = control<host::PictureArea>("target");
+    distractor = control<host::PictureArea>("distractor");
+    Hand = control<host::PictureArea>("Hand");
     Hand->setPicture(handPicture());
-
-    // A press on anything inside the display belongs to that control, never to the display.
-    for (QWidget *child : picture1->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        child->setAttribute(Qt::WA_NoMousePropagation);
-}
-
-void Form1::createCellDisplay(QWidget *form)
-{
-    label(form, "Label7", "DIRECTION CELL RESPONSE DISPLAY", 6996, 144)
-        ->resize(host::twipsToPixels(4980), host::twipsToPixels(240));
-    cell1 = pictureArea(form, "cell1", {6720, 612, 5400, 5400}, Qt::white);
-    chkBarChart = checkBox(cell1, "chkBarChart", "Bar Chart", {4080, 5040, 1212, 252}, 0);
-    chkColCode = checkBox(cell1, "chkColCode", "Colour Code", {96, 5004, 1488, 312}, 1);
-    QPalette redAndBlue = chkColCode->palette();
-    redAndBlue.setColor(QPalette::Window, QColor(192, 0, 0));
-    redAndBlue.setColor(QPalette::Button, QColor(192, 0, 0));
-    redAndBlue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    chkColCode->setPalette(redAndBlue);
-}
-
-void Form1::createSideControls(QWidget *form)
-{
-    auto *frame2 = frame(form, "Frame2", " ", {5640, 1320, 972, 972});
-    new host::RoundedShape(frame2, "Shape1", QColor(128, 64, 0), {0, 120, 972, 852});
-    chkOnLinePath = checkBox(frame2, "chkOnLinePath", "Show path online", {120, 120, 735, 735}, 1,
-                             Face::Plain);
-
-    auto *frame3 = frame(form, "Frame3", "Path Colour", {5640, 2400, 975, 1710}, Face::Plain);
-    struct Ink
-    {
-        int index, top;
-        QColor colour;
-    };
-    const Ink inks[] = {{5, 240, QColor(64, 0, 64)},
-                        {4, 600, QColor(192, 0, 0)},
-                        {3, 960, QColor(0, 0, 255)},
-                        {6, 1320, QColor(0, 128, 128)}};
-    for (const Ink &ink : inks) {
-        picInk[ink.index] = pictureArea(frame3, host::arrayName("picInk", ink.index),
-                                        {120, ink.top, 300, 255}, ink.colour);
-        opInk[ink.index]
-            = option(frame3, host::arrayName("opInk", ink.index), ink.index == 5 ? "4" : "Option1",
-                     {480, ink.top, 255, 255}, ink.index == 5);
+    for (int i = 3; i <= 6; ++i) {
+        picInk[i] = control<host::PictureArea>(host::arrayName("picInk", i));
+        opInk[i] = control<QRadioButton>(host::arrayName("opInk", i));
     }
-
-    commDelPath = button(form, "commDelPath", "Delete Path", {5760, 4320, 735, 615}, Face::Plain);
-}
-
-void Form1::createBottomControls(QWidget *form)
-{
-    // Lines on the window's background, partly hidden behind the printing frame.
-    new host::LineControl(form, "Line2", QColor(128, 128, 255), 4, {4440, 8520}, {7800, 8520});
-    new host::LineControl(form, "Line3", QColor(128, 128, 255), 4, {4560, 8520}, {7920, 8520});
-
-    chkWithWithout = checkBox(form, "chkWithWithout", "Do +/- distractor comparison",
-                              {120, 6000, 2412, 252}, 0, Face::Plain);
-
-    const char *presetCaptions[] = {"Near Right", "Near Left", "Far Right", "Far Left"};
-    const int targetTops[] = {288, 600, 960, 1320};
-    const int distractorTops[] = {240, 600, 960, 1320};
-    auto *frame8 = frame(form, "Frame8", "Target Pos.", {120, 6360, 1332, 1692});
-    auto *frame9 = frame(form, "Frame9", "Distractor Pos.", {1560, 6360, 1332, 1692});
     for (int i = 0; i < 4; ++i) {
-        optTpos[i] = option(frame8, host::arrayName("optTpos", i), presetCaptions[i],
-                            {120, targetTops[i], 1104, 240}, false, Face::Plain);
-        optDpos[i] = option(frame9, host::arrayName("optDpos", i), presetCaptions[i],
-                            {120, distractorTops[i], 1092, 252}, false, Face::Plain);
+        optTpos[i] = control<QRadioButton>(host::arrayName("optTpos", i));
+        optDpos[i] = control<QRadioButton>(host::arrayName("optDpos", i));
     }
-
-    auto *frame7 = frame(form, "Frame7", "Distractor processing", {3120, 6360, 2292, 1692});
-    chkSeeDistractor = checkBox(frame7, "chkSeeDistractor", "Respond to Distractor",
-                                {120, 276, 1935, 390}, 0, Face::Plain);
-    chkSuppDist = checkBox(frame7, "chkSuppDist", "Suppress Distractor", {120, 612, 1935, 375}, 0,
-                           Face::Plain);
-    chkDisteffect = checkBox(frame7, "chkDisteffect", "Distance dependent response",
-                             {120, 960, 1935, 405}, 0, Face::Plain);
-    chkSidestop = checkBox(frame7, "chkSidestop", "Lateral Inhibition", {120, 1440, 1692, 192}, 0,
-                           Face::Plain);
-
-    auto *frame11 = frame(form, "Frame11", "Printing", {5592, 7248, 2412, 1644});
-    chkPrinting = checkBox(frame11, "chkPrinting", "Store hand paths", {360, 192, 1812, 252}, 0);
-    commPrint = button(frame11, "commPrint", "Print", {240, 516, 732, 408});
-    ckKill = button(frame11, "ckKill", "Kill Print", {1380, 528, 732, 408}, Face::Plain);
-    optPrintHand = option(frame11, "optPrintHand", "Hand Display", {312, 1056, 1452, 192}, true);
-    optPrintCell = option(frame11, "optPrintCell", "Cell Display", {324, 1356, 1890, 192}, false);
-
-    auto *frame10 = frame(form, "Frame10", "Cell Response", {6720, 6120, 1695, 972});
-    optExp = option(frame10, "optExp", "Exponential", {240, 240, 1335, 252}, true, Face::Plain);
-    optGauss = option(frame10, "optGauss", "Gaussian", {240, 600, 972, 252}, false, Face::Plain);
-
-    auto *frame1 = frame(form, "Frame1", "Hand Speed", {120, 8280, 2292, 492});
-    label(frame1, "Label1", "min", 120, 240, Face::Plain);
-    hsbSpeed = slider(frame1, "hsbSpeed", {612, 252, 960, 192}, 10, 40, 1, 5, 20);
-    label(frame1, "Label2", "max", 1560, 240, Face::Plain);
-}
-
-void Form1::createParameterFrame(QWidget *form)
-{
-    auto *frmPrams
-        = frame(form, "frmPrams", "Parameters", {8748, 6156, 3372, 2280}, Face::Parameters);
-
-    // A blue border around the three slider groups, with a rule above the last one.
-    const QColor blue(0, 0, 255);
-    new host::LineControl(frmPrams, host::arrayName("Line1", 0), blue, 4, {240, 240}, {3180, 240});
-    new host::LineControl(frmPrams, host::arrayName("Line1", 1), blue, 4, {240, 2196}, {3180, 2196});
-    new host::LineControl(frmPrams, host::arrayName("Line4", 0), blue, 4, {240, 240}, {240, 2196});
-    new host::LineControl(frmPrams, host::arrayName("Line4", 1), blue, 4, {3180, 240}, {3180, 2196});
-    new host::LineControl(frmPrams, "Line5", blue, 4, {240, 1506}, {3180, 1506});
-
-    auto *frame4
-        = frame(frmPrams, "Frame4", "Cell response tuning", {372, 288, 2730, 600}, Face::Inner);
-    label(frame4, "Label5", "Coarse", 225, 240, Face::Plain);
-    hsbCelltune = slider(frame4, "hsbCelltune", {900, 264, 1152, 204}, 1, 100, 2, 5, 50);
-    label(frame4, "Label6", "Fine", 2175, 255, Face::Plain);
-
-    auto *frame5 = frame(frmPrams, "Frame5", "Attention Boost", {336, 912, 2748, 552}, Face::Inner);
-    label(frame5, "Label9", "0", 510, 210);
-    hsbAttended = slider(frame5, "hsbAttended", {870, 225, 1215, 195}, 0, 100, 5, 10, 0);
-    label(frame5, "Label10", "x2", 2175, 210);
-
-    auto *frame6
-        = frame(frmPrams, "Frame6", "Suppression Level", {324, 1548, 2730, 570}, Face::Inner);
-    label(frame6, "Label4", "0", 540, 210);
-    hsbSuppLevel = slider(frame6, "hsbSuppLevel", {930, 240, 1170, 195}, 0, 100, 5, 10, 100);
-    label(frame6, "Label8", "1", 2205, 225);
+    for (auto [field, name] : {std::pair {&optTarget, "optTarget"},
+                               {&optDistractor, "optDistractor"},
+                               {&optExp, "optExp"},
+                               {&optGauss, "optGauss"},
+                               {&optPrintHand, "optPrintHand"},
+                               {&optPrintCell, "optPrintCell"}})
+        *field = control<QRadioButton>(name);
+    for (auto [field, name] : {std::pair {&chkWithWithout, "chkWithWithout"},
+                               {&chkOnLinePath, "chkOnLinePath"},
+                               {&chkBarChart, "chkBarChart"},
+                               {&chkColCode, "chkColCode"},
+                               {&chkSeeDistractor, "chkSeeDistractor"},
+                               {&chkSuppDist, "chkSuppDist"},
+                               {&chkDisteffect, "chkDisteffect"},
+                               {&chkSidestop, "chkSidestop"},
+                               {&chkPrinting, "chkPrinting"}})
+        *field = control<QCheckBox>(name);
+    for (auto [field, name] : {std::pair {&commReach, "commReach"},
+                               {&commRestart, "commRestart"},
+                               {&commDelPath, "commDelPath"},
+                               {&commPrint, "commPrint"},
+                               {&ckKill, "ckKill"}})
+        *field = control<QPushButton>(name);
+    for (auto [field, name] : {std::pair {&txtTxpos, "txtTxpos"},
+                               {&txtTypos, "txtTypos"},
+                               {&txtDxpos, "txtDxpos"},
+                               {&txtDypos, "txtDypos"},
+                               {&txtHandx, "txtHandx"},
+                               {&txtHandy, "txtHandy"}})
+        *field = control<QLineEdit>(name);
+    for (auto [field, name] : {std::pair {&hsbSpeed, "hsbSpeed"},
+                               {&hsbCelltune, "hsbCelltune"},
+                               {&hsbAttended, "hsbAttended"},
+                               {&hsbSuppLevel, "hsbSuppLevel"}})
+        *field = control<host::ScrollBar>(name);
+    createMenu();
 }
 
 void Form1::createMenu()
 {
-    menuBar()->setFont(fontOf(Face::Form));
-    QMenu *sims = menuBar()->addMenu("Simulations");
-    sims->setObjectName("mnuSims");
+    QMenu *sims = addMenu("mnuSims", "Simulations");
     const char *captions[] = {"Near Right", "Near Left", "Far Right", "Far Left"};
-    for (int i = 0; i < 4; ++i) {
-        QAction *item = sims->addAction(captions[i]);
-        item->setObjectName(host::arrayName("itSim", i));
-        host::onTriggered(item, [this, i] { itSim_Click(i); });
-    }
-    sims->addSeparator()->setObjectName("itLine");
-    QAction *all = sims->addAction("All Positions");
-    all->setObjectName("itAll");
-    host::onTriggered(all, [this] { itAll_Click(); });
+    for (int i = 0; i < 4; ++i)
+        host::onMenuClick(addMenuItem(sims, host::arrayName("itSim", i), captions[i]),
+                          [this, i] { itSim_Click(i); });
+    addMenuSeparator(sims, "itLine");
+    host::onMenuClick(addMenuItem(sims, "itAll", "All Positions"), [this] { itAll_Click(); });
 }
 
 } // namespace reach

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 #include <array>
 
@@ -29,9 +28,7 @@ constexpr std::array<QPoint, 4> presets {QPoint(30, 50), QPoint(-30, 50), QPoint
 
 void showNumber(QLineEdit *box, float value)
 {
-    box->setText(QString::fromStdString(host::floatText(value)));
-    box->setCursorPosition(0);
-    box->repaint();
+    host::showText(box, QString::fromStdString(host::floatText(value)));
 }
 
 } // namespace

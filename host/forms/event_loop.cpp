@@ -1,0 +1,55 @@
+#include "host/forms/event_loop.h"
+
+#include "host/forms/loaded_forms.h"
+#include "host/forms/run_context.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace host {
+
+void LoadedForms::loaded()
+{
+    ++m_count;
+    m_ending = false;
+}
+
+void LoadedForms::unloaded()
+{
+    if (m_count > 0 && --m_count == 0) {
+        m_ending = true;
+        QCoreApplication::quit();
+    }
+}
+
+LoadedForms &loadedForms()
+{
+    static LoadedForms forms;
+    return forms;
+}
+
+bool programEnding() { return loadedForms().ending(); }
+
+bool yield()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (runContext().yieldHook)
+        runContext().yieldHook();
+    return !programEnding();
+}
+
+void pause(int milliseconds)
+{
+    const RunContext &context = runContext();
+    const bool real = !context.scripted || context.realPauses;
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (real && clock.elapsed() < milliseconds)
+            QThread::msleep(1);
+    } while (real && clock.elapsed() < milliseconds);
+}
+
+} // namespace host

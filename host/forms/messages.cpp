@@ -1,0 +1,37 @@
+#include "host/forms/messages.h"
+
+#include "host/forms/run_context.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace host {
+
+namespace {
+
+bool printed(const char *kind, const QString &text)
+{
+    const RunContext &context = runContext();
+    if (!context.scripted || !context.print)
+        return false;
+    context.print(QStringLiteral("%1: %2").arg(kind, text));
+    return true;
+}
+
+} // namespace
+
+void showMessage(const QString &text)
+{
+    if (!printed("message", text))
+        QMessageBox::information(QApplication::activeWindow(),
+                                 QApplication::applicationDisplayName(), text);
+}
+
+void reportFault(const QString &text)
+{
+    if (!printed("fault", text))
+        QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                             text);
+}
+
+} // namespace host

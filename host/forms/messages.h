@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace host {
+
+// A program's own message: a modal box with an OK button. While a script runs it prints
+// "message: TEXT" instead, is answered OK at once, and the script goes on.
+void showMessage(const QString &text);
+
+// A fault caught at the event boundary: a warning box, or "fault: TEXT" while a script runs.
+void reportFault(const QString &text);
+
+} // namespace host

@@ -1,0 +1,11 @@
+#include "host/forms/run_context.h"
+
+namespace host {
+
+RunContext &runContext()
+{
+    static RunContext context;
+    return context;
+}
+
+} // namespace host

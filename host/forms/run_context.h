@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace host {
+
+// How the program is being run, shared by the runtime's pieces without their knowing each
+// other: whether a script drives it, what runs inside each yield, and where the lines that
+// report faults and messages go. The automation runner fills it in while a script runs; a
+// person at the window leaves it empty, and reports then show as message boxes.
+struct RunContext
+{
+    bool scripted = false;
+    // A script asked for pauses in real time (otherwise a pause only repaints).
+    bool realPauses = false;
+    // Runs inside every yield, after the pending events.
+    std::function<void()> yieldHook;
+    // Receives "fault: ..." and "message: ..." lines while a script runs.
+    std::function<void(const QString &line)> print;
+};
+
+RunContext &runContext();
+
+} // namespace host

@@ -1,0 +1,462 @@
+#include "host/forms/automation.h"
+#include "host/forms/controls.h"
+#include "host/forms/events.h"
+#include "host/forms/form.h"
+#include "host/forms/messages.h"
+#include "host/forms/picture_area.h"
+#include "host/tests/support/test_support.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using host::ControlKind;
+using host::testing::faultKind;
+using host::testing::runScriptLines;
+
+// A probe of the windows to come: ten vertical level bars with 100 at the top and 0 at the
+// bottom under their labels, a caption label, and a run that yields until it is stopped.
+class LevelForm : public host::Form
+{
+public:
+    LevelForm()
+        : host::Form("ProbeMain", "Levels", 6720, 3000)
+    {
+        std::vector<host::ControlRow> rows {
+            {"",
+             "Frame1",
+             ControlKind::Frame,
+             "External Input",
+             {240, 120, 6132, 2172},
+             {"MS Sans Serif", 12}},
+            {"", "Label2", ControlKind::Label, "Main", {240, 2400, 1200, 252}},
+            {"", "commRun", ControlKind::Button, "RUN", {3480, 2400, 1212, 372}},
+            {"", "commStop", ControlKind::Button, "Stop", {4800, 2400, 1212, 372}},
+        };
+        for (int k = 0; k < 10; ++k) {
+            rows.push_back({"Frame1",
+                            host::arrayName("Label3", k),
+                            ControlKind::Label,
+                            QString::number(k + 1),
+                            {120 + 600 * k, 480, 252, 252}});
+            rows.push_back({"Frame1",
+                            host::arrayName("VScroll1", k),
+                            ControlKind::VScrollBar,
+                            "",
+                            {120 + 600 * k, 1080, 252, 372},
+                            {},
+                            0,
+                            {100, 0, 2, 10}});
+        }
+        host::layOut(client(), rows);
+        host::setColors(client(), QColor(128, 128, 255));
+        for (int k = 0; k < 10; ++k) {
+            auto *bar = control<host::ScrollBar>(host::arrayName("VScroll1", k));
+            host::onChange(bar, [this, bar] { changes.push_back(bar->value()); });
+            host::onScroll(bar, [this, bar] { scrolls.push_back(bar->value()); });
+        }
+        host::onClick(control<QPushButton>("commRun"), [this] { run(); });
+        host::onClick(control<QPushButton>("commStop"), [this] { stop = true; });
+    }
+
+    host::ScrollBar *level(int k)
+    {
+        return control<host::ScrollBar>(host::arrayName("VScroll1", k));
+    }
+
+    // A run that yields until Stop; a run started inside it counts as one level deeper.
+    void run()
+    {
+        stop = false;
+        ++depth;
+        deepest = std::max(deepest, depth);
+        while (!stop && host::yield())
+            ++yields;
+        --depth;
+        ++runsEnded;
+    }
+
+    std::vector<int> changes, scrolls;
+    int depth = 0, deepest = 0, yields = 0, runsEnded = 0;
+    bool stop = false;
+};
+
+// A second window holding a control of the same name, loaded on first touch.
+class GraphForm : public host::Form
+{
+public:
+    GraphForm()
+        : host::Form("frmProbeGraph", "Graph", 3000, 1500)
+    {
+        host::layOut(client(),
+                     {{"", "Label2", ControlKind::Label, "Graph", {120, 120, 1200, 252}}});
+    }
+    int loads = 0;
+
+protected:
+    void formLoad() override { ++loads; }
+};
+
+class TwoWindows : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        main.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    }
+    LevelForm main;
+    GraphForm graph;
+};
+
+TEST_F(TwoWindows, LevelBarsRunFrom100AtTheTopTo0AtTheBottom)
+{
+    host::ScrollBar *bar = main.level(3);
+    EXPECT_EQ(bar->value(), 0);
+    bar->triggerAction(QAbstractSlider::SliderToMinimum); // the thumb to the top
+    EXPECT_EQ(bar->value(), 100);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // the lower arrow: small change
+    EXPECT_EQ(bar->value(), 98);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd); // the track below: large change
+    EXPECT_EQ(bar->value(), 88);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(bar->value(), 90);
+    EXPECT_EQ(main.changes, (std::vector<int> {100, 98, 88, 90}));
+
+    // The thumb of a high level sits above that of a low one.
+    auto thumbTop = [bar] {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.sliderValue = bar->sliderPosition();
+        option.pageStep = bar->pageStep();
+        return bar->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+            .top();
+    };
+    const int high = thumbTop();
+    bar->setValue(0);
+    EXPECT_LT(high, thumbTop());
+}
+
+TEST_F(TwoWindows, ChangeRunsAtOnceForANewValueOnlyAndScrollReadsTheThumb)
+{
+    host::ScrollBar *bar = main.level(0);
+    bar->setValue(40);
+    EXPECT_EQ(main.changes, std::vector<int> {40});
+    bar->setValue(40);
+    EXPECT_EQ(main.changes.size(), 1u);
+    EXPECT_EQ(faultKind([bar] { bar->setValue(101); }), host::Fault::Kind::Overflow);
+    EXPECT_EQ(bar->value(), 40);
+
+    bar->setSliderDown(true); // dragging the thumb: Scroll sees where it is, Change waits
+    bar->setSliderPosition(30); // Qt's position 30 from the top is level 70
+    EXPECT_EQ(main.scrolls, std::vector<int> {70});
+    EXPECT_EQ(main.changes.size(), 1u);
+    bar->setSliderDown(false);
+    EXPECT_EQ(main.changes, (std::vector<int> {40, 70}));
+}
+
+TEST_F(TwoWindows, ScriptsNameControlsByWindowWhenTwoHoldTheName)
+{
+    EXPECT_EQ(graph.loads, 0);
+    EXPECT_EQ(runScriptLines("set VScroll1(4) 90\n"
+                             "show VScroll1(4) value\n"
+                             "show Label2 caption\n"
+                             "show frmProbeGraph.Label2 caption\n"
+                             "show Label2 caption\n"
+                             "show ProbeMain.Label2 caption\n"
+                             "show frmNone.Label2 caption\n"
+                             "show ProbeMain backcolor\n"),
+              "VScroll1(4).value=90\n"
+              "Label2.caption=Main\n" // the graph window is not loaded yet
+              "frmProbeGraph.Label2.caption=Graph\n"
+              "error: show Label2 caption: Label2 is in more than one window: name one of "
+              "ProbeMain.Label2, frmProbeGraph.Label2\n"
+              "ProbeMain.Label2.caption=Main\n"
+              "error: show frmNone.Label2 caption: no window named frmNone\n"
+              "ProbeMain.backcolor=192,192,192\n");
+    EXPECT_EQ(graph.loads, 1); // touching its control loaded it, hidden
+    EXPECT_FALSE(graph.isVisible());
+
+    QTemporaryDir dir;
+    const std::string png = dir.filePath("graph.png").toStdString();
+    EXPECT_EQ(runScriptLines("grab frmProbeGraph " + png + "\nclose frmProbeGraph\n"), "");
+    EXPECT_FALSE(graph.isLoaded());
+    EXPECT_TRUE(main.isLoaded());
+    EXPECT_FALSE(host::programEnding());
+}
+
+TEST_F(TwoWindows, ARunStartedInsideARunEndsWithItsStop)
+{
+    EXPECT_EQ(runScriptLines("at-yield 2 click commRun\n"
+                             "at-yield 5 click commStop\n"
+                             "click commRun\n"),
+              "");
+    EXPECT_EQ(main.deepest, 2);
+    EXPECT_EQ(main.runsEnded, 2); // the inner run ended, and the outer one saw the same Stop
+    EXPECT_EQ(main.yields, 5); // the outer run's two, the inner run's three
+}
+
+TEST_F(TwoWindows, ClosingTheLastWindowInsideNestedRunsEndsThemAll)
+{
+    graph.load(); // loaded but hidden: it alone keeps the program running
+    EXPECT_EQ(
+        runScriptLines("at-yield 2 click commRun\nat-yield 4 close ProbeMain\nclick commRun\n"),
+        "");
+    EXPECT_EQ(main.runsEnded, 2);
+    EXPECT_FALSE(host::programEnding());
+    graph.unload();
+    EXPECT_TRUE(host::programEnding());
+    EXPECT_FALSE(host::yield());
+}
+
+TEST_F(TwoWindows, MessagesPrintAndTheScriptGoesOn)
+{
+    host::onClick(main.control<QPushButton>("commStop"),
+                  [] { host::showMessage("Choose a numeral first."); });
+    EXPECT_EQ(runScriptLines("click commStop\nshow Label2 caption\n"),
+              "message: Choose a numeral first.\nLabel2.caption=Main\n");
+}
+
+TEST_F(TwoWindows, APauseRepaintsButLeavesInputForTheNextYield)
+{
+    auto *stop = main.control<QPushButton>("commStop");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), stop->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::postEvent(stop, press.clone());
+    QApplication::postEvent(stop,
+                            new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5),
+                                            stop->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                                            Qt::NoButton, Qt::NoModifier));
+    QElapsedTimer clock;
+    clock.start();
+    host::pause(30);
+    EXPECT_GE(clock.elapsed(), 30);
+    EXPECT_FALSE(main.stop);
+    EXPECT_TRUE(host::yield());
+    EXPECT_TRUE(main.stop);
+}
+
+TEST_F(TwoWindows, AScriptPausesOnlyWhenItAsksForRealTime)
+{
+    auto *stop = main.control<QPushButton>("commStop");
+    int paused = 0;
+    host::onClick(stop, [&paused] {
+        QElapsedTimer clock;
+        clock.start();
+        host::pause(200);
+        paused = int(clock.elapsed());
+    });
+    runScriptLines("click commStop\n");
+    EXPECT_LT(paused, 200);
+    runScriptLines("realtime on\nclick commStop\n");
+    EXPECT_GE(paused, 200);
+    runScriptLines("click commStop\n"); // the next script starts without real pauses
+    EXPECT_LT(paused, 200);
+}
+
+class Controls : public testing::Test
+{
+protected:
+    Controls()
+        : form("Probe", "Probe", 6000, 3000)
+    {
+    }
+    void SetUp() override
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    host::Form form;
+};
+
+TEST_F(Controls, ATableMakesNamedPlacedControlsWithTheirStartStates)
+{
+    host::layOut(
+        form.client(),
+        {
+            {"", "Frame4", ControlKind::Frame, "LI Rule", {120, 120, 2292, 972}},
+            {"Frame4", "optRegLI", ControlKind::Option, "Standard ", {960, 240, 1092, 252}, {}, 1},
+            {"Frame4", "optQ94", ControlKind::Option, "Variation", {240, 600, 1812, 252}},
+            {"",
+             "chkRamp",
+             ControlKind::CheckBox,
+             "Use ramped onset",
+             {2520, 120, 1572, 315},
+             {},
+             1},
+            {"", "txtExtipoff", ControlKind::TextBox, " ", {2520, 600, 492, 288}},
+            {"", "Label1", ControlKind::Label, "sized to its caption", {2520, 1000, 0, 0}},
+            {"",
+             "comPardef",
+             ControlKind::Button,
+             "",
+             {2520, 1400, 252, 252},
+             {},
+             0,
+             {},
+             {},
+             QColor(192, 0, 0)},
+            {"", "picSwatch", ControlKind::Picture, "", {3000, 1400, 300, 300}},
+        });
+    auto *standard = form.control<QRadioButton>("optRegLI");
+    EXPECT_TRUE(standard->isChecked());
+    EXPECT_FALSE(form.control<QRadioButton>("optQ94")->isChecked());
+    EXPECT_EQ(standard->parentWidget()->objectName(), "Frame4");
+    EXPECT_EQ(standard->geometry(), QRect(64, 16, 73, 17)); // 15 twips a pixel
+    EXPECT_EQ(form.control<QLineEdit>("txtExtipoff")->text(), " ");
+    EXPECT_GT(form.control<QLabel>("Label1")->width(), 60);
+    EXPECT_EQ(runScriptLines("show chkRamp value\n"
+                             "show comPardef backcolor\n"
+                             "show picSwatch backcolor\n"
+                             "show optQ94 caption\n"),
+              "chkRamp.value=1\ncomPardef.backcolor=192,0,0\npicSwatch.backcolor=255,255,255\n"
+              "optQ94.caption=Variation\n");
+
+    host::setColors(form.control<QLabel>("Label1"), QColor(0, 192, 192), QColor(0, 0, 255));
+    EXPECT_EQ(runScriptLines("show Label1 backcolor\nshow Label1 forecolor\n"),
+              "Label1.backcolor=0,192,192\nLabel1.forecolor=0,0,255\n");
+
+    EXPECT_THROW(host::layOut(form.client(), {{"Later", "x", ControlKind::Label, "x", {}}}),
+                 std::logic_error);
+}
+
+TEST_F(Controls, EveryFaceMapsToAnInstalledFontAndLongCaptionsShrinkToFit)
+{
+    for (const char *face : {"MS Sans Serif", "Arial Narrow", "Book Antiqua", "Garamond",
+                             "Times New Roman", "Courier New"}) {
+        const QFont font = host::classicFont({face, 9.75});
+        EXPECT_TRUE(font.families().contains(QFontInfo(font).family()))
+            << face << " shows as " << QFontInfo(font).family().toStdString();
+    }
+    host::layOut(form.client(),
+                 {
+                     {"", "optShort", ControlKind::Option, "4", {120, 120, 1500, 252}},
+                     {"", "Frame3", ControlKind::Frame, "Path Colour", {120, 600, 975, 1710}},
+                 });
+    EXPECT_EQ(form.control<QRadioButton>("optShort")->font().pointSizeF(), 8.25);
+    auto *frame = form.control<QWidget>("Frame3");
+    EXPECT_LT(QFontMetrics(frame->font()).horizontalAdvance("Path Colour"), frame->width() - 10);
+}
+
+TEST_F(Controls, EveryHandlerOfAnEventRunsWithButtonShiftAndPosition)
+{
+    host::layOut(form.client(),
+                 {
+                     {"", "commGo", ControlKind::Button, "Go", {120, 120, 900, 360}},
+                     {"", "Label1", ControlKind::Label, "press me", {120, 600, 1500, 300}},
+                     {"", "picArea", ControlKind::Picture, "", {2000, 120, 1500, 1500}},
+                     {"", "txtValue", ControlKind::TextBox, "", {120, 1200, 1500, 300}},
+                 });
+    std::vector<std::string> seen;
+    auto *go = form.control<QPushButton>("commGo");
+    host::onClick(go, [&] { seen.push_back("first"); });
+    host::onClick(go, [&] { seen.push_back("second"); });
+    QTest::mouseClick(go, Qt::LeftButton);
+    EXPECT_EQ(seen, (std::vector<std::string> {"first", "second"}));
+
+    struct Press
+    {
+        int button, shift;
+        QPointF at;
+    };
+    std::vector<Press> presses;
+    auto record = [&](int button, int shift, QPointF at) {
+        presses.push_back({button, shift, at});
+    };
+    auto *label = form.control<QLabel>("Label1");
+    auto *area = form.control<host::PictureArea>("picArea");
+    area->setScale(0, 10, 10, 0);
+    host::onMouseDown(label, record);
+    host::onMouseUp(area, record);
+    QTest::mousePress(label, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 4));
+    QTest::mouseClick(area, Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier, QPoint(25, 75));
+    ASSERT_EQ(presses.size(), 2u);
+    EXPECT_EQ(presses[0].button, 2);
+    EXPECT_EQ(presses[0].shift, 1);
+    EXPECT_EQ(presses[0].at, QPointF(150, 60)); // twips on a plain control
+    EXPECT_EQ(presses[1].button, 1);
+    EXPECT_EQ(presses[1].shift, 6);
+    EXPECT_EQ(presses[1].at, QPointF(2.5, 2.5)); // user units on a picture area
+
+    auto *box = form.control<QLineEdit>("txtValue");
+    std::vector<int> keys;
+    int changes = 0;
+    host::onKeyPress(box, [&](int code) { keys.push_back(code); });
+    host::onChange(box, [&] { ++changes; });
+    box->setFocus();
+    QTest::keyClicks(box, "a1");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(keys, (std::vector<int> {97, 49, 8, 27, 13}));
+    EXPECT_EQ(box->text(), "a"); // every key still reached the box
+    EXPECT_EQ(changes, 3);
+    host::showText(box, "0.25");
+    EXPECT_EQ(changes, 4);
+}
+
+TEST_F(Controls, AScaleWithoutWidthOrHeightIsAFault)
+{
+    host::layOut(form.client(),
+                 {{"", "picArea", ControlKind::Picture, "", {120, 120, 1500, 1500}}});
+    auto *area = form.control<host::PictureArea>("picArea");
+    area->setScale(0, 10, 10, 0);
+    EXPECT_EQ(faultKind([area] { area->setScale(0, 10, 0, 0); }), host::Fault::Kind::Invalid);
+    EXPECT_EQ(faultKind([area] { area->setScale(0, 5, 10, 5); }), host::Fault::Kind::Invalid);
+    EXPECT_EQ(area->scaleWidth(), 10); // the scale before stays
+}
+
+// A window whose load cannot complete.
+class BrokenForm : public host::Form
+{
+public:
+    BrokenForm()
+        : host::Form("Broken", "Broken", 1500, 1500)
+    {
+    }
+
+protected:
+    void formLoad() override
+    {
+        throw host::Fault(host::Fault::Kind::File, "calc2.dat, line 3: a number is missing.");
+    }
+};
+
+TEST(FormLoad, AFailedLoadIsReportedOnceAndTheScriptNeverRuns)
+{
+    BrokenForm form;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("script.nss");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("show Broken caption\n");
+    file.close();
+    testing::internal::CaptureStdout();
+    const int status = host::runScript(path, [&form] {
+        form.load();
+        return !form.loadFailed();
+    });
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "fault: calc2.dat, line 3: a number is missing.\n");
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(form.loadFailed());
+}
+
+} // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "host/numbers/fault.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAbstractButton;
+
+namespace host::testing {
+
+// Runs script lines against the open windows, as a script file would, and returns what
+// they printed.
+std::string runScriptLines(const std::string &lines);
+
+// A left click on a check box's or option button's indicator, where a user clicks it.
+void clickIndicator(QAbstractButton *button);
+
+// The kind of the fault an action raises, or nothing when it raises none.
+std::optional<Fault::Kind> faultKind(const std::function<void()> &action);
+
+} // namespace host::testing
