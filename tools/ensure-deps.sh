@@ -1,10 +1,17 @@
 # Sourced by ./run and ./test: installs the Debian packages the build and the tests need,
 # when any is missing (with sudo when not root).
 NEUROSIMS_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils locales-all fonts-liberation2
-    fonts-dejavu-core xvfb xauth time)
+    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils locales-all fonts-liberation
+    fonts-liberation2 fonts-dejavu-core clang-format xvfb xauth time)
 
 ensure_deps() {
+    if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+        command -v cmake >/dev/null && command -v ninja >/dev/null && return 0
+        echo "This system has no apt: install these packages (Debian names) or their" >&2
+        echo "equivalents by hand, then run again:" >&2
+        echo "  ${NEUROSIMS_PACKAGES[*]}" >&2
+        return 1
+    fi
     local missing=()
     for package in "${NEUROSIMS_PACKAGES[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

@@ -192,11 +192,21 @@ int runScript(const QString &path, const std::function<bool()> &start)
     context.yieldHook = yieldReached;
     context.print = say;
     state().failed = false;
+    QTextStream stream(&file);
+    const QStringList lines = stream.readAll().split('\n');
+    // The clock lines that open a script freeze the clock before the program loads, so that
+    // what the load seeds from the clock is the same on every run of the script.
+    qsizetype next = 0;
+    for (; next < lines.size(); ++next) {
+        const QString line = lines[next].trimmed();
+        if (!line.isEmpty() && !line.startsWith('#') && !line.startsWith("clock "))
+            break;
+        run(line);
+    }
     const bool started = !start || start();
     QCoreApplication::processEvents();
-    QTextStream lines(&file);
-    while (started && !lines.atEnd() && !programEnding())
-        run(lines.readLine());
+    for (; started && next < lines.size() && !programEnding(); ++next)
+        run(lines[next]);
     // Nothing of the script outlives it: a line waiting for a yield that never came is an
     // error, not an action for whatever yields later.
     for (const PendingLine &pending : state().atYield) {

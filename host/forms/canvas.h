@@ -67,8 +67,29 @@ public:
     void setFontName(const QString &family);
     void setFontSize(double points);
 
+    // Holds the surface open while it lives, for many primitives drawn in a row (a whole map
+    // with its grid): one set-up instead of one per line or box; what is drawn is the same.
+    class Batch
+    {
+    public:
+        explicit Batch(Canvas &canvas)
+            : m_canvas(canvas)
+        {
+            m_canvas.beginBatch();
+        }
+        ~Batch() { m_canvas.endBatch(); }
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        Canvas &m_canvas;
+    };
+
 protected:
     explicit Canvas(QSizeF deviceSize);
+
+    virtual void beginBatch() { }
+    virtual void endBatch() { }
 
     // Brings the device size up to date before user units are mapped onto it.
     virtual void prepareDevice() { }

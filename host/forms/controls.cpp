@@ -1,6 +1,7 @@
 #include "host/forms/controls.h"
 
 #include "host/forms/decorations.h"
+#include "host/forms/form.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/wrapping_buttons.h"
 
@@ -187,6 +188,8 @@ void showText(QLineEdit *box, const QString &text)
 
 void setColors(QWidget *control, QColor back, QColor fore)
 {
+    if (auto *form = qobject_cast<Form *>(control))
+        control = form->client(); // a form's colours are those of its client area
     if (auto *area = qobject_cast<PictureArea *>(control)) {
         if (back.isValid())
             area->setBackColor(back);
@@ -212,6 +215,8 @@ void setColors(QWidget *control, QColor back, QColor fore)
 
 QColor backColor(const QWidget *control)
 {
+    if (auto *form = qobject_cast<const Form *>(control))
+        control = form->client();
     if (auto *area = qobject_cast<const PictureArea *>(control))
         return area->backColor();
     return control->palette().color(control->backgroundRole());
@@ -219,6 +224,8 @@ QColor backColor(const QWidget *control)
 
 QColor foreColor(const QWidget *control)
 {
+    if (auto *form = qobject_cast<const Form *>(control))
+        control = form->client();
     if (auto *area = qobject_cast<const PictureArea *>(control))
         return area->foreColor();
     return control->palette().color(control->foregroundRole());

@@ -79,7 +79,8 @@ void deselect(QRadioButton *option);
 // also inside a handler that does not yield.
 void showText(QLineEdit *box, const QString &text);
 
-// Back and fore colour of any control; a picture area clears to a new back colour at once.
+// Back and fore colour of any control or form (a form's are its client area's); a picture
+// area clears to a new back colour at once.
 // An invalid colour leaves that colour as it is. Automation's show reads them back.
 void setColors(QWidget *control, QColor back, QColor fore = QColor());
 QColor backColor(const QWidget *control);

@@ -18,6 +18,29 @@ PictureArea::PictureArea(QWidget *parent)
     allocateImage();
 }
 
+void PictureArea::withImageFree(const std::function<void()> &change)
+{
+    if (m_batch)
+        m_batch->end();
+    change();
+    if (m_batch)
+        m_batch->begin(&m_image);
+}
+
+void PictureArea::beginBatch()
+{
+    if (m_batchDepth++ == 0) {
+        prepareDevice();
+        m_batch = std::make_unique<QPainter>(&m_image);
+    }
+}
+
+void PictureArea::endBatch()
+{
+    if (--m_batchDepth == 0)
+        m_batch.reset();
+}
+
 void PictureArea::allocateImage()
 {
     qreal ratio = devicePixelRatioF();
@@ -41,14 +64,14 @@ void PictureArea::allocateImage()
 void PictureArea::prepareDevice()
 {
     if (m_image.size() != size().expandedTo(QSize(1, 1)) * devicePixelRatioF())
-        allocateImage();
+        withImageFree([this] { allocateImage(); });
 }
 
 void PictureArea::setBackColor(QColor color)
 {
     prepareDevice();
     Canvas::setBackColor(color);
-    m_image.fill(color);
+    withImageFree([this, color] { m_image.fill(color); });
     m_dirty += rect();
     if (!m_picture.isNull())
         setPicture(m_picture);
@@ -88,7 +111,11 @@ QPointF PictureArea::childPosition(const QWidget *child) const
     if (child->property("userPositionPixels").toPoint() == child->pos()
         && child->property("userPosition").isValid())
         return child->property("userPosition").toPointF();
-    return scale().toUser(QPointF(child->pos()));
+    // Read back from pixels, the division leaves digits no pixel resolves (2579.9999999999995
+    // for 2580): twelve significant digits are far finer than a pixel.
+    const QPointF at = scale().toUser(QPointF(child->pos()));
+    auto trimmed = [](double value) { return QString::number(value, 'g', 12).toDouble(); };
+    return {trimmed(at.x()), trimmed(at.y())};
 }
 
 QColor PictureArea::pixelAt(QPointF user) const
@@ -103,8 +130,12 @@ QColor PictureArea::pixelAt(QPointF user) const
 void PictureArea::paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds)
 {
     prepareDevice();
-    QPainter painter(&m_image);
-    painting(painter);
+    if (m_batch) {
+        painting(*m_batch);
+    } else {
+        QPainter painter(&m_image);
+        painting(painter);
+    }
     QRect touched = bounds.toAlignedRect() & rect();
     m_dirty += touched;
     update(touched);
@@ -128,7 +159,7 @@ void PictureArea::paintEvent(QPaintEvent *event)
 void PictureArea::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    allocateImage();
+    withImageFree([this] { allocateImage(); });
 }
 
 void PictureArea::mousePressEvent(QMouseEvent *event) { event->accept(); }

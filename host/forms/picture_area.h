@@ -3,10 +3,12 @@
 #include "host/forms/canvas.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace host {
 
@@ -40,6 +42,8 @@ public:
 
 protected:
     void prepareDevice() override;
+    void beginBatch() override;
+    void endBatch() override;
     void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) override;
     double deviceUnitsPerDrawWidth() const override { return 1; }
     double lineHeight(const QFont &font) const override;
@@ -54,10 +58,14 @@ protected:
 
 private:
     void allocateImage();
+    // Runs a change of the whole image with no batch painter open on it.
+    void withImageFree(const std::function<void()> &change);
 
     QImage m_image;
     QImage m_picture;
     QRegion m_dirty; // drawn or moved since the last refresh
+    std::unique_ptr<QPainter> m_batch; // open while a batch of drawing runs
+    int m_batchDepth = 0;
 };
 
 } // namespace host

@@ -77,7 +77,7 @@ QString value(QWidget *widget)
 QString position(QWidget *widget, bool left)
 {
     if (auto *area = qobject_cast<PictureArea *>(widget->parentWidget())) {
-        QPointF at = area->childPosition(widget);
+        const QPointF at = area->childPosition(widget);
         return QString::fromStdString(shortestRoundTrip(left ? at.x() : at.y()));
     }
     return QString::number((left ? widget->x() : widget->y()) * 15);
