@@ -40,6 +40,8 @@ public:
     void lineFromBy(QPointF from, QPointF offset);
     // Outline in the fore colour; the inside in the fill colour when this canvas fills boxes.
     void box(QPointF corner, QPointF opposite);
+    // The same with the second corner relative to the first.
+    void boxBy(QPointF corner, QPointF offset) { box(corner, corner + offset); }
     // The whole box in the fore colour.
     void filledBox(QPointF corner, QPointF opposite);
     // Text with its top-left at the current point; the current point then moves to the

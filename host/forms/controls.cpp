@@ -186,6 +186,8 @@ void showText(QLineEdit *box, const QString &text)
     box->repaint();
 }
 
+void setToolTip(QWidget *control, const QString &text) { control->setToolTip(text); }
+
 void setColors(QWidget *control, QColor back, QColor fore)
 {
     if (auto *form = qobject_cast<Form *>(control))

@@ -79,6 +79,9 @@ void deselect(QRadioButton *option);
 // also inside a handler that does not yield.
 void showText(QLineEdit *box, const QString &text);
 
+// The one sentence that shows when the pointer rests on a control: what it does in the model.
+void setToolTip(QWidget *control, const QString &text);
+
 // Back and fore colour of any control or form (a form's are its client area's); a picture
 // area clears to a new back colour at once.
 // An invalid colour leaves that colour as it is. Automation's show reads them back.

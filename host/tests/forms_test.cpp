@@ -124,6 +124,9 @@ TEST_F(Forms, YUpLineAndBoxesLandOnTheExpectedPixels)
     area.box(QPointF(2, 8), QPointF(8, 4));
     EXPECT_EQ(area.pixelAt(QPointF(5, 6)), QColor(Qt::red)); // inside: the fill colour
     EXPECT_EQ(area.image().pixelColor(50, 20), QColor(Qt::blue)); // top edge: the fore colour
+    area.boxBy(QPointF(6, 3), QPointF(3, -2)); // second corner relative: (9, 1)
+    EXPECT_EQ(area.pixelAt(QPointF(7.5, 2)), QColor(Qt::red));
+    EXPECT_EQ(area.currentPoint(), QPointF(9, 1));
     area.filledBox(QPointF(2, 3), QPointF(4, 2));
     EXPECT_EQ(area.pixelAt(QPointF(3, 2.5)), QColor(Qt::blue));
     EXPECT_EQ(area.currentPoint(), QPointF(4, 2));
