@@ -74,6 +74,7 @@ void Form1::show_outputs()
 // at the top to F at the bottom, labelled in the band left of it.
 void Form1::draw_weight_grid()
 {
+    host::Canvas::Batch batch(*picWts);
     for (int d = 0; d <= 16; ++d) {
         picWts->line(QPointF(0, d), QPointF(7, d));
         picWts->setCurrentPoint(QPointF(-0.5, d + 0.15));
@@ -90,22 +91,26 @@ void Form1::draw_weight_grid()
 // of side |w| / 0.55 cells (a weight of 0.55 fills its cell), red for w >= 0 and blue below.
 void Form1::show_weights()
 {
-    picWts->cls();
-    draw_weight_grid();
-    for (int k = 1; k <= m_net.nOutputs; ++k) {
-        const double cy = numeralOfPattern(int16_t(k)) + 0.5;
-        for (int j = 1; j <= m_net.nInputs; ++j) {
-            const float w = m_net.weights[size_t(k - 1)][size_t(j - 1)];
-            picWts->setForeColor(w >= 0 ? kWeightPositive : kWeightNegative);
-            const float s = float(double(float(double(w) / double(0.55f))) / 2);
-            const double cx = j - 0.5;
-            const float left = float(cx - s);
-            const float top = float(cy - s);
-            const float side = s + s;
-            picWts->filledBox(QPointF(left, top), QPointF(double(left) + side, double(top) + side));
+    {
+        host::Canvas::Batch batch(*picWts);
+        picWts->cls();
+        draw_weight_grid();
+        for (int k = 1; k <= m_net.nOutputs; ++k) {
+            const double cy = numeralOfPattern(int16_t(k)) + 0.5;
+            for (int j = 1; j <= m_net.nInputs; ++j) {
+                const float w = m_net.weights[size_t(k - 1)][size_t(j - 1)];
+                picWts->setForeColor(w >= 0 ? kWeightPositive : kWeightNegative);
+                const float s = float(double(float(double(w) / double(0.55f))) / 2);
+                const double cx = j - 0.5;
+                const float left = float(cx - s);
+                const float top = float(cy - s);
+                const float side = s + s;
+                picWts->filledBox(QPointF(left, top),
+                                  QPointF(double(left) + side, double(top) + side));
+            }
         }
+        picWts->setForeColor(host::QBColor(0));
     }
-    picWts->setForeColor(host::QBColor(0));
     picWts->refresh();
 }
 

@@ -32,6 +32,7 @@ show Label6 caption
 show commProcessIp caption
 show Command1 caption
 show Label3 caption
+show Form1 backcolor
 show Picture1(0) backcolor
 show picOpnode(15) backcolor
 var nPatterns
