@@ -65,7 +65,10 @@ void Form1::commCleanHand_Click()
     const QColor off = host::backColor(picOff);
     for (host::PictureArea *region : picHandF1)
         host::setColors(region, off);
-    clearMap();
+    {
+        host::Canvas::Batch batch(*picSenseMap);
+        clearMap();
+    }
     picSenseMap->refresh();
 }
 

@@ -23,6 +23,7 @@ void Form1::drawGrid()
     }
 }
 
+// Clears the map to an empty green grid; callers hold a batch of the area open around it.
 void Form1::clearMap()
 {
     picSenseMap->cls();
@@ -34,16 +35,19 @@ void Form1::clearMap()
 // when noRefresh is true, else on a cleared grid. Nodes at 0 or below show nothing.
 void Form1::showSensoryMap(bool noRefresh, std::optional<QColor> col)
 {
-    if (!noRefresh)
-        clearMap();
-    picSenseMap->setForeColor(col.value_or(red));
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
-            const float a = m_map.act(i, j);
-            if (a > 0) {
-                const float h = float(0.5 - a / 2.0);
-                const QPointF corner((i - 1) + double(h), (j - 1) + double(h));
-                picSenseMap->filledBox(corner, corner + QPointF(a, a));
+    {
+        host::Canvas::Batch batch(*picSenseMap);
+        if (!noRefresh)
+            clearMap();
+        picSenseMap->setForeColor(col.value_or(red));
+        for (int i = 1; i <= MapSide; ++i) {
+            for (int j = 1; j <= MapSide; ++j) {
+                const float a = m_map.act(i, j);
+                if (a > 0) {
+                    const float h = float(0.5 - a / 2.0);
+                    const QPointF corner((i - 1) + double(h), (j - 1) + double(h));
+                    picSenseMap->filledBox(corner, corner + QPointF(a, a));
+                }
             }
         }
     }
@@ -52,9 +56,12 @@ void Form1::showSensoryMap(bool noRefresh, std::optional<QColor> col)
 
 void Form1::showWinner(int maxi, int maxj)
 {
-    clearMap();
-    picSenseMap->setForeColor(red);
-    picSenseMap->filledBox(QPointF(maxi - 1, maxj - 1), QPointF(maxi, maxj));
+    {
+        host::Canvas::Batch batch(*picSenseMap);
+        clearMap();
+        picSenseMap->setForeColor(red);
+        picSenseMap->filledBox(QPointF(maxi - 1, maxj - 1), QPointF(maxi, maxj));
+    }
     picSenseMap->refresh();
 }
 
