@@ -2,7 +2,6 @@
 # on with them. Run under the address sanitizer, this proves that no press reads freed or
 # resized memory.
 clock 3600
-click commReset
 at-yield 1 click commReset
 at-yield 2 click picHandF1(5)
 at-yield 3 set chkMapOn 1

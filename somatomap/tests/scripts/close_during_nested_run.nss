@@ -1,6 +1,5 @@
 # Closing the window inside a second run started within the first ends both.
 clock 3600
-click commReset
 at-yield 2 click commLrnHand
 at-yield 4 close Form1
 click commLrnHand

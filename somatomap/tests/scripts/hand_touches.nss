@@ -1,6 +1,5 @@
 # Touches of single regions, hand-part choices and CLEAR, with and without Map Active.
 clock 3600
-click commReset
 # The same region touched twice in a row ends unlit but stays the touched region.
 click picHandF1(4)
 show picHandF1(4) backcolor

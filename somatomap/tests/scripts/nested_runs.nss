@@ -2,7 +2,6 @@
 # clears the abort and the error, runs to its end and ticks Map Active, then the first run
 # resumes with its own trial number and radius.
 clock 3600
-click commReset
 type txtNumTrials 4
 type txtPeakrad 2
 at-yield 2 click commLrnHand

@@ -2,7 +2,6 @@
 # a neighbourhood over the whole map leaves every node with weight only on region 0's
 # components, which region 23 does not share.
 clock 3600
-click commReset
 click picHandF1(0)
 type txtPeakrad 30
 type txtLrate 1000

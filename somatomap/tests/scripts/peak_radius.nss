@@ -1,7 +1,6 @@
 # The bubble radius: the scroll bar writes its value into the box and at once runs Find Peak
 # Activity with it; typing into the box leaves the scroll bar where it is.
 clock 3600
-click commReset
 click picHandF1(7)
 set hsbPeakrad 5
 show txtPeakrad text

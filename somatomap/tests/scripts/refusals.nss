@@ -1,7 +1,6 @@
 # Numbers the map cannot use are refused with a message naming the box to change, and
 # nothing changes: Map Active stays ticked, the boxes and the error keep their values.
 clock 3600
-click commReset
 click picHandF1(3)
 click commLrn
 var error

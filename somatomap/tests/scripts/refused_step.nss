@@ -2,7 +2,6 @@
 # the step is refused with one message and the run ends as an abort ends it. The touch before
 # the run leaves every node active, so every step of the run has some strength.
 clock 3600
-click commReset
 click optRadBas
 click picHandF1(0)
 at-yield 3 type txtLrate 300000000000000000000000000000000000000

@@ -2,7 +2,6 @@
 # trial 3, 1 from trial 6 and 0 from trial 9; each line runs in the yield at the start of a
 # trial, so it sees what the trials before it left. Map Active is off while the run lasts.
 clock 3600
-click commReset
 at-yield 1 show chkMapOn value
 at-yield 1 show txtTrialNum text
 at-yield 2 show txtCurrentRad text
