@@ -30,8 +30,10 @@ void checkInhibitionRoom(const Model &model)
                           "Lateral inhibition works on at most 100 cells.");
 }
 
-// The arctangent of dy / dx (a quarter turn when dx is 0), plus a half-turn when the offset
-// points to the left or straight down, so the direction lies in (-1.5735, 4.7205].
+// The direction of a target or distractor seen from the hand: the arctangent of dy / dx (a
+// quarter turn when dx is 0), plus a half-turn when the offset points to the left or straight
+// down, so the direction lies in (-1.5735, 4.7205]. A point level with the hand and to its left
+// gets the half-turn too (the arctangent gives -0 there), as both its neighbours do.
 float directionOf(float dx, float dy)
 {
     float direction = dx != 0 ? float(std::atan(double(dy) / dx)) : quarterTurn;
@@ -185,7 +187,12 @@ float resultant(const Model &model)
             sy = float(double(sy) + double(response) * std::sin(preferred));
         }
     }
-    return directionOf(sx, sy);
+    // Only a direction below 0 gets the half-turn: every result lies in [0, 3.147), so a step
+    // along it never lowers the hand, and a reach that misses ends by rising above the target.
+    float direction = sx != 0 ? float(std::atan(double(sy) / sx)) : quarterTurn;
+    if (direction < 0)
+        direction = float(double(direction) + halfTurn);
+    return direction;
 }
 
 float max(float a, float b) { return a > b ? a : b; }

@@ -248,7 +248,10 @@ INSTANTIATE_TEST_SUITE_P(
                                    1.57350004f},
                     ResultantCase {"CellOne", {{1, 1}}, 0.03147f},
                     ResultantCase {"CellFiftySeesTheShortHalfTurn", {{50, 1}}, 1.57890844f},
-                    ResultantCase {"CellHundredStaysLeft", {{100, 1}}, 3.15241146f},
+                    // Cell 100 alone points left and slightly down; the arctangent is just
+                    // above 0 (0.0054115), so no half-turn is added.
+                    ResultantCase {"CellHundredAloneGetsNoHalfTurn", {{100, 1}}, 0.00541147403f},
+                    ResultantCase {"LeftAndUpGetsTheHalfTurn", {{99, 1}, {100, 0.5f}}, 3.1314311f},
                     ResultantCase {"SymmetricPair", {{25, 1}, {75, 1}}, 1.57890856f},
                     ResultantCase {"JustAboveThresholdCounts",
                                    {{25, 1}, {75, 1}, {10, 0.0500000045f}},

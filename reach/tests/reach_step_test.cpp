@@ -58,12 +58,12 @@ Model startUp(float targetx, float targety)
     return model;
 }
 
-// Runs a whole reach as the driver does; returns the number of steps, at most 1000.
+// Runs a whole reach as the driver does; returns the number of steps, at most 2000.
 int reachToTheEnd(Model &model, const Switches &switches, int16_t step)
 {
     reach::cell_response(model, switches);
     int steps = 0;
-    for (; reach::reachContinues(model) && steps < 1000; ++steps)
+    for (; reach::reachContinues(model) && steps < 2000; ++steps)
         reach::stepHand(model, switches, step);
     return steps;
 }
@@ -77,6 +77,7 @@ struct ReachCase
     float attnBoost, inhibLevel;
     int steps;
     float handx, handy;
+    float tuningWidth = 5; // hsbCelltune / 5
 };
 
 class WholeReach : public testing::TestWithParam<ReachCase>
@@ -91,6 +92,7 @@ TEST_P(WholeReach, StepsUntilTheHandStops)
     model.distractory = c.distractory;
     model.attnBoost = c.attnBoost;
     model.inhibLevel = c.inhibLevel;
+    model.tuningWidth = c.tuningWidth;
     EXPECT_EQ(reachToTheEnd(model, c.switches, c.step), c.steps);
     EXPECT_EQ(model.handx, c.handx);
     EXPECT_EQ(model.handy, c.handy);
@@ -108,7 +110,38 @@ INSTANTIATE_TEST_SUITE_P(
                    99.5233154f},
         ReachCase {"DistractorPullsPastTheTarget", gaussianDistractor, 3, -32, 48, 28, 98, 1, 1, 20,
                    -6.392313f, 58.1795845f},
-        ReachCase {"LevelLeftHeadsLeft", {}, 2, -40, 0, 0, 0, 1, 1, 21, -35.7560806f, 10.0711164f},
+        ReachCase {"LevelLeftHeadsLeft", {}, 2, -40, 0, 0, 0, 1, 1, 24, -33.7526741f, 10.2836218f},
+        // Fine tuning (hsbCelltune 100), the target low on the left: no cell responds above
+        // 0.05, so the hand rises straight up and passes above the target.
+        ReachCase {"FineTuningLowLeftRisesAtOnce",
+                   {},
+                   2,
+                   -40,
+                   -8,
+                   0,
+                   0,
+                   1,
+                   1,
+                   2,
+                   -0.0108148288f,
+                   3.99998546f,
+                   20},
+        // Fine tuning, the target just below level on the left: cell 100 alone responds, its
+        // vector points left and slightly down, and the direction without a half-turn (just
+        // above 0) takes the hand to the right, rising by a hundredth of a unit a step.
+        ReachCase {"FineTuningCellHundredAloneDriftsRight",
+                   {},
+                   2,
+                   -40,
+                   -2,
+                   0,
+                   0,
+                   1,
+                   1,
+                   1397,
+                   45.9800072f,
+                   8.00409126f,
+                   20},
         ReachCase {"TargetBelowTakesNoStep", {}, 2, 30, -30, 0, 0, 1, 1, 0, 0, 0}),
     [](const auto &info) { return info.param.name; });
 
@@ -116,7 +149,7 @@ TEST(WholeReach, EndsWithinAStepOfTheStartUpTarget)
 {
     Model model = startUp(22, 98);
     const int16_t step = 2;
-    EXPECT_LT(reachToTheEnd(model, {}, step), 1000);
+    EXPECT_LT(reachToTheEnd(model, {}, step), 2000);
     EXPECT_LT(model.targdist, 2);
     EXPECT_LE(std::hypot(model.handx - 22.0, model.handy - 98.0), 2 + step);
 }
