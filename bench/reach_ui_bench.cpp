@@ -39,6 +39,7 @@ reach::Form1 &shownForm()
 {
     static Session *session = new Session;
     if (!session->form.isVisible()) {
+        session->form.setStepPause(0); // the reach's own work, without the pacing for the eye
         session->form.show();
         QApplication::processEvents();
     }

@@ -5,6 +5,9 @@
 #include "reach/ui/form1.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -146,6 +149,65 @@ TEST_F(ReachForm, PrintedPageLeavesThePrinterDrawingThin)
     form.commPrint_Click();
     EXPECT_FALSE(host::printer().isOpen());
     EXPECT_EQ(host::printer().drawWidth(), 1);
+}
+
+TEST_F(ReachForm, WindowTitleNamesTheProgram) { EXPECT_EQ(form.windowTitle(), "reach"); }
+
+// A default reach (51 steps) lasts about a second, so the eye can follow the hand, and ends
+// exactly where an unpaced reach ends.
+TEST_F(ReachForm, PacedReachTakesItsTimeAndEndsWhereAnUnpacedOneEnds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    form.commReach_Click();
+    EXPECT_GE(clock.elapsed(), 51 * reach::Form1::defaultStepPauseMs);
+    const reach::Model paced = form.model();
+
+    form.commRestart_Click();
+    form.setStepPause(0);
+    clock.restart();
+    form.commReach_Click();
+    EXPECT_LT(clock.elapsed(), 51 * reach::Form1::defaultStepPauseMs);
+    EXPECT_EQ(form.model().handx, paced.handx);
+    EXPECT_EQ(form.model().handy, paced.handy);
+    EXPECT_EQ(form.model().cellResp, paced.cellResp);
+}
+
+// When REACH greys itself out the focus goes to RESTART, so a Space restarts instead of
+// arming target placing.
+TEST_F(ReachForm, FocusMovesToRestartWhenReachIsGreyed)
+{
+    form.setStepPause(0);
+    auto *reachButton = control<QPushButton>("commReach");
+    auto *restart = control<QPushButton>("commRestart");
+    QTest::mouseClick(reachButton, Qt::LeftButton);
+    ASSERT_FALSE(reachButton->isEnabled());
+    EXPECT_EQ(form.focusWidget(), restart);
+    QTest::keyClick(form.focusWidget(), Qt::Key_Space);
+    EXPECT_FALSE(control<QRadioButton>("optTarget")->isChecked());
+    EXPECT_TRUE(reachButton->isEnabled());
+    EXPECT_EQ(form.model().handx, 0);
+}
+
+// Every control a student can use and every picture says what it does.
+TEST_F(ReachForm, EveryControlAndPictureHasATooltip)
+{
+    QList<QWidget *> controls;
+    for (auto *button : form.findChildren<QAbstractButton *>())
+        if (!button->objectName().startsWith("qt_")) // the menu bar's own overflow button
+            controls << button;
+    for (auto *box : form.findChildren<QLineEdit *>())
+        controls << box;
+    for (auto *bar : form.findChildren<host::ScrollBar *>())
+        controls << bar;
+    for (auto *picture : form.findChildren<host::PictureArea *>())
+        controls << picture;
+    ASSERT_GE(controls.size(), 51);
+    for (QWidget *control : controls)
+        EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+
+    EXPECT_TRUE(control<QRadioButton>("optTarget")->toolTip().contains("released"));
+    EXPECT_TRUE(control<host::ScrollBar>("hsbAttended")->toolTip().contains("multiplies"));
 }
 
 TEST_F(ReachForm, ClosingTheWindowUnloadsIt)

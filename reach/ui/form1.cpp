@@ -12,7 +12,7 @@
 namespace reach {
 
 Form1::Form1(QWidget *parent)
-    : host::Form("Form1", " ", 12270, 8895, parent)
+    : host::Form("Form1", "reach", 12270, 8895, parent)
 {
     createControls();
     bindEvents();

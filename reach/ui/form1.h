@@ -51,12 +51,19 @@ public:
     // slowest speed takes.
     static constexpr int maxReachSteps = 10000;
 
+    // Each step of a reach lasts at least this long, so the eye can follow the hand (a default
+    // reach takes about a second; a script's pauses take no time unless it asks for real
+    // time). Measurements of the reach's own work set it to 0.
+    void setStepPause(int milliseconds) { m_stepPauseMs = milliseconds; }
+    static constexpr int defaultStepPauseMs = 20;
+
 protected:
     void formLoad() override;
 
 private:
     void createControls();
     void createMenu();
+    void addToolTips();
     void bindEvents();
     void exposeState();
 
@@ -86,6 +93,7 @@ private:
 
     Model m_model;
     int16_t m_step = 0;
+    int m_stepPauseMs = defaultStepPauseMs;
     bool m_movingThings = false;
     // The page holds its frame, marks and settings but could not be sent yet.
     bool m_furnitureOnPage = false;

@@ -4,6 +4,7 @@
 #include "reach/ui/form1.h"
 
 #include "host/forms/controls.h"
+#include "host/forms/event_loop.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
 #include "host/numbers/fault.h"
@@ -79,6 +80,8 @@ void Form1::doReach()
         stepHand(m_model, switches(), m_step);
         moveHand(m_model.handx, m_model.handy);
         showCells();
+        // Lets the new frame show; no input is handled until the reach has ended.
+        host::pause(m_stepPauseMs);
     }
 }
 
@@ -110,6 +113,9 @@ void Form1::putHandAtOrigin()
 
 void Form1::commReach_Click()
 {
+    // The keyboard focus leaves the greyed button for RESTART, not for the next control in
+    // the tab order (a Space there would arm target placing unseen).
+    commRestart->setFocus();
     commReach->setEnabled(false);
     if (ticked(chkPrinting) && optPrintHand->isChecked())
         host::printer().setScale(-100, 200, 100, -50);
