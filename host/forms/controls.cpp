@@ -192,6 +192,11 @@ void setColors(QWidget *control, QColor back, QColor fore)
 {
     if (auto *form = qobject_cast<Form *>(control))
         control = form->client(); // a form's colours are those of its client area
+    // Lines and shapes have one colour, their fore colour.
+    if (auto *line = dynamic_cast<LineControl *>(control); line && fore.isValid())
+        return line->setColour(fore);
+    if (auto *shape = dynamic_cast<ShapeControl *>(control); shape && fore.isValid())
+        return shape->setColour(fore);
     if (auto *area = qobject_cast<PictureArea *>(control)) {
         if (back.isValid())
             area->setBackColor(back);
@@ -228,6 +233,10 @@ QColor foreColor(const QWidget *control)
 {
     if (auto *form = qobject_cast<const Form *>(control))
         control = form->client();
+    if (auto *line = dynamic_cast<const LineControl *>(control))
+        return line->colour();
+    if (auto *shape = dynamic_cast<const ShapeControl *>(control))
+        return shape->colour();
     if (auto *area = qobject_cast<const PictureArea *>(control))
         return area->foreColor();
     return control->palette().color(control->foregroundRole());

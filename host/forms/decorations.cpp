@@ -35,6 +35,12 @@ LineControl::LineControl(QWidget *container, const QString &name, QColor colour,
     sendToBack(this, name);
 }
 
+void LineControl::setColour(QColor colour)
+{
+    m_colour = colour;
+    update();
+}
+
 void LineControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -50,6 +56,12 @@ ShapeControl::ShapeControl(QWidget *container, const QString &name, QColor colou
 {
     placeTwips(this, twips);
     sendToBack(this, name);
+}
+
+void ShapeControl::setColour(QColor colour)
+{
+    m_colour = colour;
+    update();
 }
 
 void ShapeControl::paintEvent(QPaintEvent *)

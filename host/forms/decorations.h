@@ -14,6 +14,9 @@ public:
     LineControl(QWidget *container, const QString &name, QColor colour, int widthPixels,
                 QPoint fromTwips, QPoint toTwips);
 
+    QColor colour() const { return m_colour; }
+    void setColour(QColor colour);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -29,6 +32,9 @@ class ShapeControl : public QWidget
 {
 public:
     ShapeControl(QWidget *container, const QString &name, QColor colour, QRect twips, bool rounded);
+
+    QColor colour() const { return m_colour; }
+    void setColour(QColor colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace host {
 
@@ -37,8 +38,12 @@ void PictureArea::beginBatch()
 
 void PictureArea::endBatch()
 {
-    if (--m_batchDepth == 0)
-        m_batch.reset();
+    if (--m_batchDepth > 0)
+        return;
+    m_batch.reset();
+    m_dirty += m_batchBounds;
+    update(m_batchBounds);
+    m_batchBounds = QRect();
 }
 
 void PictureArea::allocateImage()
@@ -87,6 +92,8 @@ void PictureArea::setPicture(const QImage &picture)
 
 void PictureArea::refresh()
 {
+    // What a batch drew so far shows too.
+    m_dirty += std::exchange(m_batchBounds, QRect());
     if (m_dirty.isEmpty())
         return;
     QRegion dirty = m_dirty;
@@ -130,13 +137,14 @@ QColor PictureArea::pixelAt(QPointF user) const
 void PictureArea::paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds)
 {
     prepareDevice();
+    const QRect touched = bounds.toAlignedRect() & rect();
     if (m_batch) {
         painting(*m_batch);
-    } else {
-        QPainter painter(&m_image);
-        painting(painter);
+        m_batchBounds |= touched; // one dirty rectangle and one update when the batch ends
+        return;
     }
-    QRect touched = bounds.toAlignedRect() & rect();
+    QPainter painter(&m_image);
+    painting(painter);
     m_dirty += touched;
     update(touched);
 }

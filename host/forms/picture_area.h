@@ -66,6 +66,7 @@ private:
     QRegion m_dirty; // drawn or moved since the last refresh
     std::unique_ptr<QPainter> m_batch; // open while a batch of drawing runs
     int m_batchDepth = 0;
+    QRect m_batchBounds; // drawn in the batch so far
 };
 
 } // namespace host

@@ -128,6 +128,7 @@ std::pair<QWidget *, QString> locate(const QString &name, const char *kind)
         QStringList candidates;
         for (QWidget *top : holders)
             candidates << top->objectName() + "." + name;
+        candidates.sort();
         scriptError(name + " is in more than one window: name one of " + candidates.join(", "));
     }
     if (holders.isEmpty())

@@ -23,6 +23,7 @@ namespace {
 
 using host::ControlKind;
 using host::testing::faultKind;
+using host::testing::PaintCounter;
 using host::testing::runScriptLines;
 
 // A probe of the windows to come: ten vertical level bars with 100 at the top and 0 at the
@@ -226,21 +227,6 @@ TEST_F(TwoWindows, MessagesPrintAndTheScriptGoesOn)
               "message: Choose a numeral first.\nLabel2.caption=Main\n");
 }
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 TEST_F(TwoWindows, APauseTakesItsTimeAndRepaints)
 {
     auto *label = main.control<QLabel>("Label2");
@@ -314,6 +300,18 @@ TEST_F(Controls, ATableMakesNamedPlacedControlsWithTheirStartStates)
              {},
              QColor(192, 0, 0)},
             {"", "picSwatch", ControlKind::Picture, "", {3000, 1400, 300, 300}},
+            {"",
+             "Line1",
+             ControlKind::Line,
+             "",
+             {},
+             {},
+             2,
+             {},
+             {},
+             {},
+             Qt::gray,
+             {120, 2400, 2000, 2400}},
         });
     auto *standard = form.control<QRadioButton>("optRegLI");
     EXPECT_TRUE(standard->isChecked());
@@ -332,6 +330,9 @@ TEST_F(Controls, ATableMakesNamedPlacedControlsWithTheirStartStates)
     host::setColors(form.control<QLabel>("Label1"), QColor(0, 192, 192), QColor(0, 0, 255));
     EXPECT_EQ(runScriptLines("show Label1 backcolor\nshow Label1 forecolor\n"),
               "Label1.backcolor=0,192,192\nLabel1.forecolor=0,0,255\n");
+    EXPECT_EQ(runScriptLines("show Line1 forecolor\n"), "Line1.forecolor=160,160,164\n");
+    host::setColors(form.control<QWidget>("Line1"), {}, QColor(0, 0, 255));
+    EXPECT_EQ(runScriptLines("show Line1 forecolor\n"), "Line1.forecolor=0,0,255\n");
 
     EXPECT_THROW(host::layOut(form.client(), {{"Later", "x", ControlKind::Label, "x", {}}}),
                  std::logic_error);

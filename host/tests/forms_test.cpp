@@ -22,6 +22,7 @@
 namespace {
 
 using host::ControlKind;
+using host::testing::PaintCounter;
 using host::testing::runScriptLines;
 
 std::string runLines(const std::string &lines) { return runScriptLines(lines); }
@@ -135,21 +136,6 @@ TEST_F(Forms, YUpLineAndBoxesLandOnTheExpectedPixels)
     EXPECT_EQ(area.pixelAt(QPointF(5, 6)), QColor(Qt::white));
     EXPECT_EQ(area.currentPoint(), QPointF(0, 0));
 }
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 TEST_F(Forms, NewBackColourShowsWithoutYielding)
 {

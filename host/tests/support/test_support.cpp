@@ -49,4 +49,12 @@ std::optional<Fault::Kind> faultKind(const std::function<void()> &action)
     return std::nullopt;
 }
 
+PaintCounter::PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+
+bool PaintCounter::eventFilter(QObject *, QEvent *event)
+{
+    paints += event->type() == QEvent::Paint;
+    return false;
+}
+
 } // namespace host::testing

@@ -2,11 +2,14 @@
 
 #include "host/numbers/fault.h"
 
+#include <QObject>
+
 #include <functional>
 #include <optional>
 #include <string>
 
 class QAbstractButton;
+class QWidget;
 
 namespace host::testing {
 
@@ -19,5 +22,16 @@ void clickIndicator(QAbstractButton *button);
 
 // The kind of the fault an action raises, or nothing when it raises none.
 std::optional<Fault::Kind> faultKind(const std::function<void()> &action);
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget);
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
 
 } // namespace host::testing
