@@ -174,19 +174,27 @@ TEST_F(ReachForm, PacedReachTakesItsTimeAndEndsWhereAnUnpacedOneEnds)
 }
 
 // When REACH greys itself out the focus goes to RESTART, so a Space restarts instead of
-// arming target placing.
+// arming target placing. The window opens with the focus on "PlacingTarget", and a click that
+// does not take the focus (a script's click) leaves it there.
 TEST_F(ReachForm, FocusMovesToRestartWhenReachIsGreyed)
 {
     form.setStepPause(0);
     auto *reachButton = control<QPushButton>("commReach");
     auto *restart = control<QPushButton>("commRestart");
-    QTest::mouseClick(reachButton, Qt::LeftButton);
-    ASSERT_FALSE(reachButton->isEnabled());
-    EXPECT_EQ(form.focusWidget(), restart);
-    QTest::keyClick(form.focusWidget(), Qt::Key_Space);
-    EXPECT_FALSE(control<QRadioButton>("optTarget")->isChecked());
-    EXPECT_TRUE(reachButton->isEnabled());
-    EXPECT_EQ(form.model().handx, 0);
+    auto *placingTarget = control<QRadioButton>("optTarget");
+    for (bool byMouse : {false, true}) {
+        placingTarget->setFocus();
+        if (byMouse)
+            QTest::mouseClick(reachButton, Qt::LeftButton);
+        else
+            form.commReach_Click();
+        ASSERT_FALSE(reachButton->isEnabled());
+        EXPECT_EQ(form.focusWidget(), restart) << byMouse;
+        QTest::keyClick(form.focusWidget(), Qt::Key_Space);
+        EXPECT_FALSE(placingTarget->isChecked());
+        EXPECT_TRUE(reachButton->isEnabled());
+        EXPECT_EQ(form.model().handx, 0);
+    }
 }
 
 // Every control a student can use and every picture says what it does.
