@@ -1,3 +1,4 @@
+#include "bench/bench_window.h"
 #include "calc/ui/form1.h"
 
 #include <QApplication>
@@ -10,43 +11,11 @@
 
 namespace {
 
-// One shown numeral window for all benchmarks (offscreen unless a platform is chosen),
-// started in the program's source folder so that it finds its pattern file. It lives until
-// the process ends: Qt's own globals are torn down at exit before any static of ours.
-struct Session
-{
-    static int &argumentCount()
-    {
-        static int count = 1;
-        return count;
-    }
-    static char **arguments()
-    {
-        static char name[] = "calc_ui_bench";
-        static char *list[] = {name, nullptr};
-        return list;
-    }
-    static bool prepared()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QDir::setCurrent(QFileInfo(__FILE__).dir().filePath("../calc"));
-        return true;
-    }
-
-    bool ready = prepared();
-    QApplication app {argumentCount(), arguments()};
-    calc::Form1 form;
-};
-
+// Started in the program's source folder, so that the window finds its pattern file.
 calc::Form1 &shownForm()
 {
-    static Session *session = new Session;
-    if (!session->form.isVisible()) {
-        session->form.show();
-        QApplication::processEvents();
-    }
-    return session->form;
+    return bench::shownWindow<calc::Form1>(
+        {}, [] { QDir::setCurrent(QFileInfo(__FILE__).dir().filePath("../calc")); });
 }
 
 // Twenty epochs of the sixteen standard patterns under the sigmoid rule (which uses them

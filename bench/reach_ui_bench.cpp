@@ -1,3 +1,4 @@
+#include "bench/bench_window.h"
 #include "reach/ui/form1.h"
 
 #include <QApplication>
@@ -7,43 +8,10 @@
 
 namespace {
 
-// One shown reach window for all benchmarks (offscreen unless a platform is chosen). It lives
-// until the process ends and is never destroyed: Qt's own globals are torn down at exit
-// before any static of ours, and a window must not outlive them.
-struct Session
-{
-    static int &argumentCount()
-    {
-        static int count = 1;
-        return count;
-    }
-    static char **arguments()
-    {
-        static char name[] = "reach_ui_bench";
-        static char *list[] = {name, nullptr};
-        return list;
-    }
-    static bool offscreenUnlessChosen()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return true;
-    }
-
-    bool platformChosen = offscreenUnlessChosen();
-    QApplication app {argumentCount(), arguments()};
-    reach::Form1 form;
-};
-
 reach::Form1 &shownForm()
 {
-    static Session *session = new Session;
-    if (!session->form.isVisible()) {
-        session->form.setStepPause(0); // the reach's own work, without the pacing for the eye
-        session->form.show();
-        QApplication::processEvents();
-    }
-    return session->form;
+    // The reach's own work, without the pacing for the eye.
+    return bench::shownWindow<reach::Form1>([](reach::Form1 &form) { form.setStepPause(0); });
 }
 
 // The start-up reach to (22, 98): 51 steps, each redrawing and repainting both displays,

@@ -1,5 +1,6 @@
 #include "sidestop/ui/form1.h"
 
+#include "bench/bench_window.h"
 #include "host/forms/controls.h"
 #include "host/forms/scroll_bar.h"
 
@@ -10,48 +11,16 @@
 
 namespace {
 
-// One shown main window with the online update on and the graph window open, default parameters and
-// default input, for all benchmarks (offscreen unless a platform is chosen). It lives until the
-// process ends: Qt's own globals are torn down at exit before any static of ours.
-struct Session
+// The main window with default parameters and default input, the online update on and the
+// graph window open.
+sidestop::Form1 &openForm()
 {
-    static int &argumentCount()
-    {
-        static int count = 1;
-        return count;
-    }
-    static char **arguments()
-    {
-        static char name[] = "sidestop_ui_bench";
-        static char *list[] = {name, nullptr};
-        return list;
-    }
-    static bool offscreenUnlessChosen()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return true;
-    }
-
-    Session()
-    {
-        form.show();
+    return bench::shownWindow<sidestop::Form1>([](sidestop::Form1 &form) {
         form.comPardef_Click();
         form.commExtipdef_Click();
         host::setCheckValue(form.findChild<QCheckBox *>("chkUpdate"), 1);
         form.chkUpdate_Click();
-        QApplication::processEvents();
-    }
-
-    bool platformChosen = offscreenUnlessChosen();
-    QApplication app {argumentCount(), arguments()};
-    sidestop::Form1 form;
-};
-
-sidestop::Form1 &openForm()
-{
-    static Session *session = new Session;
-    return session->form;
+    });
 }
 
 // RUN with the default parameters (20 iterations, input removed after 16) and the default

@@ -1,3 +1,4 @@
+#include "bench/bench_window.h"
 #include "host/forms/scroll_bar.h"
 #include "somatomap/ui/form1.h"
 
@@ -9,43 +10,11 @@
 
 namespace {
 
-// One shown somatomap window for all benchmarks (offscreen unless a platform is chosen). It
-// lives until the process ends and is never destroyed: Qt's own globals are torn down at exit
-// before any static of ours, and a window must not outlive them.
-struct Session
-{
-    static int &argumentCount()
-    {
-        static int count = 1;
-        return count;
-    }
-    static char **arguments()
-    {
-        static char name[] = "somatomap_ui_bench";
-        static char *list[] = {name, nullptr};
-        return list;
-    }
-    static bool offscreenUnlessChosen()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return true;
-    }
-
-    bool platformChosen = offscreenUnlessChosen();
-    QApplication app {argumentCount(), arguments()};
-    somatomap::Form1 form;
-};
-
 somatomap::Form1 &shownForm()
 {
-    static Session *session = new Session;
-    if (!session->form.isVisible()) {
-        session->form.show();
-        QApplication::processEvents();
-        session->form.setStimulusPause(0); // the run's own work, without the pacing for the eye
-    }
-    return session->form;
+    // The run's own work, without the pacing for the eye.
+    return bench::shownWindow<somatomap::Form1>(
+        [](somatomap::Form1 &form) { form.setStimulusPause(0); });
 }
 
 // A default Map Whole Hand run: 10 trials of 24 stimuli from radius 3, each stimulus lighting
