@@ -1,5 +1,6 @@
 #include "calc/ui/form1.h"
 #include "host/forms/picture_area.h"
+#include "host/tests/support/test_support.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -19,22 +20,9 @@ const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
 
 // The window as a student sees it, driven by real mouse events.
-class CalcForm : public testing::Test
+class CalcForm : public host::testing::ShownForm<calc::Form1>
 {
 protected:
-    CalcForm()
-    {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-
-    template <typename Control> Control *control(const QString &name)
-    {
-        auto *found = form.findChild<Control *>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-
     host::PictureArea *area(const QString &name) { return control<host::PictureArea>(name); }
 
     void click(const QString &name) { QTest::mouseClick(control<QWidget>(name), Qt::LeftButton); }
@@ -47,8 +35,6 @@ protected:
             box, Qt::LeftButton, {},
             box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center());
     }
-
-    calc::Form1 form;
 };
 
 TEST_F(CalcForm, SegmentBoxesToggleUnderTheMouseWithoutTouchingTheNetwork)

@@ -21,22 +21,9 @@ namespace {
 using host::testing::clickIndicator;
 
 // The window as a student sees it, driven by real mouse and key events.
-class ReachForm : public testing::Test
+class ReachForm : public host::testing::ShownForm<reach::Form1>
 {
 protected:
-    ReachForm()
-    {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-
-    template <typename Control> Control *control(const QString &name)
-    {
-        auto *found = form.findChild<Control *>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-
     host::PictureArea *area(const QString &name) { return control<host::PictureArea>(name); }
 
     QPoint onHandDisplay(double x, double y)
@@ -51,8 +38,6 @@ protected:
         return area("cell1")->pixelAt(
             QPointF(0.6 * std::cos(direction), 0.6 * std::sin(direction)));
     }
-
-    reach::Form1 form;
 };
 
 TEST_F(ReachForm, DraggingTheIgnoredDistractorRedrawsCellsWithTheSameResponses)

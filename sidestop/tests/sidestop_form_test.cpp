@@ -1,3 +1,4 @@
+#include "host/tests/support/test_support.h"
 #include "sidestop/ui/form1.h"
 
 #include "host/forms/colors.h"
@@ -15,32 +16,12 @@
 
 namespace {
 
+using host::testing::clickIndicator;
+
 // Both windows as a student uses them, driven by real mouse and key events.
-class SidestopForm : public testing::Test
+class SidestopForm : public host::testing::ShownForm<sidestop::Form1>
 {
 protected:
-    SidestopForm()
-    {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-
-    template <typename Control> Control *control(const QString &name)
-    {
-        auto *found = form.findChild<Control *>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-
-    void clickIndicator(QCheckBox *box)
-    {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        QTest::mouseClick(
-            box, Qt::LeftButton, {},
-            box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center());
-    }
-
     void openGraph()
     {
         clickIndicator(control<QCheckBox>("chkUpdate"));
@@ -70,8 +51,6 @@ protected:
                     return true;
         return false;
     }
-
-    sidestop::Form1 form;
 };
 
 // Eleven x values 0..10 under the axis and eleven y values 0..1 left of it; the summed y

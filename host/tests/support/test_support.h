@@ -3,6 +3,10 @@
 #include "host/numbers/fault.h"
 
 #include <QObject>
+#include <QString>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <optional>
@@ -32,6 +36,25 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// A test of a program's window as a student sees it: the form shown and exposed, its
+// controls found by name.
+template <typename Form> class ShownForm : public ::testing::Test
+{
+protected:
+    ShownForm()
+    {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <typename Control> Control *control(const QString &name)
+    {
+        return form.template control<Control>(name);
+    }
+
+    Form form;
 };
 
 } // namespace host::testing
