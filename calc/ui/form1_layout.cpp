@@ -22,7 +22,7 @@ struct Row
     ControlKind kind {};
     QString caption {};
     QRect twips {};
-    host::FontSpec font {};
+    host::FontChoice font {};
     int value = 0;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
     QColor backColor {};
@@ -55,8 +55,8 @@ private:
     std::vector<host::ControlRow> m_rows;
 };
 
-constexpr host::FontSpec kCaptionFont {"MS Sans Serif", 9.75};
-constexpr host::FontSpec kBoldFont {"MS Sans Serif", 8.25, true};
+constexpr host::FontChoice kCaptionFont {"MS Sans Serif", 9.75};
+constexpr host::FontChoice kBoldFont {"MS Sans Serif", 8.25, true};
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
 

@@ -7,7 +7,7 @@
 
 namespace host {
 
-QFont classicFont(const FontSpec &spec)
+QFont classicFont(const FontChoice &choice)
 {
     static const QHash<QString, QStringList> installed {
         {"MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
@@ -19,12 +19,12 @@ QFont classicFont(const FontSpec &spec)
         {"Book Antiqua", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
         {"Courier New", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"}},
     };
-    const QString face = QString::fromUtf8(spec.face);
+    const QString face = QString::fromUtf8(choice.face);
     QFont font;
     font.setFamilies(installed.value(face, {face}));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(choice.points);
+    font.setBold(choice.bold);
+    font.setItalic(choice.italic);
     return font;
 }
 

@@ -8,7 +8,7 @@ class QWidget;
 namespace host {
 
 // A font as a form names it: a classic face, its size in points, bold and italic.
-struct FontSpec
+struct FontChoice
 {
     const char *face = "MS Sans Serif";
     double points = 8.25;
@@ -17,7 +17,7 @@ struct FontSpec
 };
 
 // Maps the classic face names onto installed fonts of similar width.
-QFont classicFont(const FontSpec &spec);
+QFont classicFont(const FontChoice &choice);
 
 // Gives a control a font in which a line of its caption fits the room it has (its width less
 // what its indicator or border takes): the font itself when the line fits, else a little

@@ -26,10 +26,10 @@ using host::ControlRow;
 
 // The window's bold sans serif, the plain one of the smaller captions, the serif of the
 // parameter group and the italic serif of its inner frames.
-constexpr host::FontSpec bold {"MS Sans Serif", 8.25, true};
-constexpr host::FontSpec plain {"MS Sans Serif", 8.25};
-constexpr host::FontSpec parameters {"Garamond", 11.25, true};
-constexpr host::FontSpec inner {"Times New Roman", 8.25, false, true};
+constexpr host::FontChoice bold {"MS Sans Serif", 8.25, true};
+constexpr host::FontChoice plain {"MS Sans Serif", 8.25};
+constexpr host::FontChoice parameters {"Garamond", 11.25, true};
+constexpr host::FontChoice inner {"Times New Roman", 8.25, false, true};
 
 const QColor blue(0, 0, 255);
 const QColor lineBlue(128, 128, 255);

@@ -8,10 +8,10 @@ namespace {
 
 using host::ControlKind;
 using host::ControlRow;
-using host::FontSpec;
+using host::FontChoice;
 
-constexpr FontSpec plain {"MS Sans Serif", 8.25};
-constexpr FontSpec rowFont {"MS Sans Serif", 9.75};
+constexpr FontChoice plain {"MS Sans Serif", 8.25};
+constexpr FontChoice rowFont {"MS Sans Serif", 9.75};
 constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;

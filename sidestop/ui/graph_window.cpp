@@ -15,7 +15,7 @@ const QColor formBack(128, 128, 255);
 using host::ControlKind;
 using host::ControlRow;
 
-constexpr host::FontSpec captionFont {"MS Sans Serif", 9.75};
+constexpr host::FontChoice captionFont {"MS Sans Serif", 9.75};
 constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
 
 const std::vector<ControlRow> &graphLayout()
@@ -77,7 +77,7 @@ void resetDrawing(host::PictureArea *area)
     area->setFillColor(Qt::black);
     area->setDrawWidth(1);
     area->setBackColor(area->backColor());
-    const QFont font = host::classicFont(host::FontSpec {});
+    const QFont font = host::classicFont(host::FontChoice {});
     area->setFontName(font.family());
     area->setFontSize(font.pointSizeF());
 }
