@@ -2,7 +2,8 @@
 # when any is missing (with sudo when not root).
 NEUROSIMS_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils locales-all fonts-liberation
-    fonts-liberation2 fonts-dejavu-core clang-format xvfb xauth time qt6-svg-dev)
+    fonts-liberation2 fonts-dejavu-core clang-format xvfb xauth time qt6-svg-dev
+    dpkg-dev file desktop-file-utils appstream)
 
 ensure_deps() {
     if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then

@@ -1,0 +1,89 @@
+# Installation and the Debian package.
+#
+# Installed under a prefix (/usr in the package), the four programs are
+#     bin/neurosims-<program>                                   the program
+#     share/applications/org.neurosims.<program>.desktop        its menu entry
+#     share/metainfo/org.neurosims.<program>.metainfo.xml       its AppStream description
+#     share/icons/hicolor/scalable/apps/org.neurosims.<program>.svg   its icon
+#     share/neurosims/calc/calc2.dat                            calc's training patterns
+# The commands carry the suite's name because the short names are taken by other Debian
+# packages (/usr/bin/calc is a calculator's). calc looks for its pattern file in
+# ../share/neurosims/calc relative to its own folder, so an unpacked package works wherever
+# it is unpacked.
+include(GNUInstallDirs)
+
+set(NEUROSIMS_VERSION 0.1.0)
+set(NEUROSIMS_RELEASE_DATE 2026-12-08)
+set(NEUROSIMS_PROGRAMS reach sidestop calc somatomap)
+
+# neurosims_install_program(<program target>): installs the program as
+# bin/neurosims-<program>, stripped when the install or the package asks for it.
+function(neurosims_install_program target)
+    install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    set(bindir "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}")
+    if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
+        set(bindir "\$ENV{DESTDIR}${CMAKE_INSTALL_BINDIR}")
+    endif()
+    install(CODE "
+        message(STATUS \"Installing: ${bindir}/neurosims-${target}\")
+        file(RENAME \"${bindir}/${target}\" \"${bindir}/neurosims-${target}\")")
+endfunction()
+
+set(packaging ${PROJECT_SOURCE_DIR}/packaging)
+foreach(program IN LISTS NEUROSIMS_PROGRAMS)
+    set(id org.neurosims.${program})
+    install(FILES ${packaging}/desktop/${id}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    configure_file(${packaging}/metainfo/${id}.metainfo.xml.in
+        ${PROJECT_BINARY_DIR}/packaging/${id}.metainfo.xml @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/${id}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${packaging}/icons/${program}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${id}.svg)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME neurosims)
+set(CPACK_PACKAGE_VERSION ${NEUROSIMS_VERSION})
+set(CPACK_PACKAGE_VENDOR "neurosims developers")
+set(CPACK_PACKAGE_CONTACT "neurosims developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "four teaching simulations of model neurons")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Four small desktop simulations that show how populations and networks of model \
+neurons compute: reach (direction-tuned cells steer a hand), sidestop (lateral \
+inhibition among ten units), calc (the delta rule learns seven-segment numerals) and \
+somatomap (a self-organising map learns the regions of a hand).")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The Qt 6 libraries (with their platform plugins) come from the programs' own links.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The fonts the windows' classic faces are drawn with.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-liberation")
+include(CPack)
+
+# The package tests: one builds the package with CPack and checks what it holds, the other
+# unpacks it and starts every program from its installed path.
+set(package_dir ${PROJECT_BINARY_DIR}/package_test)
+string(REPLACE ";" "," program_list "${NEUROSIMS_PROGRAMS}")
+add_test(NAME package.deb_contents
+    COMMAND ${CMAKE_COMMAND}
+        -DCPACK=${CMAKE_CPACK_COMMAND}
+        -DCONFIG=${PROJECT_BINARY_DIR}/CPackConfig.cmake
+        -DPACKAGE_DIR=${package_dir}
+        -DEXPECTED=${packaging}/tests/deb_contents.expected
+        -P ${packaging}/tests/BuildPackage.cmake)
+set_tests_properties(package.deb_contents PROPERTIES
+    FIXTURES_SETUP neurosims_deb TIMEOUT 180)
+add_test(NAME package.installed_programs
+    COMMAND ${CMAKE_COMMAND}
+        -DPACKAGE_DIR=${package_dir}
+        -DSCRIPTS=${packaging}/tests
+        -DPROGRAMS=${program_list}
+        -P ${packaging}/tests/RunInstalled.cmake)
+set_tests_properties(package.installed_programs PROPERTIES
+    FIXTURES_REQUIRED neurosims_deb TIMEOUT 180
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
