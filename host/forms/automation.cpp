@@ -2,6 +2,7 @@
 
 #include "host/forms/event_loop.h"
 #include "host/forms/picture_area.h"
+#include "host/forms/picture_export.h"
 #include "host/forms/printer_page.h"
 #include "host/forms/run_context.h"
 #include "host/forms/script_actions.h"
@@ -104,6 +105,10 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         QString file = afterWords(rest, 2);
         if (!findWidget(words[1])->grab().save(file))
             scriptError("cannot write " + file);
+    } else if (command == "export") {
+        need(2);
+        exportPicture(findControl<PictureArea>(words[1], "picture area"), words[2],
+                      afterWords(rest, 3));
     } else if (command == "printto") {
         need(1);
         PrinterPage::setNextPdfPath(afterWords(rest, 1));

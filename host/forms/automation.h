@@ -27,6 +27,9 @@ namespace host {
 //   var NAME                    prints NAME=v1 v2 ... of a model variable
 //   pixel NAME X Y              prints NAME.pixel=r,g,b at user coordinates X Y
 //   grab NAME FILE              saves a window or picture area as PNG
+//   export NAME FORMAT [FILE]   exports a picture area as its menu does, without a dialog:
+//                               png (the screen's resolution), png2x, svg, csv (its numbers)
+//                               to FILE (the rest of the line), or clipboard (no FILE)
 //   printto FILE                the next printed page goes to this PDF file, no dialog
 //                               (FILE is the rest of the line, blanks included)
 //   clock SECONDS               freezes the clock

@@ -30,6 +30,7 @@ void Canvas::cls()
     prepareDevice();
     QColor back = m_back;
     QRectF area = deviceArea();
+    restartRecord();
     paint([back, area](QPainter &painter) { painter.fillRect(area, back); }, area);
     m_current = QPointF(0, 0);
 }
@@ -40,7 +41,7 @@ void Canvas::line(QPointF from, QPointF to)
     QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::RoundCap);
     QPointF a = m_scale.toDevice(from);
     QPointF b = m_scale.toDevice(to);
-    paint(
+    draw(
         [pen, a, b](QPainter &painter) {
             painter.setPen(pen);
             painter.drawLine(a, b);
@@ -68,7 +69,7 @@ void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
     QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::SquareCap,
              Qt::MiterJoin);
     QRectF rect = QRectF(m_scale.toDevice(corner), m_scale.toDevice(opposite)).normalized();
-    paint(
+    draw(
         [pen, rect, inside](QPainter &painter) {
             painter.setPen(pen);
             painter.setBrush(inside.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(inside));
@@ -85,7 +86,7 @@ void Canvas::print(const QString &text)
     QColor color = m_fore;
     QPointF at = m_scale.toDevice(m_current);
     double height = lineHeight(font);
-    paint(
+    draw(
         [font, color, at, text](QPainter &painter) {
             painter.setFont(font);
             painter.setPen(color);
@@ -93,6 +94,39 @@ void Canvas::print(const QString &text)
         },
         QRectF(at.x() - 1, at.y() - 1, deviceArea().width(), height + 2));
     m_current = QPointF(m_scale.left(), m_current.y() + m_scale.toUserHeight(height));
+}
+
+void Canvas::draw(const std::function<void(QPainter &)> &painting, const QRectF &bounds)
+{
+    paint(painting, bounds);
+    if (!m_record.on)
+        return;
+    m_record.calls.push_back(painting);
+    if (m_record.calls.size() >= maxRecordedCalls) {
+        // A long run without a clear (paths added reach after reach): what is drawn so far is
+        // kept as the image the surface shows, and the record goes on from there.
+        m_record.base = snapshot();
+        m_record.calls.clear();
+    }
+}
+
+void Canvas::restartRecord()
+{
+    m_record.back = m_back;
+    m_record.base = QImage();
+    m_record.calls.clear();
+}
+
+void Canvas::replay(QPainter &painter) const
+{
+    const QRectF area = deviceArea();
+    if (m_record.base.isNull())
+        painter.fillRect(area, m_record.back);
+    else
+        painter.drawImage(area, m_record.base);
+    // Each call sets the pen, brush and font it uses, as it does on the screen.
+    for (const auto &painting : m_record.calls)
+        painting(painter);
 }
 
 QRectF Canvas::strokeBounds(const QRectF &rect, double penWidth) const

@@ -4,11 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -69,6 +71,15 @@ public:
     void setFontName(const QString &family);
     void setFontSize(double points);
 
+    // Draws again, onto another painter in the same device units, what this canvas drew since
+    // it was last cleared: the same calls, so a vector file or an image at another resolution
+    // shows the same picture. Empty (only the back colour) unless the surface keeps a record.
+    void replay(QPainter &painter) const;
+    // The drawing calls kept for replay (a long record is folded into an image of the
+    // surface, so that it never holds more than maxRecordedCalls).
+    std::size_t recordedCalls() const { return m_record.calls.size(); }
+    static constexpr std::size_t maxRecordedCalls = 20000;
+
     // Holds the surface open while it lives, for many primitives drawn in a row (a whole map
     // with its grid): one set-up instead of one per line or box; what is drawn is the same.
     class Batch
@@ -107,11 +118,31 @@ protected:
     virtual QFont deviceFont(const QFont &font) const = 0;
     void resizeDevice(QSizeF deviceSize) { m_scale = m_scale.resized(deviceSize); }
 
+    // Paints as paint() does and keeps the call for replay when the surface records.
+    void draw(const std::function<void(QPainter &)> &painting, const QRectF &bounds);
+    // A surface that shows its drawing keeps a record of it (the printer page keeps its own).
+    void setRecording(bool recording) { m_record.on = recording; }
+    // The surface was cleared to the back colour: the record starts again from there.
+    void restartRecord();
+    // The surface as it looks now (at its own resolution), for a record grown too long to
+    // keep call by call.
+    virtual QImage snapshot() const { return {}; }
+
 private:
     QRectF deviceArea() const { return QRectF(QPointF(), m_scale.deviceSize()); }
     // Device bounds of a stroke around a rectangle, wide enough for the pen and its caps.
     QRectF strokeBounds(const QRectF &rect, double penWidth) const;
     void drawBox(QPointF corner, QPointF opposite, QColor inside);
+
+    // What was drawn since the last clear: the surface's image then (or nothing: it was the
+    // back colour) and the calls after it.
+    struct Record
+    {
+        bool on = false;
+        QColor back = Qt::white;
+        QImage base;
+        std::vector<std::function<void(QPainter &)>> calls;
+    };
 
     UserScale m_scale;
     QPointF m_current;
@@ -121,6 +152,7 @@ private:
     bool m_fillsBoxes = false;
     int m_drawWidth = 1;
     QFont m_font;
+    Record m_record;
 };
 
 } // namespace host

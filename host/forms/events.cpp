@@ -46,6 +46,16 @@ int keyCode(const QKeyEvent *key)
     }
 }
 
+// A picture area's right button opens its export menu (picture_area.h): its handlers never
+// see that button, so a right click neither draws nor starts a drag there.
+bool opensExportMenu(QWidget *control, const QMouseEvent *event)
+{
+    if (!qobject_cast<PictureArea *>(control))
+        return false;
+    return event->type() == QEvent::MouseMove ? event->buttons() == Qt::RightButton
+                                              : event->button() == Qt::RightButton;
+}
+
 // The mouse, click and key handlers of one control, run from one event filter so that all
 // handlers of an event run, in the order they were bound.
 class ControlEvents : public QObject
@@ -69,11 +79,13 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:
             // A disabled control takes no mouse input, but its filters still see the events.
-            if (control->isEnabled())
+            if (control->isEnabled()
+                && !opensExportMenu(control, static_cast<QMouseEvent *>(event)))
                 deliverMouse(control, static_cast<QMouseEvent *>(event));
             return false;
         case QEvent::MouseButtonRelease:
-            if (!control->isEnabled())
+            if (!control->isEnabled()
+                || opensExportMenu(control, static_cast<QMouseEvent *>(event)))
                 return false;
             // The control reacts to the release first, so that the handlers see its result.
             watched->event(event);

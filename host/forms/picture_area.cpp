@@ -1,6 +1,10 @@
 #include "host/forms/picture_area.h"
 
+#include "host/forms/export_menu.h"
+
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,6 +20,7 @@ PictureArea::PictureArea(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setRecording(true);
     allocateImage();
 }
 
@@ -77,6 +82,7 @@ void PictureArea::setBackColor(QColor color)
     prepareDevice();
     Canvas::setBackColor(color);
     withImageFree([this, color] { m_image.fill(color); });
+    restartRecord();
     m_dirty += rect();
     if (!m_picture.isNull())
         setPicture(m_picture);
@@ -86,8 +92,8 @@ void PictureArea::setBackColor(QColor color)
 void PictureArea::setPicture(const QImage &picture)
 {
     m_picture = picture;
-    paint([picture](QPainter &painter) { painter.drawImage(QPointF(0, 0), picture); },
-          QRectF(QPointF(0, 0), picture.deviceIndependentSize()));
+    draw([picture](QPainter &painter) { painter.drawImage(QPointF(0, 0), picture); },
+         QRectF(QPointF(0, 0), picture.deviceIndependentSize()));
 }
 
 void PictureArea::refresh()
@@ -175,5 +181,13 @@ void PictureArea::mousePressEvent(QMouseEvent *event) { event->accept(); }
 void PictureArea::mouseMoveEvent(QMouseEvent *event) { event->accept(); }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
+
+void PictureArea::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = exportMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
 
 } // namespace host

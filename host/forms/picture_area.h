@@ -16,7 +16,8 @@ namespace host {
 // device pixel ratio) until it is cleared, and shows it when refreshed. Mouse handlers
 // (events.h) receive positions in the area's user units; child pictures are moved in user
 // units too. A small area with only a back colour serves as a colour swatch, a marker box
-// or, with a picture, an image control.
+// or, with a picture, an image control. Every area keeps a record of its drawing since it was
+// last cleared, and its right button opens the menu that exports it.
 class PictureArea : public QWidget, public Canvas
 {
     Q_OBJECT
@@ -48,6 +49,7 @@ protected:
     double deviceUnitsPerDrawWidth() const override { return 1; }
     double lineHeight(const QFont &font) const override;
     QFont deviceFont(const QFont &font) const override { return font; }
+    QImage snapshot() const override { return m_image.copy(); }
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -55,6 +57,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // A right click opens the export menu (export_menu.h).
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void allocateImage();

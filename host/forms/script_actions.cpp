@@ -3,6 +3,7 @@
 #include "host/forms/controls.h"
 #include "host/forms/form.h"
 #include "host/forms/picture_area.h"
+#include "host/forms/picture_export.h"
 #include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
 
@@ -241,6 +242,26 @@ void mouse(PictureArea *area, const QString &action, QPointF at, bool &held)
     } else {
         scriptError("mouse action must be down, move or up, not " + action);
     }
+}
+
+void exportPicture(PictureArea *area, const QString &format, const QString &file)
+{
+    if (format == "clipboard") {
+        copyPicture(area);
+        return;
+    }
+    if (format != "png" && format != "png2x" && format != "svg" && format != "csv")
+        scriptError("export takes png, png2x, svg, csv or clipboard, not " + format);
+    if (file.isEmpty())
+        scriptError("export " + format + " needs a file");
+    if (format == "png")
+        savePng(area, file, area->devicePixelRatioF());
+    else if (format == "png2x")
+        savePng(area, file, 2);
+    else if (format == "svg")
+        saveSvg(area, file);
+    else
+        saveCsv(area, file);
 }
 
 QString property(QWidget *widget, const QString &name)

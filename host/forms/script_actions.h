@@ -46,6 +46,8 @@ void pressKey(QWidget *widget, int code);
 // Mouse down, move or up on a picture area at a point in its user units; held keeps the
 // left button's state between lines.
 void mouse(PictureArea *area, const QString &action, QPointF at, bool &held);
+// Exports a picture area as its menu does: png, png2x, svg or csv to a file, or clipboard.
+void exportPicture(PictureArea *area, const QString &format, const QString &file);
 
 // A property as `show` prints it: text, caption, value, enabled, visible, backcolor,
 // forecolor, left, top.
