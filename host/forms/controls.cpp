@@ -5,12 +5,15 @@
 #include "host/forms/picture_area.h"
 #include "host/forms/wrapping_buttons.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -116,7 +119,178 @@ QColor defaultBack(ControlKind kind)
                                                                         : buttonFace;
 }
 
+// A push button presses with Enter (and the keypad's Enter) as it does with Space.
+class EnterPresses : public QObject
+{
+public:
+    static void install(QAbstractButton *button)
+    {
+        if (!button->findChild<EnterPresses *>(QString(), Qt::FindDirectChildrenOnly))
+            button->installEventFilter(new EnterPresses(button));
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || key->modifiers() & ~Qt::KeypadModifier || key->isAutoRepeat())
+            return false;
+        auto *button = static_cast<QAbstractButton *>(watched);
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+
+private:
+    explicit EnterPresses(QObject *parent)
+        : QObject(parent)
+    {
+    }
+};
+
+// Marks an accessible name the layout derived, which a later arrangement may replace.
+constexpr const char *derivedNameProperty = "host.derivedAccessibleName";
+
+bool isDecoration(const QWidget *widget)
+{
+    return dynamic_cast<const LineControl *>(widget) || dynamic_cast<const ShapeControl *>(widget);
+}
+
+bool holdsControls(const QWidget *widget)
+{
+    return qobject_cast<const QGroupBox *>(widget) || qobject_cast<const PictureArea *>(widget);
+}
+
+// The controls a container holds directly, as the layout made them.
+QList<QWidget *> controlsOf(QWidget *container)
+{
+    QList<QWidget *> controls;
+    for (QWidget *child : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!child->objectName().isEmpty() && !isDecoration(child) && !child->isWindow())
+            controls.append(child);
+    return controls;
+}
+
+// A container's controls in reading order: rows from top to bottom, each row from left to
+// right; a control joins a row while its top lies above the middle of the row's first one.
+QList<QWidget *> readingOrder(QWidget *container)
+{
+    QList<QWidget *> controls = controlsOf(container);
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+    QList<QWidget *> ordered;
+    for (qsizetype first = 0; first < controls.size();) {
+        const QRect lead = controls[first]->geometry();
+        qsizetype end = first + 1;
+        while (end < controls.size() && controls[end]->y() < lead.top() + lead.height() / 2)
+            ++end;
+        QList<QWidget *> row = controls.mid(first, end - first);
+        std::stable_sort(row.begin(), row.end(),
+                         [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
+        for (QWidget *control : row) {
+            ordered.append(control);
+            if (holdsControls(control))
+                ordered.append(readingOrder(control));
+        }
+        first = end;
+    }
+    return ordered;
+}
+
+QString cleanCaption(QString text)
+{
+    text.remove('&');
+    text = text.simplified();
+    while (!text.isEmpty() && (text.back() == '=' || text.back() == ':'))
+        text.chop(1);
+    return text.trimmed();
+}
+
+QString captionOf(const QWidget *control)
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return cleanCaption(button->text());
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return cleanCaption(label->text());
+    if (auto *frame = qobject_cast<const QGroupBox *>(control))
+        return cleanCaption(frame->title());
+    return {};
+}
+
+// The caption of the label that names a control: the nearest one on its left in the same
+// row, else the nearest one above it that overlaps it sideways.
+QString labelBeside(const QWidget *control)
+{
+    const QRect at = control->geometry();
+    const QLabel *left = nullptr, *above = nullptr;
+    for (QWidget *sibling : controlsOf(control->parentWidget())) {
+        auto *label = qobject_cast<QLabel *>(sibling);
+        if (!label || captionOf(label).isEmpty())
+            continue;
+        const QRect is = label->geometry();
+        const bool sameRow = is.center().y() >= at.top() - 2 && is.center().y() <= at.bottom() + 2;
+        if (sameRow && is.left() < at.left() && is.right() <= at.left() + 4) {
+            if (!left || is.right() > left->geometry().right())
+                left = label;
+        } else if (is.bottom() <= at.top() + 4 && is.left() <= at.right()
+                   && is.right() >= at.left()) {
+            if (!above || is.bottom() > above->geometry().bottom())
+                above = label;
+        }
+    }
+    return left ? captionOf(left) : above ? captionOf(above) : QString();
+}
+
+// The name a control without a caption of its own is known by.
+QString derivedName(const QWidget *control)
+{
+    const QString frame = qobject_cast<const QGroupBox *>(control->parentWidget())
+        ? captionOf(control->parentWidget())
+        : QString();
+    const QString label = labelBeside(control);
+    if (!label.isEmpty())
+        return frame.isEmpty() ? label : frame + ": " + label;
+    return frame.isEmpty() ? control->objectName() : frame;
+}
+
+bool hasOwnCaption(const QWidget *control)
+{
+    return (qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QLabel *>(control)
+            || qobject_cast<const QGroupBox *>(control))
+        && !captionOf(control).isEmpty();
+}
+
 } // namespace
+
+void arrangeForKeyboard(QWidget *client)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : readingOrder(client)) {
+        if (qobject_cast<ScrollBar *>(control))
+            control->setFocusPolicy(Qt::TabFocus);
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            EnterPresses::install(button);
+        const bool derived = control->property(derivedNameProperty).toBool();
+        if (control->accessibleName().isEmpty() || derived) {
+            control->setAccessibleName(hasOwnCaption(control) ? QString() : derivedName(control));
+            control->setProperty(derivedNameProperty, true);
+        }
+        if (control->focusPolicy() & Qt::TabFocus) {
+            if (previous)
+                QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+}
+
+void setAccessibleName(QWidget *control, const QString &name)
+{
+    control->setAccessibleName(name);
+    control->setProperty(derivedNameProperty, false);
+}
 
 void layOut(QWidget *client, const std::vector<ControlRow> &rows)
 {
@@ -137,6 +311,7 @@ void layOut(QWidget *client, const std::vector<ControlRow> &rows)
             control->setAttribute(Qt::WA_NoMousePropagation);
         made.insert(row.name, control);
     }
+    arrangeForKeyboard(client);
 }
 
 int twipsToPixels(double twips) { return int(std::lround(twips / 15)); }

@@ -47,7 +47,16 @@ void Form::load()
         m_loadFailed = true;
         reportFault(QString::fromUtf8(fault.what()));
     }
-    setFixedSize(sizeHint());
+    // Controls the load handler made join the tab order too.
+    arrangeForKeyboard(m_client);
+    fitToClient();
+}
+
+void Form::fitToClient()
+{
+    // The client area keeps its size in twips; the window grows by its menu bar.
+    if (m_loaded)
+        setFixedSize(sizeHint());
 }
 
 void Form::unload() { close(); }
@@ -57,6 +66,7 @@ QMenu *Form::addMenu(const QString &name, const QString &caption)
     QMenu *menu = menuBar()->addMenu(caption);
     menu->setObjectName(name);
     menuBar()->setFont(font());
+    fitToClient();
     return menu;
 }
 
@@ -77,6 +87,7 @@ QAction *Form::addMenuCommand(const QString &name, const QString &caption)
     QAction *item = menuBar()->addAction(caption);
     item->setObjectName(name);
     menuBar()->setFont(font());
+    fitToClient();
     return item;
 }
 

@@ -17,7 +17,8 @@ namespace host {
 // when code first touches one of its controls while it is hidden. Closing it (or unload)
 // runs its unload; a loaded form keeps the program running even while hidden, and the
 // program ends when no form remains loaded. Controls are placed in twips on client(),
-// whose size is the client area in twips; its back colour is the form's.
+// whose size is the client area in twips; its back colour is the form's. A menu bar adds
+// its height to the window, never taking it from the client area.
 class Form : public QMainWindow
 {
     Q_OBJECT
@@ -59,6 +60,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void fitToClient();
+
     QWidget *m_client;
     bool m_loaded = false;
     bool m_loadFailed = false;

@@ -1,0 +1,106 @@
+#include "host/forms/help_page.h"
+
+#include "host/forms/events.h"
+#include "host/forms/form.h"
+
+#include <QAction>
+#include <QFile>
+#include <QKeySequence>
+#include <QMenu>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace host {
+
+namespace {
+
+constexpr const char *windowName = "Help";
+
+// A text browser that takes the page's pictures from the program.
+class HelpBrowser : public QTextBrowser
+{
+public:
+    explicit HelpBrowser(QWidget *parent)
+        : QTextBrowser(parent)
+    {
+    }
+
+    std::map<QString, QImage> pictures;
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        if (type == QTextDocument::ImageResource) {
+            auto found = pictures.find(name.toString());
+            if (found != pictures.end())
+                return found->second;
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
+
+QString pageText(const QString &resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::logic_error("no help page " + resource.toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+QWidget *makeWindow(Form &form)
+{
+    // A window of the form's own, so that it goes when the program ends.
+    auto *window = new QWidget(&form, Qt::Window);
+    window->setObjectName(windowName);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    auto *browser = new HelpBrowser(window);
+    browser->setObjectName("helpText");
+    browser->setOpenExternalLinks(true);
+    browser->setAccessibleName("About this model");
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser);
+    auto *close = new QAction(window);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    QObject::connect(close, &QAction::triggered, window, &QWidget::close);
+    window->addAction(close);
+    window->resize(620, 680);
+    return window;
+}
+
+} // namespace
+
+QWidget *openHelpPage(Form &form, const HelpPage &page)
+{
+    auto *window = form.findChild<QWidget *>(windowName, Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = makeWindow(form);
+    window->setWindowTitle(page.title);
+    auto *browser = static_cast<HelpBrowser *>(window->findChild<QTextBrowser *>("helpText"));
+    // The pictures first: the document asks for its images when the text arrives.
+    browser->pictures.clear();
+    for (const auto &[name, draw] : page.pictures)
+        browser->pictures[name] = draw();
+    browser->clear();
+    browser->setHtml(pageText(page.htmlResource));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QAction *addHelpMenu(Form &form, HelpPage page)
+{
+    QMenu *menu = form.addMenu("mnuHelp", "&Help");
+    QAction *about = form.addMenuItem(menu, "mnuAboutModel", "&About this model");
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    onMenuClick(about, [&form, page = std::move(page)] { openHelpPage(form, page); });
+    return about;
+}
+
+} // namespace host
