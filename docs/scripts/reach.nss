@@ -1,0 +1,10 @@
+# The window for the guide: one reach without and one with the distractor, drawn in two
+# colours by the +/- distractor comparison, then RESTART so that the cell display shows the
+# responses at the start of a reach, red where the target drives a cell, blue where the
+# distractor does.
+set chkWithWithout 1
+click commReach
+var handx
+var handy
+click commRestart
+grab Form1 reach.png
