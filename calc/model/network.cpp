@@ -161,10 +161,14 @@ void update_weights(Network &net)
 
 float lrateFromText(std::string_view text)
 {
-    const double value = host::Val(text);
-    if (std::fabs(value) > std::numeric_limits<float>::max())
+    double value = std::numeric_limits<double>::infinity(); // when too large to read
+    try {
+        value = host::Val(text);
+    } catch (const host::Fault &) {
+    }
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
         throw host::Fault(host::Fault::Kind::Overflow,
-                          "The learning rate \"" + std::string(text) + "\" is too large.");
+                          "The learning rate " + host::quotedText(text) + " is too large.");
     return float(value);
 }
 

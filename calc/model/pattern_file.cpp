@@ -55,10 +55,21 @@ public:
         return *line;
     }
 
+    // The leading number of a size line.
+    double leadingNumber(const std::string &line)
+    {
+        try {
+            return host::Val(line);
+        } catch (const host::Fault &) {
+            failHere("This line starts with a number too large to read: " + host::quotedText(line)
+                     + ".");
+        }
+    }
+
     // A size line: its leading number rounded to the nearest integer, within 1..max.
     int16_t size(const std::string &what, int max)
     {
-        const double value = host::Val(nextLine("the number of " + what));
+        const double value = leadingNumber(nextLine("the number of " + what));
         // The range test before the rounding keeps huge numbers from overflowing it.
         const int16_t rounded = value >= 0.5 && value <= max + 0.5 ? host::nearestInt16(value) : 0;
         if (rounded < 1 || rounded > max)
@@ -100,7 +111,7 @@ Network loadPatternFile(const std::string &path)
     PatternFileReader file(path);
     Network net;
 
-    net.nPatterns = host::Val(file.nextLine("the number of patterns"));
+    net.nPatterns = file.leadingNumber(file.nextLine("the number of patterns"));
     if (!(net.nPatterns >= 1 && net.nPatterns <= kMaxPatterns))
         file.failHere("The number of patterns must lie between 1 and "
                       + std::to_string(kMaxPatterns) + "; this line reads as "

@@ -21,15 +21,15 @@ UnitList str_to_array(std::string_view text)
         const std::string_view item = text.substr(start, blank - start);
         if (count == list.size())
             throw host::Fault(host::Fault::Kind::IndexOutOfRange,
-                              "The list \"" + std::string(text) + "\" has more than ten items.");
-        const double value = host::Val(item);
+                              "The list " + host::quotedText(text) + " has more than ten items.");
         try {
-            list[count++] = host::nearestInt16(value);
+            list[count] = host::nearestInt16(host::Val(item));
         } catch (const host::Fault &) {
             throw host::Fault(host::Fault::Kind::Overflow,
-                              "The item \"" + std::string(item) + "\" of the list \""
-                                  + std::string(text) + "\" is too large for a unit number.");
+                              "The item " + host::quotedText(item) + " of the list "
+                                  + host::quotedText(text) + " is too large for a unit number.");
         }
+        ++count;
         start = blank + 1;
     }
     return list;

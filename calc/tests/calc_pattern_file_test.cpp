@@ -124,6 +124,75 @@ TEST_F(CalcPatternFile, LineEndsMayBeCrLfOrLf)
     EXPECT_EQ(a.targets, b.targets);
 }
 
+TEST_F(CalcPatternFile, AByteOrderMarkAndLoneCarriageReturnsReadAsTheShippedFile)
+{
+    std::ifstream shipped(CALC_DATA_FILE, std::ios::binary);
+    const std::string crlf((std::istreambuf_iterator<char>(shipped)),
+                           std::istreambuf_iterator<char>());
+    std::string cr; // as an old Macintosh editor saves it
+    for (char c : crlf) {
+        if (c != '\n')
+            cr += c;
+    }
+    const calc::Network a = calc::loadPatternFile(CALC_DATA_FILE);
+    for (const std::string &content : {"\xEF\xBB\xBF" + crlf, cr, "\xEF\xBB\xBF" + cr}) {
+        const calc::Network b = calc::loadPatternFile(write(content));
+        EXPECT_EQ(b.nPatterns, 16);
+        EXPECT_EQ(a.inPatterns, b.inPatterns);
+        EXPECT_EQ(a.targets, b.targets);
+    }
+}
+
+TEST_F(CalcPatternFile, AHugeLineIsQuotedByItsFirstEightyCharacters)
+{
+    const std::string units
+        = "1 2 3 4 5 6 7 1 2 3 4 5 6 7 1 2 3 4 5 6 7 1 2 3 4 5 6 7 1 2 3 4 5 6 7 1 2 3 4 5";
+    std::string megabyteLine = units;
+    while (megabyteLine.size() < (1 << 20))
+        megabyteLine += " 1";
+    const std::string path = write("1\n7\n16\n1," + megabyteLine + "\n");
+    try {
+        calc::loadPatternFile(path);
+        FAIL() << "no fault";
+    } catch (const Fault &fault) {
+        const std::string message = fault.what();
+        EXPECT_EQ(message,
+                  "The pattern file \"" + path + "\", line 4: The list \""
+                      + megabyteLine.substr(0, 80) + "...\" has more than ten items.");
+    }
+}
+
+TEST_F(CalcPatternFile, ACountTooLargeForADoubleIsAFileFaultOfItsLine)
+{
+    const std::string digits(400, '9');
+    for (const std::string &content :
+         {digits + "\n7\n16\n", "1\n" + digits + "\n16\n", "1\n7\n16\n1," + digits + "\n"}) {
+        try {
+            calc::loadPatternFile(write(content));
+            ADD_FAILURE() << "no fault";
+        } catch (const Fault &fault) {
+            const std::string message = fault.what();
+            EXPECT_EQ(fault.kind(), Fault::Kind::File);
+            EXPECT_NE(message.find("too large"), std::string::npos) << message;
+            EXPECT_NE(message.find(digits.substr(0, 80) + "...\""), std::string::npos) << message;
+            EXPECT_EQ(message.find(digits.substr(0, 81)), std::string::npos) << message;
+        }
+    }
+}
+
+TEST_F(CalcPatternFile, AFolderGivenAsTheFileIsNamedAsSuch)
+{
+    const std::string folder = std::filesystem::path(write("")).parent_path().string();
+    try {
+        calc::loadPatternFile(folder);
+        FAIL() << "no fault";
+    } catch (const Fault &fault) {
+        EXPECT_EQ(fault.kind(), Fault::Kind::File);
+        EXPECT_EQ(std::string(fault.what()),
+                  "\"" + folder + "\" is a folder, not a file, and cannot be read.");
+    }
+}
+
 TEST_F(CalcPatternFile, BlanksAroundInputAndTargetAndLinesAfterTheLast)
 {
     const calc::Network net = calc::loadPatternFile(

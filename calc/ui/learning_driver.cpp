@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
 #include <utility>
 
 namespace calc {
@@ -42,7 +43,11 @@ void showNow(QLineEdit *box, const std::string &text)
 Form1::RunSettings Form1::readRunSettings() const
 {
     const std::string epochsText = txtIpepoques->text().toStdString();
-    double epochs = host::Val(epochsText);
+    double epochs = std::numeric_limits<double>::infinity(); // when too large to read
+    try {
+        epochs = host::Val(epochsText);
+    } catch (const host::Fault &) {
+    }
     if (epochs == 0)
         epochs = kDefaultEpochs;
     // The range of a 16-bit count, halves rounding to the even neighbour.

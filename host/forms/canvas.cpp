@@ -39,8 +39,13 @@ void Canvas::line(QPointF from, QPointF to)
 {
     prepareDevice();
     QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::RoundCap);
-    QPointF a = m_scale.toDevice(from);
-    QPointF b = m_scale.toDevice(to);
+    const std::optional<QLineF> part = m_scale.drawableLine(from, to);
+    if (!part) { // no part of it shows
+        m_current = to;
+        return;
+    }
+    QPointF a = part->p1();
+    QPointF b = part->p2();
     draw(
         [pen, a, b](QPainter &painter) {
             painter.setPen(pen);
@@ -68,7 +73,7 @@ void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
     prepareDevice();
     QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::SquareCap,
              Qt::MiterJoin);
-    QRectF rect = QRectF(m_scale.toDevice(corner), m_scale.toDevice(opposite)).normalized();
+    QRectF rect = m_scale.drawableBox(corner, opposite);
     draw(
         [pen, rect, inside](QPainter &painter) {
             painter.setPen(pen);
@@ -84,15 +89,17 @@ void Canvas::print(const QString &text)
     prepareDevice();
     QFont font = deviceFont(m_font);
     QColor color = m_fore;
-    QPointF at = m_scale.toDevice(m_current);
+    const std::optional<QPointF> place = m_scale.drawablePoint(m_current);
+    QPointF at = place.value_or(QPointF());
     double height = lineHeight(font);
-    draw(
-        [font, color, at, text](QPainter &painter) {
-            painter.setFont(font);
-            painter.setPen(color);
-            painter.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop, text);
-        },
-        QRectF(at.x() - 1, at.y() - 1, deviceArea().width(), height + 2));
+    if (place) // text far beyond the area does not show
+        draw(
+            [font, color, at, text](QPainter &painter) {
+                painter.setFont(font);
+                painter.setPen(color);
+                painter.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop, text);
+            },
+            QRectF(at.x() - 1, at.y() - 1, deviceArea().width(), height + 2));
     m_current = QPointF(m_scale.left(), m_current.y() + m_scale.toUserHeight(height));
 }
 

@@ -29,6 +29,14 @@ int classicShift(Qt::KeyboardModifiers modifiers)
         | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// Whether a release is over the control: the pixel its position rounds to lies inside. A
+// position far beyond any screen (a script's) is outside without being rounded to an integer.
+bool releasedOver(const QWidget *control, QPointF at)
+{
+    return QRectF(control->rect()).adjusted(-1, -1, 1, 1).contains(at)
+        && control->rect().contains(at.toPoint());
+}
+
 int keyCode(const QKeyEvent *key)
 {
     switch (key->key()) {
@@ -91,8 +99,7 @@ protected:
             watched->event(event);
             deliverMouse(control, static_cast<QMouseEvent *>(event));
             if (!click.empty()
-                && control->rect().contains(
-                    static_cast<QMouseEvent *>(event)->position().toPoint()))
+                && releasedOver(control, static_cast<QMouseEvent *>(event)->position()))
                 runAll(click);
             return true;
         case QEvent::KeyPress:

@@ -1,6 +1,8 @@
 #include "host/forms/picture_area.h"
 
 #include "host/forms/export_menu.h"
+#include "host/numbers/fault.h"
+#include "host/numbers/number_text.h"
 
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
@@ -10,6 +12,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace host {
@@ -110,7 +113,14 @@ void PictureArea::refresh()
 void PictureArea::moveChild(QWidget *child, QPointF topLeft)
 {
     prepareDevice();
-    QPointF device = scale().toDevice(topLeft);
+    // A child goes only where the area can draw: its position is a whole number of pixels.
+    const std::optional<QPointF> place = scale().drawablePoint(topLeft);
+    if (!place)
+        throw Fault(Fault::Kind::Invalid,
+                    "(" + doubleText(topLeft.x()) + ", " + doubleText(topLeft.y())
+                        + ") is no place this display can show: it lies beyond what its scale "
+                          "can draw.");
+    const QPointF device = *place;
     m_dirty += child->geometry();
     child->move(int(std::lround(device.x())), int(std::lround(device.y())));
     m_dirty += child->geometry();
@@ -134,16 +144,22 @@ QPointF PictureArea::childPosition(const QWidget *child) const
 QColor PictureArea::pixelAt(QPointF user) const
 {
     QPointF device = scale().toDevice(user) * m_image.devicePixelRatio();
-    QPoint pixel(int(std::floor(device.x())), int(std::floor(device.y())));
-    pixel.setX(std::clamp(pixel.x(), 0, m_image.width() - 1));
-    pixel.setY(std::clamp(pixel.y(), 0, m_image.height() - 1));
-    return m_image.pixelColor(pixel);
+    // The nearest pixel of the image, clamped before it becomes an integer (and 0 for a NaN).
+    auto index = [](double at, int size) {
+        return at >= 0 ? int(std::min(std::floor(at), double(size - 1))) : 0;
+    };
+    return m_image.pixelColor(index(device.x(), m_image.width()),
+                              index(device.y(), m_image.height()));
 }
 
 void PictureArea::paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds)
 {
     prepareDevice();
-    const QRect touched = bounds.toAlignedRect() & rect();
+    if (!UserScale::reaches(bounds, std::numeric_limits<double>::max()))
+        throw Fault(Fault::Kind::Invalid,
+                    "A drawing was refused: it reaches a place that is not a finite number.");
+    // Cut to the area before rounding to whole pixels, which far outside it do not exist.
+    const QRect touched = (bounds & QRectF(rect())).toAlignedRect();
     if (m_batch) {
         painting(*m_batch);
         m_batchBounds |= touched; // one dirty rectangle and one update when the batch ends

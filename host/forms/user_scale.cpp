@@ -1,5 +1,9 @@
 #include "host/forms/user_scale.h"
 
+#include "host/numbers/fault.h"
+#include "host/numbers/number_text.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace host {
@@ -38,6 +42,85 @@ double UserScale::toDeviceWidth(double userWidth) const
 double UserScale::toUserHeight(double deviceHeight) const
 {
     return deviceHeight / m_device.height() * (m_bottom - m_top);
+}
+
+namespace {
+
+bool finite(QPointF point) { return std::isfinite(point.x()) && std::isfinite(point.y()); }
+
+// The device point of a place, which must be finite.
+QPointF finiteDevicePoint(const UserScale &scale, QPointF user)
+{
+    const QPointF device = scale.toDevice(user);
+    if (finite(device))
+        return device;
+    const std::string place = "(" + doubleText(user.x()) + ", " + doubleText(user.y()) + ")";
+    if (!finite(user))
+        throw Fault(Fault::Kind::Invalid,
+                    place + " cannot be drawn: a coordinate is not a finite number.");
+    throw Fault(Fault::Kind::Invalid,
+                place + " cannot be drawn: it lies beyond what the display's scale can map.");
+}
+
+} // namespace
+
+std::optional<QLineF> UserScale::drawableLine(QPointF from, QPointF to) const
+{
+    const QPointF a = finiteDevicePoint(*this, from);
+    const QPointF b = finiteDevicePoint(*this, to);
+    // Liang-Barsky: the line is a + t (b - a) for t in 0..1; each side of the square limits t.
+    const double d = drawableDistance;
+    const QPointF delta = b - a;
+    double enter = 0, leave = 1;
+    const double steps[4] = {-delta.x(), delta.x(), -delta.y(), delta.y()};
+    const double room[4] = {a.x() + d, d - a.x(), a.y() + d, d - a.y()};
+    for (int side = 0; side < 4; ++side) {
+        if (steps[side] == 0) {
+            if (room[side] < 0)
+                return std::nullopt; // parallel to this side and outside it
+            continue;
+        }
+        const double t = room[side] / steps[side];
+        if (steps[side] < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter > leave)
+        return std::nullopt;
+    const QPointF start = enter > 0 ? a + enter * delta : a;
+    const QPointF end = leave < 1 ? a + leave * delta : b;
+    return QLineF(start, end);
+}
+
+QRectF UserScale::drawableBox(QPointF corner, QPointF opposite) const
+{
+    auto inside = [](QPointF point) {
+        const double d = drawableDistance;
+        return QPointF(std::clamp(point.x(), -d, d), std::clamp(point.y(), -d, d));
+    };
+    return QRectF(inside(finiteDevicePoint(*this, corner)),
+                  inside(finiteDevicePoint(*this, opposite)))
+        .normalized();
+}
+
+std::optional<QPointF> UserScale::drawablePoint(QPointF user) const
+{
+    const QPointF device = finiteDevicePoint(*this, user);
+    if (!reaches(device, drawableDistance))
+        return std::nullopt;
+    return device;
+}
+
+bool UserScale::reaches(QPointF device, double farthest)
+{
+    // Written so that a NaN fails every comparison and is refused.
+    return std::fabs(device.x()) <= farthest && std::fabs(device.y()) <= farthest;
+}
+
+bool UserScale::reaches(const QRectF &device, double farthest)
+{
+    return reaches(device.topLeft(), farthest) && reaches(device.bottomRight(), farthest);
 }
 
 UserScale UserScale::resized(QSizeF deviceSize) const

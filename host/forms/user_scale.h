@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QLineF>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
+
+#include <optional>
 
 namespace host {
 
@@ -30,6 +34,25 @@ public:
     UserScale resized(QSizeF deviceSize) const;
 
     bool operator==(const UserScale &) const = default;
+
+    // Drawing at any user place. A place whose device coordinates are not finite numbers (a
+    // coordinate that is not a finite number, or one so large that the scale maps it beyond
+    // any double) is an Invalid fault naming it. Finite geometry far outside the device area
+    // is cut to the square drawableDistance device units around the origin: the part that
+    // shows is exactly what the whole would show, and a painter or a printed file only ever
+    // sees coordinates it can hold.
+    static constexpr double drawableDistance = 1 << 22;
+    // The part of a line within that square; nothing when no part of it is.
+    std::optional<QLineF> drawableLine(QPointF from, QPointF to) const;
+    // A box with its sides moved in to the square where they lie beyond it.
+    QRectF drawableBox(QPointF corner, QPointF opposite) const;
+    // The device point, or nothing when it lies beyond the square.
+    std::optional<QPointF> drawablePoint(QPointF user) const;
+
+    // Whether device coordinates are finite and no further than `farthest` device units from
+    // the device origin in either direction (a NaN is not).
+    static bool reaches(QPointF device, double farthest);
+    static bool reaches(const QRectF &device, double farthest);
 
 private:
     QSizeF m_device {1, 1};

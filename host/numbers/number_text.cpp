@@ -79,7 +79,12 @@ bool parseWhole(std::string_view text, double &value)
 
 [[noreturn]] void notANumber(std::string_view text)
 {
-    throw Fault(Fault::Kind::NotANumber, "\"" + std::string(text) + "\" is not a number.");
+    throw Fault(Fault::Kind::NotANumber, quotedText(text) + " is not a number.");
+}
+
+[[noreturn]] void tooLarge(std::string_view text)
+{
+    throw Fault(Fault::Kind::Overflow, quotedText(text) + " is too large a number.");
 }
 
 // The shortest general-format text of at most maxDigits significant digits that reads
@@ -99,6 +104,13 @@ template <typename Number> std::string shortestText(Number value, int maxDigits)
         Number back {};
         std::from_chars(buffer, format(digits), back);
         if (back == value)
+            break;
+    }
+    // Next to the largest value, the last digit may round up beyond it: the text would read
+    // as too large a number. More digits keep it below.
+    for (; std::fabs(value) > 1 && digits < std::numeric_limits<Number>::max_digits10; ++digits) {
+        Number back {};
+        if (std::from_chars(buffer, format(digits), back).ec != std::errc::result_out_of_range)
             break;
     }
     // A whole number that fits in maxDigits keeps its zeros (100, not 1E+02).
@@ -121,6 +133,8 @@ double Val(std::string_view text)
     double value = 0;
     if (length > 0)
         parseWhole(text.substr(0, length), value);
+    if (std::isinf(value))
+        tooLarge(text);
     return value;
 }
 
@@ -131,8 +145,7 @@ double toDouble(std::string_view text)
     if (!parseWhole(number, value))
         notANumber(number);
     if (std::isinf(value))
-        throw Fault(Fault::Kind::Overflow,
-                    "\"" + std::string(number) + "\" is too large a number.");
+        tooLarge(number);
     return value;
 }
 
@@ -143,7 +156,7 @@ float toFloat(std::string_view text)
     constexpr double overflowThreshold = 0x1.ffffffp+127;
     if (std::fabs(value) >= overflowThreshold)
         throw Fault(Fault::Kind::Overflow,
-                    "\"" + std::string(trimmed(text)) + "\" is too large for this value.");
+                    quotedText(trimmed(text)) + " is too large for this value.");
     return float(value);
 }
 
@@ -154,6 +167,18 @@ std::string intText(int32_t value) { return std::to_string(value); }
 std::string floatText(float value) { return shortestText(value, 7); }
 
 std::string doubleText(double value) { return shortestText(value, 15); }
+
+std::string quotedText(std::string_view text)
+{
+    constexpr size_t longest = 80;
+    if (text.size() <= longest)
+        return "\"" + std::string(text) + "\"";
+    // Not in the middle of a character's UTF-8 bytes.
+    size_t cut = longest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + std::string(text.substr(0, cut)) + "...\"";
+}
 
 std::string printed(const std::string &numberText)
 {

@@ -7,8 +7,10 @@
 namespace host {
 
 // The leading-number reader: skips leading blanks, then reads the longest prefix that
-// forms a decimal number (sign, digits, point, fraction). Never fails: a text that does
-// not begin with a number reads as 0 ("12abc" -> 12, "abc" -> 0, "." -> 0).
+// forms a decimal number (sign, digits, point, fraction). A text that does not begin with a
+// number reads as 0 ("12abc" -> 12, "abc" -> 0, "." -> 0). The one failure: a number too
+// large for a double (309 digits and more) is an overflow fault naming the text, never an
+// infinity.
 double Val(std::string_view text);
 
 // The whole text, apart from surrounding blanks, must be a number; otherwise a fault of a
@@ -20,10 +22,16 @@ int16_t toInt16(std::string_view text); // rounded as by nearestInt16
 
 // Number to text: "22", "-18"; floats with at most 7 and doubles with at most 15
 // significant digits, the shortest text that reads back to the same number, without
-// trailing zeros or point, with a 0 before the point (0.37, 5, -0.25, 1E+07).
+// trailing zeros or point, with a 0 before the point (0.37, 5, -0.25, 1E+07). A value so
+// close to the largest double that its 15 digits round beyond it gets the digits it needs
+// to read back (1.7976931348623157E+308), never a text that reads as too large a number.
 std::string intText(int32_t value);
 std::string floatText(float value);
 std::string doubleText(double value);
+
+// A text as a message quotes it: in double quotes, cut to its first 80 characters followed by
+// "..." when it is longer (a message never repeats a whole megabyte line).
+std::string quotedText(std::string_view text);
 
 // A number's text as printed: one blank in the sign place of a number that is not negative.
 std::string printed(const std::string &numberText);

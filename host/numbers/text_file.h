@@ -6,8 +6,10 @@
 
 namespace host {
 
-// Reads a text file line by line, each line without its line end (LF or CR LF).
-// Opening a file that does not exist, or cannot be read, is a file fault naming it.
+// Reads a text file line by line, each line without its line end: LF, CR LF or a lone CR
+// (files saved by old Macintosh editors). A UTF-8 byte-order mark at the start of the file is
+// skipped. Opening a file that does not exist, cannot be read or is a folder is a file fault
+// naming it.
 class TextFileReader
 {
 public:

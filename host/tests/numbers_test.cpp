@@ -138,6 +138,62 @@ TEST(TextToNumber, WholeTextMustBeANumber)
               Fault::Kind::Overflow);
 }
 
+TEST(LeadingNumberOverflow, ANumberBeyondADoubleIsAnOverflowFaultNeverInfinity)
+{
+    const std::string nines(309, '9');
+    EXPECT_EQ(host::Val(nines.substr(1)), 1e308); // 308 digits still read
+    for (const std::string &text :
+         {nines, "  -" + nines + "abc", "+" + nines + ".5", "1" + std::string(400, '0')}) {
+        try {
+            const double value = host::Val(text);
+            ADD_FAILURE() << "read as " << value;
+        } catch (const Fault &fault) {
+            EXPECT_EQ(fault.kind(), Fault::Kind::Overflow);
+            const std::string message = fault.what();
+            // The text is named, cut to 80 characters.
+            const std::string end = "...\" is too large a number.";
+            EXPECT_EQ(message.size(), 1 + 80 + end.size()) << message;
+            EXPECT_EQ(message.substr(message.size() - end.size()), end);
+        }
+    }
+    // A tiny number and a number of many digits after the point are no overflow.
+    EXPECT_EQ(host::Val("0." + nines), 1);
+    EXPECT_EQ(host::Val("0." + std::string(400, '0') + "1"), 0);
+}
+
+TEST(TextToNumber, MessagesQuoteAtMostEightyCharacters)
+{
+    try {
+        host::toDouble(std::string(1 << 20, 'x'));
+        FAIL();
+    } catch (const Fault &fault) {
+        EXPECT_EQ(std::string(fault.what()),
+                  "\"" + std::string(80, 'x') + "...\" is not a number.");
+    }
+    EXPECT_EQ(host::quotedText(std::string(80, 'a')), "\"" + std::string(80, 'a') + "\"");
+    // A cut never splits a character: 79 letters and a two-byte letter keep the letter whole
+    // only when it fits.
+    const std::string umlauts = std::string(79, 'a') + "\xC3\xBC" + "tail";
+    EXPECT_EQ(host::quotedText(umlauts), "\"" + std::string(79, 'a') + "...\"");
+}
+
+TEST(DoubleToText, TheLargestDoublesReadBack)
+{
+    constexpr double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(host::doubleText(largest), "1.7976931348623157E+308");
+    EXPECT_EQ(host::toDouble(host::doubleText(largest)), largest);
+    EXPECT_EQ(host::toDouble(host::doubleText(-largest)), -largest);
+    EXPECT_EQ(host::floatText(std::numeric_limits<float>::max()), "3.402823E+38");
+    // The 10,000 doubles just below the largest: each text reads back as a finite number
+    // within the rounding of its digits.
+    double value = largest;
+    for (int i = 0; i < 10000; ++i, value = std::nextafter(value, 0.0)) {
+        const std::string text = host::doubleText(value);
+        const double back = host::toDouble(text);
+        EXPECT_LE(std::fabs(back - value), value * 1e-14) << text;
+    }
+}
+
 TEST(TextToNumber, FaultMessageNamesTheText)
 {
     try {
@@ -263,6 +319,43 @@ TEST(TextFile, ReadsLinesWithoutLineEnds)
     EXPECT_FALSE(reader.readLine());
     std::filesystem::remove(path);
     EXPECT_EQ(faultKindOf([&] { host::TextFileReader missing(path.string()); }), Fault::Kind::File);
+}
+
+TEST(TextFile, SkipsAByteOrderMarkAndEndsLinesAtALoneCarriageReturn)
+{
+    auto path = std::filesystem::temp_directory_path() / "neurosims_text_file_cr_test.txt";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "\xEF\xBB\xBF"
+            << "16\r7\r\r16\r\n1 2,3\n\xEF\xBB\xBFkept\r";
+    }
+    host::TextFileReader reader(path.string());
+    std::vector<std::string> lines;
+    while (auto line = reader.readLine())
+        lines.push_back(*line);
+    // Only a mark at the very start is skipped.
+    EXPECT_EQ(lines, (std::vector<std::string> {"16", "7", "", "16", "1 2,3", "\xEF\xBB\xBFkept"}));
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "\xEF\xBB";
+    }
+    host::TextFileReader shortFile(path.string());
+    EXPECT_EQ(shortFile.readLine(), "\xEF\xBB"); // two bytes of a mark are text
+    EXPECT_FALSE(shortFile.readLine());
+    std::filesystem::remove(path);
+}
+
+TEST(TextFile, AFolderIsNamedAsSuch)
+{
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    try {
+        host::TextFileReader reader(folder);
+        FAIL() << "a folder was opened";
+    } catch (const Fault &fault) {
+        EXPECT_EQ(fault.kind(), Fault::Kind::File);
+        EXPECT_EQ(std::string(fault.what()),
+                  "\"" + folder + "\" is a folder, not a file, and cannot be read.");
+    }
 }
 
 } // namespace

@@ -35,21 +35,26 @@ double weightOfText(std::string_view text, const char *weight, const char *examp
 
 double weightOnEnter(std::string_view text, const char *weight, const char *example)
 {
-    const double value = host::Val(text);
-    if (!std::isfinite(value))
+    try {
+        return host::Val(text);
+    } catch (const host::Fault &) {
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The " + std::string(weight) + " " + quoted(text)
                               + " is too large: type a number such as " + example + ".");
-    return value;
+    }
 }
 
 int16_t countOnEnter(std::string_view text, const char *hint)
 {
-    const double value = host::Val(text);
+    double value = 0;
     try {
+        value = host::Val(text);
         return host::nearestInt16(value);
     } catch (const host::Fault &) {
-        const char *beyond = value > 0 ? " is larger than 32767" : " is smaller than -32768";
+        // A number too large for a double leaves value at 0: its sign is the text's.
+        const size_t first = text.find_first_not_of(" \t");
+        const bool negative = value < 0 || (value == 0 && first != text.npos && text[first] == '-');
+        const char *beyond = negative ? " is smaller than -32768" : " is larger than 32767";
         throw host::Fault(host::Fault::Kind::Overflow,
                           quoted(text) + beyond + ": type " + hint + ".");
     }

@@ -31,6 +31,23 @@ int16_t iterationsOfText(std::string_view text)
     return niter;
 }
 
+[[noreturn]] void tooLargeToCompute()
+{
+    throw host::Fault(host::Fault::Kind::Overflow,
+                      "The weights and unit inputs are too large to compute with: type "
+                      "numbers below 1E+300.");
+}
+
+// A unit's input: the leading number of its text, which may be too large for a double.
+double unitInput(std::string_view text)
+{
+    try {
+        return host::Val(text);
+    } catch (const host::Fault &) {
+        tooLargeToCompute();
+    }
+}
+
 // Every activation lies in 0..1, so the excitation of a unit is at most |poswt| + |input| and
 // its inhibition at most 9 |negwt| under either rule; when their sum is finite, no update can
 // produce an infinite difference or a result that is no number.
@@ -40,9 +57,7 @@ void checkMagnitudes(double poswt, double negwt, const Units &base)
     for (double input : base)
         largestInput = std::max(largestInput, std::fabs(input));
     if (!std::isfinite(std::fabs(poswt) + 9 * std::fabs(negwt) + largestInput))
-        throw host::Fault(host::Fault::Kind::Overflow,
-                          "The weights and unit inputs are too large to compute with: type "
-                          "numbers below 1E+300.");
+        tooLargeToCompute();
 }
 
 } // namespace
@@ -56,7 +71,7 @@ RunSettings checkedRunSettings(const RunTexts &texts, bool ramp, InhibitionRule 
     settings.negwtText = texts.negwt;
     settings.niter = iterationsOfText(texts.iterations);
     for (int k = 0; k < kUnits; ++k)
-        settings.base[k] = host::Val(texts.units[k]);
+        settings.base[k] = unitInput(texts.units[k]);
     checkMagnitudes(poswt, negwt, settings.base);
     settings.ramp = ramp;
     settings.rule = rule;

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace somatomap {
@@ -24,12 +25,13 @@ std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 double finiteRadius(std::string_view peakradText)
 {
-    const double rad = host::Val(peakradText);
-    if (!std::isfinite(rad))
+    try {
+        return host::Val(peakradText);
+    } catch (const Fault &) {
         throw Fault(Fault::Kind::Overflow,
                     "The Bubble Radius box holds " + quoted(peakradText)
                         + ", a number too large to use as a radius.");
-    return rad;
+    }
 }
 
 [[noreturn]] void refuseMinusTwo()
@@ -69,8 +71,14 @@ int16_t learningRadius(std::string_view peakradText)
 
 double learningRate(std::string_view lrateText)
 {
-    const double lrate = host::Val(lrateText);
-    if (!std::isfinite(float(lrate)))
+    // Too large for a double (the reader faults) or for the float the weights learn in (from
+    // half a unit above the largest float on, a float would be infinite).
+    double lrate = std::numeric_limits<double>::infinity();
+    try {
+        lrate = host::Val(lrateText);
+    } catch (const Fault &) {
+    }
+    if (!(std::fabs(lrate) < 0x1.ffffffp+127))
         throw Fault(Fault::Kind::Overflow,
                     "The Learning Rate box holds " + quoted(lrateText)
                         + ", a number too large for a learning rate.");
@@ -85,7 +93,11 @@ int16_t WholeHandPlan::scheduledRadius(int trial) const
 WholeHandPlan planWholeHand(std::string_view peakradText, std::string_view numTrialsText)
 {
     const double rad = finiteRadius(peakradText);
-    const double trials = host::Val(numTrialsText);
+    double trials = std::numeric_limits<double>::infinity(); // when too large to read
+    try {
+        trials = host::Val(numTrialsText);
+    } catch (const Fault &) {
+    }
     if (!fitsInt16(trials))
         throw Fault(Fault::Kind::Overflow,
                     "The Number of Trials box holds " + quoted(numTrialsText)
