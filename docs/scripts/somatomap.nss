@@ -1,4 +1,4 @@
-# The windows for the guide and experiments 1 to 3. The clock is frozen before the window
+# The windows for the guide and experiments 1 and 3. The clock is frozen before the window
 # loads, so the map starts from the same random weights every time.
 clock 3600
 # Before learning: the four hand parts chosen in turn paint their responses in four colours.
@@ -7,15 +7,7 @@ click optHandPart(1)
 click optHandPart(2)
 click optHandPart(3)
 grab Form1 somatomap_before.png
-# A whole-hand run with the defaults, straight after the start: Map Active is switched off
-# for the run, the activation map is still empty, and the weights do not move.
-click commCleanHand
-click commLrnHand
-show txtTrialNum text
-show txtCurrentRad text
-show txtError text
-show chkMapOn value
-# The same run with Map Active ticked again as soon as it starts, 20 trials from radius 5;
+# A whole-hand run with Map Active ticked again as soon as it starts, 20 trials from radius 5;
 # the Error box is read at the start of trials 2 to 20 (it shows the trial before).
 type txtNumTrials 20
 type txtPeakrad 5
