@@ -1,6 +1,7 @@
 #include "sidestop/ui/form1.h"
 
 #include "sidestop/ui/form1_layout.h"
+#include "sidestop/ui/help.h"
 
 #include "host/forms/automation.h"
 #include "host/forms/controls.h"
@@ -40,6 +41,7 @@ Form1::Form1(QWidget *parent)
     findControls();
     bindEvents();
     exposeState();
+    addHelp(*this);
 }
 
 void Form1::findControls()

@@ -1,0 +1,84 @@
+#pragma once
+
+// Checks every program's windows share: tooltips, accessible names and the tab order, read
+// the way a student and a screen reader meet them.
+
+#include "host/forms/decorations.h"
+#include "host/forms/form.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+namespace host::testing {
+
+// The controls a form's layout made, in its client area: decorations left out.
+inline QList<QWidget *> formControls(const Form &form)
+{
+    QList<QWidget *> controls;
+    for (QWidget *widget : form.client()->findChildren<QWidget *>()) {
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")
+            || widget->window() != &form || dynamic_cast<LineControl *>(widget)
+            || dynamic_cast<ShapeControl *>(widget))
+            continue;
+        controls.append(widget);
+    }
+    return controls;
+}
+
+// The controls a student works with or reads values from, that is all but labels and
+// frames, that have no tooltip.
+inline QStringList withoutToolTip(const Form &form)
+{
+    QStringList missing;
+    for (QWidget *control : formControls(form))
+        if (!qobject_cast<QLabel *>(control) && !qobject_cast<QGroupBox *>(control)
+            && control->toolTip().trimmed().isEmpty())
+            missing << control->objectName();
+    return missing;
+}
+
+inline QString accessibleName(QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// The controls a screen reader would announce without a name.
+inline QStringList withoutAccessibleName(const Form &form)
+{
+    QStringList missing;
+    for (QWidget *control : formControls(form))
+        if (accessibleName(control).trimmed().isEmpty())
+            missing << control->objectName();
+    return missing;
+}
+
+// The controls Tab visits, in order, from the first one of the client area.
+inline QStringList tabStops(const Form &form)
+{
+    QStringList stops;
+    QWidget *first = nullptr;
+    for (QWidget *at = form.client()->nextInFocusChain(); at != form.client();
+         at = at->nextInFocusChain())
+        if ((at->focusPolicy() & Qt::TabFocus) && at->window() == &form
+            && !at->objectName().isEmpty()) {
+            first = at;
+            break;
+        }
+    QWidget *at = first;
+    while (at && stops.size() < 500) {
+        stops << at->objectName();
+        do
+            at = at->nextInFocusChain();
+        while (!((at->focusPolicy() & Qt::TabFocus) && at->window() == &form
+                 && !at->objectName().isEmpty() && form.client()->isAncestorOf(at)));
+        if (at == first)
+            break;
+    }
+    return stops;
+}
+
+} // namespace host::testing

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace host {
+class Form;
+}
+
+namespace sidestop {
+
+class Form1;
+
+// The tooltips of both windows, and Help > "About this model" on the main window.
+void addHelp(Form1 &form);
+
+} // namespace sidestop
