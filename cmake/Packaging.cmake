@@ -6,6 +6,7 @@
 #     share/metainfo/org.neurosims.<program>.metainfo.xml       its AppStream description
 #     share/icons/hicolor/scalable/apps/org.neurosims.<program>.svg   its icon
 #     share/neurosims/calc/calc2.dat                            calc's training patterns
+#     share/doc/neurosims/guide/                                the user guide
 # The commands carry the suite's name because the short names are taken by other Debian
 # packages (/usr/bin/calc is a calculator's). calc looks for its pattern file in
 # ../share/neurosims/calc relative to its own folder, so an unpacked package works wherever
@@ -30,6 +31,9 @@ function(neurosims_install_program target)
 endfunction()
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
+# The user guide: its pages, their pictures and the experiment scripts they refer to.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/guide
+    FILES_MATCHING PATTERN "*.md" PATTERN "*.png" PATTERN "*.nss")
 foreach(program IN LISTS NEUROSIMS_PROGRAMS)
     set(id org.neurosims.${program})
     install(FILES ${packaging}/desktop/${id}.desktop
@@ -75,6 +79,7 @@ add_test(NAME package.deb_contents
         -DCONFIG=${PROJECT_BINARY_DIR}/CPackConfig.cmake
         -DPACKAGE_DIR=${package_dir}
         -DEXPECTED=${packaging}/tests/deb_contents.expected
+        -DGUIDE=${PROJECT_SOURCE_DIR}/docs
         -P ${packaging}/tests/BuildPackage.cmake)
 set_tests_properties(package.deb_contents PROPERTIES
     FIXTURES_SETUP neurosims_deb TIMEOUT 180)

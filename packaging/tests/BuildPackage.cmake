@@ -1,6 +1,7 @@
 # Builds the Debian package with CPack (configuration CONFIG) into PACKAGE_DIR and checks it:
-# the files it holds equal the list in EXPECTED, the programs are executable, and its
-# dependencies name the Qt 6 libraries the programs link.
+# the files it holds equal the list in EXPECTED plus the user guide (the pages, pictures and
+# scripts of the folder GUIDE), the programs are executable, and its dependencies name the
+# Qt 6 libraries the programs link.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PACKAGE_DIR})
 execute_process(COMMAND ${CPACK} --config ${CONFIG} -G DEB -B ${PACKAGE_DIR}
@@ -43,7 +44,14 @@ endforeach()
 list(SORT files)
 string(REPLACE ";" "\n" actual "${files}")
 file(READ ${EXPECTED} expected)
-string(STRIP "${expected}" expected)
+file(GLOB_RECURSE guide RELATIVE ${GUIDE} ${GUIDE}/*.md ${GUIDE}/*.png ${GUIDE}/*.nss)
+foreach(page IN LISTS guide)
+    string(APPEND expected "\nfile ./usr/share/doc/neurosims/guide/${page}")
+endforeach()
+string(REPLACE "\n" ";" expected "${expected}")
+list(FILTER expected EXCLUDE REGEX "^$")
+list(SORT expected)
+string(REPLACE ";" "\n" expected "${expected}")
 if(NOT actual STREQUAL expected)
     file(WRITE ${PACKAGE_DIR}/deb_contents.actual "${actual}\n")
     message(FATAL_ERROR "The package holds other files than ${EXPECTED}\n"
