@@ -10,6 +10,8 @@
 #include "host/numbers/number_text.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 
 namespace calc {
 
@@ -100,7 +102,12 @@ void Form1::show_weights()
             for (int j = 1; j <= m_net.nInputs; ++j) {
                 const float w = m_net.weights[size_t(k - 1)][size_t(j - 1)];
                 picWts->setForeColor(w >= 0 ? kWeightPositive : kWeightNegative);
-                const float s = float(double(float(double(w) / double(0.55f))) / 2);
+                // A weight near the float limit has a side beyond it (no float): its square
+                // covers the whole diagram, as a square of half the largest float does.
+                const double scaled = double(w) / double(0.55f);
+                const float s = std::fabs(scaled) < 0x1.ffffffp+127
+                    ? float(double(float(scaled)) / 2)
+                    : std::numeric_limits<float>::max() / 4;
                 const double cx = j - 0.5;
                 const float left = float(cx - s);
                 const float top = float(cy - s);

@@ -53,8 +53,8 @@ Form1::RunSettings Form1::readRunSettings() const
     // The range of a 16-bit count, halves rounding to the even neighbour.
     if (!(epochs >= -32768.5 && epochs < 32767.5))
         throw host::Fault(host::Fault::Kind::Overflow,
-                          "The number of epochs \"" + epochsText
-                              + "\" is too large: a run has at most 32767 epochs.");
+                          "The number of epochs " + host::quotedText(epochsText)
+                              + " is too large: a run has at most 32767 epochs.");
     RunSettings settings;
     settings.epochs = host::nearestInt16(epochs);
     settings.lrate = lrateFromText(txtLrate->text().toStdString());

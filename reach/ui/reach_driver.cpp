@@ -127,7 +127,16 @@ void Form1::commReach_Click()
     host::setCheckValue(chkOnLinePath, 1);
     host::setCheckValue(chkSeeDistractor, 0);
     choosePathColour(4);
-    doReach();
+    try {
+        doReach();
+    } catch (const host::Fault &) {
+        // The first reach stopped short (its step limit): the switches, the path colour and
+        // REACH are left as the end of the comparison leaves them, the hand where it stopped.
+        commReach->setEnabled(true);
+        host::setCheckValue(chkSeeDistractor, 1);
+        choosePathColour(3);
+        throw;
+    }
     commRestart_Click();
     host::setCheckValue(chkSeeDistractor, 1);
     choosePathColour(3);

@@ -89,6 +89,7 @@ private:
     Winner findWinner(int16_t region) const;
     void enhance(int steps);
     void learnWholeHand(const WholeHandPlan &plan);
+    void runTrials(const WholeHandPlan &plan);
     bool presentStimuli(int16_t radius);
 
     SensoryMap m_map;

@@ -89,6 +89,19 @@ void Form1::commLrnHand_Click()
 void Form1::learnWholeHand(const WholeHandPlan &plan)
 {
     host::setCheckValue(chkMapOn, 0);
+    try {
+        runTrials(plan);
+    } catch (const host::Fault &) {
+        // A fault that ends the run leaves Map Active on, as the run's own end does.
+        host::setCheckValue(chkMapOn, 1);
+        throw;
+    }
+}
+
+// The trials of a whole-hand run; Map Active on again at their end, unless the window is
+// closing.
+void Form1::runTrials(const WholeHandPlan &plan)
+{
     host::Randomize(host::Timer());
     for (int t = 1; t <= plan.trials; ++t) {
         showNow(txtTrialNum, host::intText(t));

@@ -21,7 +21,8 @@ constexpr double Int16High = 32767;
 // Whether the nearest integer (a half to the even neighbour) is a 16-bit integer.
 bool fitsInt16(double value) { return value >= Int16Low - 0.5 && value < Int16High + 0.5; }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// A box's text as a message quotes it: its first 80 characters at most.
+std::string quoted(std::string_view text) { return host::quotedText(text); }
 
 double finiteRadius(std::string_view peakradText)
 {
