@@ -212,6 +212,18 @@ int runScript(const QString &path, const std::function<bool()> &start)
     QCoreApplication::processEvents();
     for (; started && next < lines.size() && !programEnding(); ++next)
         run(lines[next]);
+    // A line after the last window has closed finds no program to act on: the script says so
+    // at the first such line instead of ending as if it had run.
+    for (; started && next < lines.size(); ++next) {
+        const QString line = lines[next].trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        state().failed = true;
+        say("error: " + line
+            + ": the program ended when its last window closed; this line and any after it "
+              "were not run");
+        break;
+    }
     // Nothing of the script outlives it: a line waiting for a yield that never came is an
     // error, not an action for whatever yields later.
     for (const PendingLine &pending : state().atYield) {

@@ -4,6 +4,7 @@
 #include "host/forms/form.h"
 #include "host/forms/messages.h"
 #include "host/forms/picture_area.h"
+#include "host/numbers/number_text.h"
 #include "host/tests/support/test_support.h"
 
 #include <QApplication>
@@ -18,6 +19,10 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -207,6 +212,56 @@ TEST_F(TwoWindows, ClosingTheLastWindowInsideNestedRunsEndsThemAll)
     EXPECT_EQ(main.yields, 2); // the inner run's fourth yield ended both
     EXPECT_TRUE(host::programEnding());
     EXPECT_FALSE(host::yield());
+}
+
+TEST_F(TwoWindows, LinesAfterTheLastWindowClosedAreAnError)
+{
+    int status = -1;
+    // Closed by its own line, or inside a run: the first line after it is named, once.
+    EXPECT_EQ(runScriptLines("close ProbeMain\n# a comment is no line to run\n\n"
+                             "show Label2 caption\nclick commRun\n",
+                             &status),
+              "error: show Label2 caption: the program ended when its last window closed; this "
+              "line and any after it were not run\n");
+    EXPECT_EQ(status, 2);
+    main.show();
+    EXPECT_EQ(
+        runScriptLines("at-yield 2 close ProbeMain\nclick commRun\nclick commStop\n", &status),
+        "error: click commStop: the program ended when its last window closed; this line "
+        "and any after it were not run\n");
+    EXPECT_EQ(status, 2);
+    // A script that ends with the close, comments after it included, ends cleanly.
+    main.show();
+    EXPECT_EQ(runScriptLines("close ProbeMain\n# done\n", &status), "");
+    EXPECT_EQ(status, 0);
+}
+
+TEST_F(TwoWindows, VarPrintsOnlyValuesThatReadBack)
+{
+    static double value = 0;
+    host::exposeVariable("probeValue", value);
+    int status = -1;
+    for (double shown : {-0.0, 0.1 + 0.2, -std::numeric_limits<double>::max(),
+                         std::numeric_limits<double>::denorm_min()}) {
+        value = shown;
+        const std::string line = runScriptLines("var probeValue\n", &status);
+        ASSERT_EQ(line.rfind("probeValue=", 0), 0u) << line;
+        const double back = host::toDouble(line.substr(11));
+        EXPECT_EQ(back, shown);
+        EXPECT_EQ(std::signbit(back), std::signbit(shown)) << line;
+        EXPECT_EQ(status, 0);
+    }
+    EXPECT_EQ(runScriptLines("var probeValue\n"), "probeValue=5e-324\n");
+    for (double broken : {std::numeric_limits<double>::infinity(), std::nan("")}) {
+        value = broken;
+        const std::string line = runScriptLines("var probeValue\n", &status);
+        EXPECT_EQ(line.rfind("error: var probeValue: the value ", 0), 0u) << line;
+        EXPECT_NE(line.find("is not a finite number"), std::string::npos) << line;
+        EXPECT_EQ(status, 2);
+    }
+    static std::array<float, 2> pair {1.5f, -std::numeric_limits<float>::infinity()};
+    host::exposeVariable("probePair", pair);
+    EXPECT_NE(runScriptLines("var probePair\n").find("error: var probePair"), std::string::npos);
 }
 
 TEST_F(TwoWindows, AHiddenLoadedWindowKeepsTheProgramRunning)

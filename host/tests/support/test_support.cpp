@@ -13,7 +13,7 @@
 
 namespace host::testing {
 
-std::string runScriptLines(const std::string &lines)
+std::string runScriptLines(const std::string &lines, int *status)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("script.nss");
@@ -24,8 +24,10 @@ std::string runScriptLines(const std::string &lines)
     file.close();
     std::ostringstream captured;
     auto *saved = std::cout.rdbuf(captured.rdbuf());
-    runScript(path);
+    const int exitStatus = runScript(path);
     std::cout.rdbuf(saved);
+    if (status)
+        *status = exitStatus;
     return captured.str();
 }
 

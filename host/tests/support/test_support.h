@@ -18,8 +18,8 @@ class QWidget;
 namespace host::testing {
 
 // Runs script lines against the open windows, as a script file would, and returns what
-// they printed.
-std::string runScriptLines(const std::string &lines);
+// they printed; the script's exit status goes to status when given.
+std::string runScriptLines(const std::string &lines, int *status = nullptr);
 
 // A left click on a check box's or option button's indicator, where a user clicks it.
 void clickIndicator(QAbstractButton *button);
