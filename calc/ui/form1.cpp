@@ -4,6 +4,7 @@
 #include "calc/ui/arrow_images.h"
 #include "calc/ui/display_colors.h"
 #include "calc/ui/form1_layout.h"
+#include "calc/ui/help.h"
 #include "host/forms/automation.h"
 #include "host/forms/controls.h"
 #include "host/forms/events.h"
@@ -31,6 +32,7 @@ Form1::Form1(QWidget *parent)
     createControls();
     bindEvents();
     exposeState();
+    addHelp(*this);
 }
 
 void Form1::createControls()

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace host {
@@ -174,28 +175,96 @@ QList<QWidget *> controlsOf(QWidget *container)
     return controls;
 }
 
-// A container's controls in reading order: rows from top to bottom, each row from left to
-// right; a control joins a row while its top lies above the middle of the row's first one.
-QList<QWidget *> readingOrder(QWidget *container)
+// Splits controls into groups along one axis wherever a straight cut between them crosses
+// none of them (two pixels of overlap do not count), in order along the axis.
+QList<QList<QWidget *>> cutApart(QList<QWidget *> controls, bool acrossRows)
 {
-    QList<QWidget *> controls = controlsOf(container);
+    const auto from = [acrossRows](const QWidget *c) {
+        const QRect r = c->geometry();
+        const int length = acrossRows ? r.height() : r.width();
+        return (acrossRows ? r.top() : r.left()) + (length > 6 ? 2 : 0);
+    };
+    const auto to = [acrossRows](const QWidget *c) {
+        const QRect r = c->geometry();
+        const int length = acrossRows ? r.height() : r.width();
+        return (acrossRows ? r.top() + r.height() : r.left() + r.width()) - (length > 6 ? 2 : 0);
+    };
+    std::stable_sort(controls.begin(), controls.end(),
+                     [&](QWidget *a, QWidget *b) { return from(a) < from(b); });
+    QList<QList<QWidget *>> groups;
+    int reach = std::numeric_limits<int>::min();
+    for (QWidget *control : controls) {
+        if (groups.isEmpty() || from(control) >= reach)
+            groups.append(QList<QWidget *>());
+        groups.back().append(control);
+        reach = std::max(reach, to(control));
+    }
+    return groups;
+}
+
+// Controls that no straight cut separates (one lies on another): rows from top to bottom,
+// each from left to right; a control joins a row while its top lies above the middle of the
+// row's first one, or above its own middle when it is the shorter of the two.
+QList<QWidget *> byRows(QList<QWidget *> controls)
+{
     std::stable_sort(controls.begin(), controls.end(),
                      [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
     QList<QWidget *> ordered;
     for (qsizetype first = 0; first < controls.size();) {
         const QRect lead = controls[first]->geometry();
         qsizetype end = first + 1;
-        while (end < controls.size() && controls[end]->y() < lead.top() + lead.height() / 2)
+        while (end < controls.size()
+               && controls[end]->y()
+                   < lead.top() + std::min(lead.height(), controls[end]->height()) / 2)
             ++end;
         QList<QWidget *> row = controls.mid(first, end - first);
         std::stable_sort(row.begin(), row.end(),
                          [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
-        for (QWidget *control : row) {
-            ordered.append(control);
-            if (holdsControls(control))
-                ordered.append(readingOrder(control));
-        }
+        ordered.append(row);
         first = end;
+    }
+    return ordered;
+}
+
+// Controls in reading order: cut into bands from top to bottom, a band into columns from
+// left to right, a column into bands again, and so on, the way a page is read. Columns whose
+// controls line up in rows (a keypad) are read row by row.
+QList<QWidget *> readingOrder(const QList<QWidget *> &controls, bool acrossRows)
+{
+    if (controls.size() < 2)
+        return controls;
+    QList<QList<QWidget *>> groups = cutApart(controls, acrossRows);
+    if (groups.size() == 1)
+        groups = cutApart(controls, !acrossRows);
+    else
+        acrossRows = !acrossRows; // a band is cut into columns next
+    if (groups.size() == 1)
+        return byRows(controls);
+    if (acrossRows) {
+        QList<QList<QWidget *>> columns;
+        for (const QList<QWidget *> &column : groups) {
+            if (!columns.isEmpty() && cutApart(columns.back() + column, true).size() > 1)
+                columns.back() += column;
+            else
+                columns.append(column);
+        }
+        groups = columns;
+    }
+    QList<QWidget *> ordered;
+    for (const QList<QWidget *> &group : groups)
+        ordered.append(readingOrder(group, acrossRows));
+    return ordered;
+}
+
+// A container's controls in reading order, a frame's or picture area's own controls right
+// after it.
+QList<QWidget *> readingOrder(QWidget *container)
+{
+    QList<QWidget *> ordered;
+    for (QWidget *control : readingOrder(controlsOf(container), true)) {
+        ordered.append(control);
+        if (holdsControls(control))
+            ordered.append(readingOrder(control));
     }
     return ordered;
 }

@@ -1,0 +1,86 @@
+// Help, tooltips and the keyboard in the calc window.
+
+#include "calc/ui/form1.h"
+#include "host/tests/support/form_checks.h"
+#include "host/tests/support/test_support.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using host::testing::accessibleName;
+
+class CalcHelp : public host::testing::ShownForm<calc::Form1>
+{
+};
+
+TEST_F(CalcHelp, EveryControlHasATooltipAndAnAccessibleName)
+{
+    EXPECT_EQ(host::testing::withoutToolTip(form).join(' ').toStdString(), "");
+    EXPECT_EQ(host::testing::withoutAccessibleName(form).join(' ').toStdString(), "");
+    EXPECT_EQ(accessibleName(control<QWidget>("txtLrate")).toStdString(),
+              "LEARNING: Learning Rate");
+    EXPECT_EQ(accessibleName(control<QWidget>("commShownum(11)")).toStdString(), "b");
+    EXPECT_EQ(accessibleName(control<QWidget>("picWts")).toStdString(), "WEIGHTS DISPLAY");
+    // The tooltip of an output box names the unit that stands for its numeral.
+    EXPECT_TRUE(control<QWidget>("picOpnode(0)")->toolTip().startsWith("Output unit 10,"));
+    EXPECT_TRUE(control<QWidget>("picOpnode(10)")->toolTip().startsWith("Output unit 11,"));
+}
+
+TEST_F(CalcHelp, TheWindowOpensOnTheThresholdRuleAndTabFollowsTheLayout)
+{
+    EXPECT_EQ(form.focusWidget(), control<QRadioButton>("optThresh"));
+    const QStringList stops = host::testing::tabStops(form);
+    EXPECT_EQ(stops.mid(0, 4).join(' ').toStdString(),
+              "txtIpepoques chkGoSlow chkShowWts chkRandom");
+    const auto before = [&stops](const char *a, const char *b) {
+        return stops.indexOf(a) >= 0 && stops.indexOf(a) < stops.indexOf(b);
+    };
+    EXPECT_TRUE(before("txtError", "Check1"));
+    // Tab enters the rule's frame at the selected option; the arrow keys choose the other.
+    EXPECT_TRUE(before("Check1", "optThresh"));
+    EXPECT_EQ(stops.indexOf("optSig"), -1);
+    EXPECT_TRUE(before("optThresh", "CommandHalt"));
+    EXPECT_TRUE(before("CommandHalt", "CommandRestart"));
+    EXPECT_TRUE(before("CommandRestart", "commShownum(0)"));
+    // The keypad row by row: 0 1 2 3, then 4 5 6 7.
+    EXPECT_TRUE(before("commShownum(3)", "commShownum(4)")) << stops.join(" ").toStdString();
+    EXPECT_TRUE(before("commShownum(15)", "commProcessIp"));
+    EXPECT_EQ(stops.size(), 30) << stops.join(" ").toStdString();
+}
+
+TEST_F(CalcHelp, KeypadAndTestWorkByKeyboard)
+{
+    // Keypad "1", then Enter on "Input Displayed Numeral": with weights 0 nothing answers.
+    QTest::keyClick(control<QPushButton>("commShownum(1)"), Qt::Key_Space);
+    QTest::keyClick(control<QPushButton>("commProcessIp"), Qt::Key_Return);
+    EXPECT_EQ(host::testing::runScriptLines("var shownPattern\nshow picOpnode(1) backcolor\n"),
+              "shownPattern=1\npicOpnode(1).backcolor=255,255,255\n");
+}
+
+TEST_F(CalcHelp, HelpComesAfterTheAboutCommandAndShowsTheWeightDiagram)
+{
+    EXPECT_EQ(form.client()->size(), QSize(784, 628));
+    EXPECT_EQ(form.height(), 628 + form.menuBar()->height());
+    const QList<QAction *> bar = form.menuBar()->actions();
+    ASSERT_GE(bar.size(), 2);
+    EXPECT_EQ(bar.front()->objectName(), "menAbout");
+    EXPECT_EQ(bar.back()->menu()->objectName(), "mnuHelp");
+    EXPECT_EQ(host::testing::runScriptLines("menu mnuAboutModel\nshow Help visible\n"),
+              "Help.visible=true\n");
+    auto *browser = form.findChild<QTextBrowser *>("helpText");
+    EXPECT_TRUE(browser->toPlainText().contains("delta rule"));
+    const QImage weights = browser->document()
+                               ->resource(QTextDocument::ImageResource, QUrl("weights"))
+                               .value<QImage>();
+    EXPECT_EQ(weights.size(), control<QWidget>("picWts")->size() * form.devicePixelRatio());
+}
+
+} // namespace
