@@ -107,11 +107,16 @@ template <typename Number> std::string shortestText(Number value, int maxDigits)
             break;
     }
     // Next to the largest value, the last digit may round up beyond it: the text would read
-    // as too large a number. More digits keep it below.
-    for (; std::fabs(value) > 1 && digits < std::numeric_limits<Number>::max_digits10; ++digits) {
-        Number back {};
-        if (std::from_chars(buffer, format(digits), back).ec != std::errc::result_out_of_range)
-            break;
+    // as too large a number. Such a value gets the digits that read back to it exactly, so
+    // that its text, read and written again, stays the same.
+    Number back {};
+    if (std::fabs(value) > 1
+        && std::from_chars(buffer, format(digits), back).ec == std::errc::result_out_of_range) {
+        for (; digits < std::numeric_limits<Number>::max_digits10; ++digits) {
+            std::from_chars(buffer, format(digits), back);
+            if (back == value)
+                break;
+        }
     }
     // A whole number that fits in maxDigits keeps its zeros (100, not 1E+02).
     double exponent = std::floor(std::log10(std::fabs(double(value)))); // infinite for inf

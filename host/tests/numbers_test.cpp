@@ -185,13 +185,19 @@ TEST(DoubleToText, TheLargestDoublesReadBack)
     EXPECT_EQ(host::toDouble(host::doubleText(-largest)), -largest);
     EXPECT_EQ(host::floatText(std::numeric_limits<float>::max()), "3.402823E+38");
     // The 10,000 doubles just below the largest: each text reads back as a finite number
-    // within the rounding of its digits.
+    // within the rounding of its digits, and written again gives the same text; one with more
+    // than 15 digits reads back exactly.
     double value = largest;
     for (int i = 0; i < 10000; ++i, value = std::nextafter(value, 0.0)) {
         const std::string text = host::doubleText(value);
         const double back = host::toDouble(text);
         EXPECT_LE(std::fabs(back - value), value * 1e-14) << text;
+        EXPECT_EQ(host::doubleText(back), text);
+        if (text.find('E') > std::string("1.").size() + 14) {
+            EXPECT_EQ(back, value) << text;
+        }
     }
+    EXPECT_EQ(host::doubleText(1.7976931348623153e308), "1.7976931348623153E+308");
 }
 
 TEST(TextToNumber, FaultMessageNamesTheText)
