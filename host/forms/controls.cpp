@@ -195,7 +195,7 @@ QList<QList<QWidget *>> cutApart(QList<QWidget *> controls, bool acrossRows)
     int reach = std::numeric_limits<int>::min();
     for (QWidget *control : controls) {
         if (groups.isEmpty() || from(control) >= reach)
-            groups.append(QList<QWidget *>());
+            groups.emplaceBack();
         groups.back().append(control);
         reach = std::max(reach, to(control));
     }
