@@ -32,6 +32,7 @@ Form1::Form1(QWidget *parent)
     createControls();
     bindEvents();
     exposeState();
+    bindExports();
     addHelp(*this);
 }
 

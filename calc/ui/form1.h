@@ -2,6 +2,7 @@
 
 #include "calc/model/network.h"
 #include "host/forms/form.h"
+#include "host/forms/learning_curve.h"
 
 #include <array>
 #include <cstdint>
@@ -44,6 +45,11 @@ public:
     void Check1_Click();
     void Command1_Click();
     void menAbout_Click();
+    void menLearningCurve_Click();
+
+    // The learning curve of the current and the previous run, and its window.
+    const host::LearningCurve &curve() const { return m_curve; }
+    host::LearningCurveWindow &curveWindow() { return m_curveWindow; }
 
     // Displays
     void clear_segments();
@@ -54,11 +60,17 @@ public:
 
 protected:
     void formLoad() override;
+    void formUnload() override;
 
 private:
     void createControls();
     void bindEvents();
     void exposeState();
+    // Exports and the learning curve
+    void bindExports();
+    std::string weightsCsv() const;
+    void curveRunStarts();
+    void curveEpochDone();
 
     // Learning driver
     struct RunSettings
@@ -93,6 +105,12 @@ private:
     QCheckBox *chkShowWts = nullptr;
     QCheckBox *chkRandom = nullptr;
     QRadioButton *optThresh = nullptr;
+
+    host::LearningCurve m_curve;
+    host::LearningCurveWindow m_curveWindow {"frmLearningCurve",
+                                             "Learning curve",
+                                             {"Epoch", "Sum of errors", "epoch", "sumError"},
+                                             m_curve};
 };
 
 // Where the pattern file is found: the current folder first, then beside the program, then

@@ -92,6 +92,7 @@ void Form1::learn(bool fresh, RunSettings settings)
     if (fresh) {
         clearWeights(m_net);
         m_net.sumError = 0;
+        curveRunStarts();
     }
     clearUnits(m_net);
     m_net.lrate = settings.lrate;
@@ -115,6 +116,7 @@ void Form1::learn(bool fresh, RunSettings settings)
             throw;
         }
         showNow(txtError, host::floatText(m_net.sumError));
+        curveEpochDone();
         if (m_net.sumError == 0) {
             commLearn->setText("LEARN");
             return;

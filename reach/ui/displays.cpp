@@ -38,6 +38,8 @@ void Form1::drawBaseline() { picture1->line(QPointF(-100, 0), QPointF(100, 0)); 
 void Form1::commDelPath_Click()
 {
     picture1->cls();
+    m_handPath.clear();
+    m_pathReaches = 0;
     drawBaseline();
 }
 

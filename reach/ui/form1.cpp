@@ -17,6 +17,7 @@ Form1::Form1(QWidget *parent)
     createControls();
     bindEvents();
     exposeState();
+    bindExports();
 }
 
 void Form1::formLoad()

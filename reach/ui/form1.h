@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -66,6 +67,10 @@ private:
     void addToolTips();
     void bindEvents();
     void exposeState();
+    // Exports: the numbers behind the two displays
+    void bindExports();
+    std::string cellsCsv() const;
+    std::string handPathCsv() const;
 
     static bool ticked(const QCheckBox *box);
     Switches switches() const;
@@ -95,6 +100,17 @@ private:
     int16_t m_step = 0;
     int m_stepPauseMs = defaultStepPauseMs;
     bool m_movingThings = false;
+    // Where the hand went in the reaches drawn since the hand display was last cleared: the
+    // start of each reach (step 0) and the hand after every step.
+    struct PathPoint
+    {
+        int reach;
+        int step;
+        float x;
+        float y;
+    };
+    std::vector<PathPoint> m_handPath;
+    int m_pathReaches = 0;
     // The page holds its frame, marks and settings but could not be sent yet.
     bool m_furnitureOnPage = false;
 

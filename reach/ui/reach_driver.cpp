@@ -71,6 +71,7 @@ void Form1::doReach()
     if (ticked(chkPrinting) && optPrintHand->isChecked())
         host::printer().setCurrentPoint(QPointF(0, 0));
     cellResponse();
+    m_handPath.push_back({++m_pathReaches, 0, m_model.handx, m_model.handy});
     for (int steps = 0; reachContinues(m_model); ++steps) {
         if (steps == maxReachSteps)
             throw host::Fault(host::Fault::Kind::Invalid,
@@ -90,6 +91,8 @@ void Form1::doReach()
 void Form1::moveHand(float x, float y)
 {
     picture1->moveChild(Hand, QPointF(double(x) - 10, y));
+    m_handPath.push_back(
+        {m_pathReaches, m_handPath.empty() ? 1 : m_handPath.back().step + 1, x, y});
     if (ticked(chkOnLinePath))
         picture1->lineTo(QPointF(x, y));
     showNumber(txtHandx, x);

@@ -41,6 +41,7 @@ Form1::Form1(QWidget *parent)
     findControls();
     bindEvents();
     exposeState();
+    bindExports();
     addHelp(*this);
 }
 

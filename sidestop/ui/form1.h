@@ -47,6 +47,10 @@ private:
     void bindParameterBars();
     void bindEnterKeys();
     void exposeState();
+    // Exports: the numbers behind the two graphs
+    void bindExports();
+    std::string historyCsv() const;
+    std::string inputLevelsCsv() const;
 
     Simulation m_sim;
     GraphWindow m_graph {m_sim.graphOff};

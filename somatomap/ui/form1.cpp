@@ -31,6 +31,7 @@ Form1::Form1(QWidget *parent)
     findControls();
     bindEvents();
     exposeState();
+    bindExports();
 }
 
 void Form1::findControls()

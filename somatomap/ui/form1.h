@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/forms/form.h"
+#include "host/forms/learning_curve.h"
 #include "somatomap/model/sensory_map.h"
 #include "somatomap/model/similarity.h"
 
@@ -50,6 +51,11 @@ public:
     void commLrn_Click();
     void commLrnHand_Click();
     void commAbort_Click();
+    void menLearningCurve_Click();
+
+    // The learning curve of the current and the previous whole-hand run, and its window.
+    const host::LearningCurve &curve() const { return m_curve; }
+    host::LearningCurveWindow &curveWindow() { return m_curveWindow; }
 
     // The pause after each stimulus of a whole-hand run, so the eye can follow it (5 ms; a
     // script's pauses take no time). Measurements of the run's own work set it to 0.
@@ -61,11 +67,17 @@ public:
 
 protected:
     void formLoad() override;
+    void formUnload() override;
 
 private:
     void findControls();
     void bindEvents();
     void exposeState();
+    // Exports and the learning curve
+    void bindExports();
+    std::string mapCsv() const;
+    void curveRunStarts();
+    void curveTrialDone(float error);
 
     Similarity similarity() const;
     bool mapActive() const;
@@ -113,6 +125,10 @@ private:
     QLineEdit *txtTrialNum = nullptr;
     QLineEdit *txtCurrentRad = nullptr;
     QLineEdit *txtError = nullptr;
+
+    host::LearningCurve m_curve;
+    host::LearningCurveWindow m_curveWindow {
+        "frmLearningCurve", "Learning curve", {"Trial", "Error", "trial", "error"}, m_curve};
 };
 
 } // namespace somatomap

@@ -79,6 +79,7 @@ void Form1::commLrnHand_Click()
         = planWholeHand(txtPeakrad->text().toStdString(), txtNumTrials->text().toStdString());
     m_stopLearning = false;
     m_map.error = 0;
+    curveRunStarts();
     learnWholeHand(plan);
 }
 
@@ -114,7 +115,9 @@ void Form1::runTrials(const WholeHandPlan &plan)
             showNow(txtCurrentRad, host::intText(plan.scheduledRadius(t)));
         if (!presentStimuli(stepRadius(plan.scheduledRadius(t))))
             break;
-        showNow(txtError, host::floatText(float(double(m_map.error) / StimuliPerTrial)));
+        const float trialError = float(double(m_map.error) / StimuliPerTrial);
+        showNow(txtError, host::floatText(trialError));
+        curveTrialDone(trialError);
     }
     host::setCheckValue(chkMapOn, 1);
 }

@@ -1,0 +1,85 @@
+// What the displays export as numbers, and the learning curve: the sum of errors of every
+// epoch of the current run (a fresh LEARN starts a run, ReStart goes on with it) beside that
+// of the run before, in a window of its own opened from the View menu.
+
+#include "calc/ui/form1.h"
+#include "calc/ui/form1_layout.h"
+#include "host/forms/csv_table.h"
+#include "host/forms/events.h"
+#include "host/forms/picture_area.h"
+#include "host/forms/picture_export.h"
+
+#include <QMenu>
+
+namespace calc {
+
+namespace {
+
+const char *const kSegmentNames[7]
+    = {"top", "upper left", "upper right", "middle", "lower left", "lower right", "bottom"};
+
+std::string inputName(int j)
+{
+    const std::string number = std::to_string(j);
+    return j <= 7 ? number + " " + kSegmentNames[j - 1] : "input " + number;
+}
+
+} // namespace
+
+void Form1::bindExports()
+{
+    // The weight diagram and the output boxes hold the same numbers: every weight by numeral
+    // and segment, and the output of each numeral's unit after the last presentation.
+    const auto weights = [this] { return weightsCsv(); };
+    host::setCsvData(picWts, weights);
+    for (host::PictureArea *box : picOpnode)
+        host::setCsvData(box, weights);
+
+    QMenu *view = addMenu("menView", "View");
+    host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning Curve"),
+                      [this] { menLearningCurve_Click(); });
+}
+
+// One row per output unit in unit order (the order of `var weights`): its numeral, the weight
+// from each segment, its output.
+std::string Form1::weightsCsv() const
+{
+    std::vector<std::string> header {"unit", "numeral"};
+    for (int j = 1; j <= m_net.nInputs; ++j)
+        header.push_back(inputName(j));
+    header.push_back("output");
+    host::CsvTable table(header);
+    for (int k = 1; k <= m_net.nOutputs; ++k) {
+        table.startRow();
+        table.cell(int16_t(k));
+        table.textCell(k <= 16 ? numeralCaption(numeralOfPattern(int16_t(k))).toStdString()
+                               : std::string());
+        for (float w : m_net.weights.at(size_t(k - 1)))
+            table.cell(w);
+        table.cell(m_net.outputs.at(size_t(k - 1)));
+    }
+    return table.text();
+}
+
+void Form1::menLearningCurve_Click()
+{
+    m_curveWindow.show();
+    m_curveWindow.raise();
+}
+
+void Form1::curveRunStarts()
+{
+    m_curve.startRun();
+    m_curveWindow.curveChanged();
+}
+
+void Form1::curveEpochDone()
+{
+    m_curve.add(m_net.sumError);
+    m_curveWindow.curveChanged();
+}
+
+// The curve's window goes with the main window, so that the program ends with it.
+void Form1::formUnload() { m_curveWindow.close(); }
+
+} // namespace calc

@@ -1,0 +1,157 @@
+#include "host/forms/learning_curve.h"
+
+#include "host/forms/controls.h"
+#include "host/forms/csv_table.h"
+#include "host/forms/picture_area.h"
+#include "host/forms/picture_export.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace host {
+
+namespace {
+
+const QColor kCurrentColor(0, 0, 160);
+const QColor kPreviousColor(160, 160, 160);
+
+// The smallest of 1, 2, 5 times a power of ten that is at least the value.
+double niceAbove(double value)
+{
+    if (!(value > 0) || !std::isfinite(value))
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(value)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0})
+        if (factor * power >= value * (1 - 1e-12))
+            return factor * power;
+    return 10 * power;
+}
+
+QString tickText(double value) { return QString::number(value, 'g', 6); }
+
+} // namespace
+
+LearningCurveWindow::LearningCurveWindow(const QString &name, const QString &caption,
+                                         CurveLabels labels, const LearningCurve &curve)
+    : Form(name, caption, 6600, 4800)
+    , m_labels(std::move(labels))
+    , m_curve(curve)
+{
+    setColors(client(), QColor(255, 255, 255));
+    layOut(client(), {{"", "picCurve", ControlKind::Picture, "", {120, 120, 6360, 4560}}});
+    m_plot = control<PictureArea>("picCurve");
+    setCsvData(m_plot, [this] { return csvText(); });
+}
+
+void LearningCurveWindow::formLoad() { redraw(); }
+
+double LearningCurveWindow::stepsShown() const
+{
+    return niceAbove(
+        double(std::max({m_curve.current.size(), m_curve.previous.size(), std::size_t(10)})));
+}
+
+double LearningCurveWindow::errorShown() const
+{
+    float largest = 0;
+    for (const auto *errors : {&m_curve.current, &m_curve.previous})
+        for (float error : *errors)
+            if (std::isfinite(error))
+                largest = std::max(largest, error);
+    return niceAbove(largest);
+}
+
+void LearningCurveWindow::curveChanged()
+{
+    if (!isLoaded())
+        return; // drawn in full when the window opens
+    const std::size_t steps = m_curve.current.size();
+    if (steps == m_drawn + 1 && steps > 1 && stepsShown() == m_steps && errorShown() == m_error) {
+        // Only the newest step: one more line segment.
+        m_plot->setForeColor(kCurrentColor);
+        m_plot->setDrawWidth(2);
+        m_plot->line(QPointF(double(steps - 1), m_curve.current[steps - 2]),
+                     QPointF(double(steps), m_curve.current[steps - 1]));
+        m_drawn = steps;
+    } else {
+        redraw();
+    }
+    m_plot->refresh();
+}
+
+// The plot area runs from 0 to the axis ends, with room left of it and below it for the
+// numbers and the axis names.
+void LearningCurveWindow::redraw()
+{
+    m_steps = stepsShown();
+    m_error = errorShown();
+    const double x = m_steps;
+    const double y = m_error;
+    Canvas::Batch batch(*m_plot);
+    m_plot->setScale(-0.17 * x, 1.1 * y, 1.05 * x, -0.2 * y);
+    m_plot->setFontSize(8);
+    m_plot->setDrawWidth(1);
+    m_plot->cls();
+
+    m_plot->setForeColor(Qt::black);
+    m_plot->line(QPointF(0, 0), QPointF(x, 0));
+    m_plot->line(QPointF(0, 0), QPointF(0, y));
+    const double tickX = 0.015 * x;
+    const double tickY = 0.02 * y;
+    for (int k = 0; k <= 4; ++k) {
+        const double step = x * k / 4;
+        m_plot->line(QPointF(step, 0), QPointF(step, -tickY));
+        m_plot->setCurrentPoint(QPointF(step - 0.015 * x, -1.5 * tickY));
+        m_plot->print(tickText(step));
+        const double error = y * k / 4;
+        m_plot->line(QPointF(0, error), QPointF(-tickX, error));
+        m_plot->setCurrentPoint(QPointF(-0.15 * x, error + 0.03 * y));
+        m_plot->print(tickText(error));
+    }
+    m_plot->setCurrentPoint(QPointF(0.45 * x, -0.1 * y));
+    m_plot->print(m_labels.stepAxis);
+    m_plot->setCurrentPoint(QPointF(0.02 * x, 1.09 * y));
+    m_plot->print(m_labels.errorAxis);
+    m_plot->setForeColor(kPreviousColor);
+    m_plot->setCurrentPoint(QPointF(0.55 * x, 1.09 * y));
+    m_plot->print("grey: the run before");
+
+    drawSeries(m_curve.previous, kPreviousColor, 1);
+    drawSeries(m_curve.current, kCurrentColor, 2);
+    m_drawn = m_curve.current.size();
+    m_plot->setDrawWidth(1);
+}
+
+void LearningCurveWindow::drawSeries(const std::vector<float> &errors, QColor color, int width)
+{
+    m_plot->setForeColor(color);
+    m_plot->setDrawWidth(width);
+    for (std::size_t n = 0; n < errors.size(); ++n) {
+        const QPointF at(double(n + 1), errors[n]);
+        if (!std::isfinite(errors[n]))
+            continue;
+        if (n == 0 || !std::isfinite(errors[n - 1]))
+            m_plot->line(at, at);
+        else
+            m_plot->line(QPointF(double(n), errors[n - 1]), at);
+    }
+}
+
+std::string LearningCurveWindow::csvText() const
+{
+    CsvTable table({m_labels.stepColumn, m_labels.errorColumn, "previous " + m_labels.errorColumn});
+    const std::size_t steps = std::max(m_curve.current.size(), m_curve.previous.size());
+    for (std::size_t n = 0; n < steps; ++n) {
+        table.startRow();
+        table.cell(int32_t(n + 1));
+        for (const auto *errors : {&m_curve.current, &m_curve.previous}) {
+            if (n < errors->size())
+                table.cell((*errors)[n]);
+            else
+                table.textCell("");
+        }
+    }
+    return table.text();
+}
+
+} // namespace host

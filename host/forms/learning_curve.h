@@ -1,0 +1,75 @@
+#pragma once
+
+#include "host/forms/form.h"
+
+#include <string>
+#include <vector>
+
+namespace host {
+
+class PictureArea;
+
+// The errors of a learning run, one per step (an epoch, a trial), as the program shows them,
+// and those of the run before it for comparison.
+struct LearningCurve
+{
+    std::vector<float> current;
+    std::vector<float> previous;
+
+    // A new run begins: the current one becomes the previous one.
+    void startRun()
+    {
+        previous = std::move(current);
+        current.clear();
+    }
+    void add(float error) { current.push_back(error); }
+};
+
+// How a learning-curve window names its axes and its CSV columns.
+struct CurveLabels
+{
+    QString stepAxis; // "Epoch"
+    QString errorAxis; // "Sum of errors"
+    std::string stepColumn; // "epoch"
+    std::string errorColumn; // "sumError"
+};
+
+// A small window that plots a learning curve: the error of each step of the current run as
+// a dark line, the previous run's in grey, on axes that grow to hold both (steps from 1, the
+// error from 0). It is a form of its own, opened from a menu item of the program and closed
+// by its close box; its display "picCurve" exports like every picture area, its CSV holding
+// step, current and previous error. The program keeps the curve (also while the window is
+// closed) and tells the window of each change, which draws it at once, also inside a run.
+class LearningCurveWindow : public Form
+{
+    Q_OBJECT
+
+public:
+    LearningCurveWindow(const QString &name, const QString &caption, CurveLabels labels,
+                        const LearningCurve &curve);
+
+    // The curve changed: a new step is drawn on as a line; a new run, or a step the axes do
+    // not hold, redraws the whole plot.
+    void curveChanged();
+    PictureArea *plot() const { return m_plot; }
+
+protected:
+    void formLoad() override;
+
+private:
+    void redraw();
+    void drawSeries(const std::vector<float> &errors, QColor color, int width);
+    std::string csvText() const;
+    // Axis ends that hold the curve and its previous run.
+    double stepsShown() const;
+    double errorShown() const;
+
+    CurveLabels m_labels;
+    const LearningCurve &m_curve;
+    PictureArea *m_plot = nullptr;
+    double m_steps = 0; // axis ends of the plot as drawn
+    double m_error = 0;
+    std::size_t m_drawn = 0; // steps of the current run drawn
+};
+
+} // namespace host

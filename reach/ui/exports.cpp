@@ -1,0 +1,46 @@
+// The numbers behind the two displays, saved from their menus as CSV: the direction cells
+// (preferred direction, response and response to the target alone) and the hand's path in
+// the reaches the hand display shows.
+
+#include "host/forms/csv_table.h"
+#include "host/forms/picture_area.h"
+#include "host/forms/picture_export.h"
+#include "reach/ui/form1.h"
+
+namespace reach {
+
+void Form1::bindExports()
+{
+    host::setCsvData(cell1, [this] { return cellsCsv(); });
+    host::setCsvData(picture1, [this] { return handPathCsv(); });
+}
+
+// One row per cell, in the order of `var prefDir`.
+std::string Form1::cellsCsv() const
+{
+    host::CsvTable table({"cell", "prefDir", "cellResp", "targResp"});
+    for (int i = 1; i <= m_model.ncells; ++i) {
+        const auto at = std::size_t(i - 1);
+        table.startRow();
+        table.cell(int16_t(i));
+        table.cell(m_model.prefDir.at(at));
+        table.cell(m_model.cellResp.at(at));
+        table.cell(m_model.targResp.at(at));
+    }
+    return table.text();
+}
+
+std::string Form1::handPathCsv() const
+{
+    host::CsvTable table({"reach", "step", "handx", "handy"});
+    for (const PathPoint &point : m_handPath) {
+        table.startRow();
+        table.cell(int32_t(point.reach));
+        table.cell(int32_t(point.step));
+        table.cell(point.x);
+        table.cell(point.y);
+    }
+    return table.text();
+}
+
+} // namespace reach

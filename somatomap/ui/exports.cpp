@@ -1,0 +1,66 @@
+// What the sensory map exports as numbers, and the learning curve: the error shown after
+// every trial of the current whole-hand run beside that of the run before, in a window of
+// its own opened from the View menu.
+
+#include "host/forms/csv_table.h"
+#include "host/forms/events.h"
+#include "host/forms/picture_area.h"
+#include "host/forms/picture_export.h"
+#include "somatomap/ui/form1.h"
+
+#include <QMenu>
+
+namespace somatomap {
+
+void Form1::bindExports()
+{
+    host::setCsvData(picSenseMap, [this] { return mapCsv(); });
+
+    QMenu *view = addMenu("menView", "View");
+    host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning Curve"),
+                      [this] { menLearningCurve_Click(); });
+}
+
+// One row per node in node order (i outer, j inner, as `var smapAct` and `var smapWts` list
+// them): its coordinates, its activation and its 32 weights.
+std::string Form1::mapCsv() const
+{
+    std::vector<std::string> header {"i", "j", "smapAct"};
+    for (int k = 1; k <= InputLength; ++k)
+        header.push_back("w" + std::to_string(k));
+    host::CsvTable table(header);
+    for (int i = 1; i <= MapSide; ++i) {
+        for (int j = 1; j <= MapSide; ++j) {
+            table.startRow();
+            table.cell(int16_t(i));
+            table.cell(int16_t(j));
+            table.cell(m_map.act(i, j));
+            for (float w : m_map.node(i, j))
+                table.cell(w);
+        }
+    }
+    return table.text();
+}
+
+void Form1::menLearningCurve_Click()
+{
+    m_curveWindow.show();
+    m_curveWindow.raise();
+}
+
+void Form1::curveRunStarts()
+{
+    m_curve.startRun();
+    m_curveWindow.curveChanged();
+}
+
+void Form1::curveTrialDone(float error)
+{
+    m_curve.add(error);
+    m_curveWindow.curveChanged();
+}
+
+// The curve's window goes with the main window, so that the program ends with it.
+void Form1::formUnload() { m_curveWindow.close(); }
+
+} // namespace somatomap
