@@ -110,17 +110,21 @@ void PictureArea::refresh()
     repaint(dirty);
 }
 
-void PictureArea::moveChild(QWidget *child, QPointF topLeft)
+void PictureArea::checkChildPlace(QPointF topLeft) const
 {
-    prepareDevice();
     // A child goes only where the area can draw: its position is a whole number of pixels.
-    const std::optional<QPointF> place = scale().drawablePoint(topLeft);
-    if (!place)
+    if (!scale().drawablePoint(topLeft))
         throw Fault(Fault::Kind::Invalid,
                     "(" + doubleText(topLeft.x()) + ", " + doubleText(topLeft.y())
                         + ") is no place this display can show: it lies beyond what its scale "
                           "can draw.");
-    const QPointF device = *place;
+}
+
+void PictureArea::moveChild(QWidget *child, QPointF topLeft)
+{
+    prepareDevice();
+    checkChildPlace(topLeft);
+    const QPointF device = scale().toDevice(topLeft);
     m_dirty += child->geometry();
     child->move(int(std::lround(device.x())), int(std::lround(device.y())));
     m_dirty += child->geometry();

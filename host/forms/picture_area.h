@@ -35,6 +35,9 @@ public:
 
     // Places a child widget with its top-left corner at a point in user units.
     void moveChild(QWidget *child, QPointF topLeft);
+    // The fault moveChild raises for a place it cannot put a child (not finite, or beyond
+    // what the scale can draw), for a handler that checks a place before it changes anything.
+    void checkChildPlace(QPointF topLeft) const;
     QPointF childPosition(const QWidget *child) const;
 
     // The colour drawn at a point in user units (what the user sees there).

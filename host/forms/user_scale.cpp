@@ -72,6 +72,7 @@ std::optional<QLineF> UserScale::drawableLine(QPointF from, QPointF to) const
     const double d = drawableDistance;
     const QPointF delta = b - a;
     double enter = 0, leave = 1;
+    int enterSide = -1, leaveSide = -1;
     const double steps[4] = {-delta.x(), delta.x(), -delta.y(), delta.y()};
     const double room[4] = {a.x() + d, d - a.x(), a.y() + d, d - a.y()};
     for (int side = 0; side < 4; ++side) {
@@ -81,16 +82,22 @@ std::optional<QLineF> UserScale::drawableLine(QPointF from, QPointF to) const
             continue;
         }
         const double t = room[side] / steps[side];
-        if (steps[side] < 0)
-            enter = std::max(enter, t);
-        else
-            leave = std::min(leave, t);
+        if (steps[side] < 0 && t > enter)
+            enter = t, enterSide = side;
+        else if (steps[side] > 0 && t < leave)
+            leave = t, leaveSide = side;
     }
     if (enter > leave)
         return std::nullopt;
-    const QPointF start = enter > 0 ? a + enter * delta : a;
-    const QPointF end = leave < 1 ? a + leave * delta : b;
-    return QLineF(start, end);
+    // Where the line crosses a side: that coordinate is the side's exactly, the other one is
+    // carried from the nearer end (ends 1e30 away would otherwise swamp the area's digits).
+    auto crossing = [&](double t, int side) {
+        const QPointF along = t < 0.5 ? a + t * delta : b - (1 - t) * delta;
+        const double edge = side % 2 == 0 ? -d : d;
+        return side < 2 ? QPointF(edge, along.y()) : QPointF(along.x(), edge);
+    };
+    return QLineF(enterSide < 0 ? a : crossing(enter, enterSide),
+                  leaveSide < 0 ? b : crossing(leave, leaveSide));
 }
 
 QRectF UserScale::drawableBox(QPointF corner, QPointF opposite) const

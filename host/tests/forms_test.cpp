@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using host::ControlKind;
@@ -172,6 +174,63 @@ TEST_F(Forms, ChildPicturesMoveInUserUnits)
     form.area->moveChild(child, QPointF(2.5, 7));
     EXPECT_EQ(child->pos(), QPoint(25, 30));
     EXPECT_EQ(form.area->childPosition(child), QPointF(2.5, 7));
+}
+
+TEST_F(Forms, FarGeometryDrawsItsVisiblePartAndPlacesThatAreNotFiniteAreRefused)
+{
+    host::PictureArea &area = *form.area;
+    area.cls();
+    area.setForeColor(Qt::blue);
+    // The same line as from (0, 5) to (10, 5), continued 1e30 units: the same pixels.
+    area.line(QPointF(0, 5), QPointF(1e30, 5));
+    EXPECT_EQ(area.pixelAt(QPointF(5, 5)), QColor(Qt::blue));
+    EXPECT_EQ(area.pixelAt(QPointF(9.9, 5)), QColor(Qt::blue));
+    EXPECT_EQ(area.currentPoint(), QPointF(1e30, 5));
+    area.setForeColor(Qt::red);
+    area.filledBox(QPointF(-1e300, 3), QPointF(1e300, -1e300)); // everything below y = 3
+    EXPECT_EQ(area.pixelAt(QPointF(5, 1)), QColor(Qt::red));
+    EXPECT_EQ(area.pixelAt(QPointF(5, 5)), QColor(Qt::blue));
+    area.setCurrentPoint(QPointF(1e15, 1e15));
+    area.print("far away"); // nothing shows, the current point moves on
+    EXPECT_EQ(area.currentX(), 0);
+
+    // A place that is not finite: refused before anything is drawn or moved.
+    const QImage before = area.image();
+    auto *child = new host::PictureArea(&area);
+    area.moveChild(child, QPointF(2, 8));
+    const QPoint childAt = child->pos();
+    area.setCurrentPoint(QPointF(1, 1));
+    for (const QPointF bad : {QPointF(std::nan(""), 1), QPointF(1, HUGE_VAL), QPointF(1e308, 1)}) {
+        EXPECT_EQ(host::testing::faultKind([&] { area.line(QPointF(1, 1), bad); }),
+                  host::Fault::Kind::Invalid);
+        EXPECT_EQ(host::testing::faultKind([&] { area.box(bad, QPointF(1, 1)); }),
+                  host::Fault::Kind::Invalid);
+        EXPECT_EQ(host::testing::faultKind([&] { area.moveChild(child, bad); }),
+                  host::Fault::Kind::Invalid);
+    }
+    EXPECT_EQ(area.currentPoint(), QPointF(1, 1));
+    EXPECT_EQ(area.image(), before);
+    // A finite place too far for a child's whole-pixel position is refused too.
+    try {
+        area.moveChild(child, QPointF(1e20, 5));
+        ADD_FAILURE() << "moved";
+    } catch (const host::Fault &fault) {
+        EXPECT_STREQ(fault.what(),
+                     "(1E+20, 5) is no place this display can show: it lies beyond what its "
+                     "scale can draw.");
+    }
+    EXPECT_EQ(child->pos(), childAt);
+    EXPECT_EQ(area.childPosition(child), QPointF(2, 8));
+    EXPECT_EQ(area.pixelAt(QPointF(std::nan(""), -1e300)), area.image().pixelColor(0, 99));
+}
+
+TEST_F(Forms, AReleaseFarOutsideAControlIsNoClick)
+{
+    int clicks = 0;
+    host::onClick(form.area, [&clicks] { ++clicks; });
+    runLines("mouse picArea down 5 5\nmouse picArea up 1e20 -1e20\n"
+             "mouse picArea down 5 5\nmouse picArea up 5 5\n");
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(Forms, FaultInAHandlerIsOneMessageAndTheNextEventWorks)
@@ -329,6 +388,26 @@ TEST(PrinterPage, WritesAPdfWhoseTextReadsBackAndKeepsThePageOnFailure)
     EXPECT_FALSE(page.render(unreachable));
     page.killDoc();
     EXPECT_FALSE(page.isOpen());
+}
+
+TEST(PrinterPage, FarPlacesMakeAReadablePdf)
+{
+    QTemporaryDir dir;
+    host::PrinterPage page;
+    page.setScale(-100, 200, 100, -50);
+    page.box(QPointF(1e20 - 2, 1e20 + 2), QPointF(1e20 + 2, 1e20 - 2));
+    page.line(QPointF(0, 0), QPointF(-1e25, 1e25));
+    page.setCurrentPoint(QPointF(-90, 190));
+    page.print("NEAR");
+    EXPECT_EQ(host::testing::faultKind([&] { page.line(QPointF(0, 0), QPointF(0, NAN)); }),
+              host::Fault::Kind::Invalid);
+    const QString pdf = dir.filePath("far.pdf");
+    ASSERT_TRUE(page.writePdf(pdf));
+    QProcess text;
+    text.start("pdftotext", {"-raw", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    EXPECT_EQ(text.exitCode(), 0) << text.readAllStandardError().toStdString();
+    EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput()).contains("NEAR"));
 }
 
 TEST(PrinterPage, KeepsItsProportionsOnLetterPaper)

@@ -170,6 +170,7 @@ void Form1::placeChosen(QPointF at, bool dragging)
     const bool isTarget = optTarget->isChecked();
     if (!isTarget && !optDistractor->isChecked())
         return;
+    picture1->checkChildPlace(at); // before the place is narrowed to the model's floats
     placeThing(isTarget, float(at.x()), float(at.y()));
     if (isTarget || dragging || ticked(chkSeeDistractor)) {
         cellResponse();
