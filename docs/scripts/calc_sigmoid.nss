@@ -1,5 +1,9 @@
-# Experiment 2: the same run under the sigmoid rule, the Sum Error box read after every
-# epoch; then a longer run of 200 epochs.
+# Experiment 2: the learning curve window opened from the View menu, the run of experiment 1,
+# then the same run under the sigmoid rule with the Sum Error box read after every epoch; the
+# window shows the sigmoid run over the threshold run in grey. Then a longer run of 200
+# epochs.
+menu menLearningCurve
+click commLearn
 click optSig
 at-yield 1 show txtError text
 at-yield 2 show txtError text
@@ -25,6 +29,7 @@ click commLearn
 show commLearn caption
 show txtEpoques text
 show txtError text
+grab frmLearningCurve calc_curve.png
 click commShownum(8)
 click commProcessIp
 var outputs
