@@ -62,22 +62,30 @@ void addToolTips(host::Form &form)
     };
     for (const auto &[name, tip] : tips)
         host::setToolTip(form.control<QWidget>(name), tip);
-    for (int i = 0; i < 7; ++i)
-        host::setToolTip(form.control<QWidget>(host::arrayName("Picture1", i)),
+    for (int i = 0; i < 7; ++i) {
+        QWidget *segment = form.control<QWidget>(host::arrayName("Picture1", i));
+        host::setToolTip(segment,
                          QString("Input unit %1, the %2 segment: blue while the numeral shown "
                                  "lights it; a click toggles it.")
                              .arg(i + 1)
                              .arg(kSegments[i]));
+        host::setAccessibleName(segment,
+                                QString("Input segment %1, %2").arg(i + 1).arg(kSegments[i]));
+    }
+    host::setAccessibleName(form.control<QWidget>("Image1"), "Previous numeral");
+    host::setAccessibleName(form.control<QWidget>("Image2"), "Next numeral");
     for (int v = 0; v < 16; ++v) {
         host::setToolTip(form.control<QWidget>(host::arrayName("commShownum", v)),
                          QString("Shows the segments of the numeral %1 in the input display; "
                                  "\"Input Displayed Numeral\" then tests it.")
                              .arg(kNumerals[v]));
-        host::setToolTip(form.control<QWidget>(host::arrayName("picOpnode", v)),
+        QWidget *box = form.control<QWidget>(host::arrayName("picOpnode", v));
+        host::setToolTip(box,
                          QString("Output unit %1, which should answer the numeral %2 alone: red "
                                  "when its output exceeds 0.1.")
                              .arg(outputUnit(v))
                              .arg(kNumerals[v]));
+        host::setAccessibleName(box, QString("Output unit for %1").arg(kNumerals[v]));
     }
 }
 

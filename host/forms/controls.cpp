@@ -290,11 +290,13 @@ QString captionOf(const QWidget *control)
 }
 
 // The caption of the label that names a control: the nearest one on its left in the same
-// row, else the nearest one above it that overlaps it sideways.
+// row, else the nearest one on its right, else the nearest one just above it that overlaps it
+// sideways.
 QString labelBeside(const QWidget *control)
 {
+    constexpr int nearAbove = 30; // pixels between a label and the control it heads
     const QRect at = control->geometry();
-    const QLabel *left = nullptr, *above = nullptr;
+    const QLabel *left = nullptr, *right = nullptr, *above = nullptr;
     for (QWidget *sibling : controlsOf(control->parentWidget())) {
         auto *label = qobject_cast<QLabel *>(sibling);
         if (!label || captionOf(label).isEmpty())
@@ -304,13 +306,17 @@ QString labelBeside(const QWidget *control)
         if (sameRow && is.left() < at.left() && is.right() <= at.left() + 4) {
             if (!left || is.right() > left->geometry().right())
                 left = label;
-        } else if (is.bottom() <= at.top() + 4 && is.left() <= at.right()
-                   && is.right() >= at.left()) {
+        } else if (sameRow && is.left() >= at.right() - 4) {
+            if (!right || is.left() < right->geometry().left())
+                right = label;
+        } else if (is.bottom() <= at.top() + 4 && is.bottom() >= at.top() - nearAbove
+                   && is.left() <= at.right() && is.right() >= at.left()) {
             if (!above || is.bottom() > above->geometry().bottom())
                 above = label;
         }
     }
-    return left ? captionOf(left) : above ? captionOf(above) : QString();
+    const QLabel *naming = left ? left : right ? right : above;
+    return naming ? captionOf(naming) : QString();
 }
 
 // The name a control without a caption of its own is known by.
@@ -344,7 +350,12 @@ void arrangeForKeyboard(QWidget *client)
             EnterPresses::install(button);
         const bool derived = control->property(derivedNameProperty).toBool();
         if (control->accessibleName().isEmpty() || derived) {
-            control->setAccessibleName(hasOwnCaption(control) ? QString() : derivedName(control));
+            // A button's or label's own caption reaches screen readers as it changes; a
+            // frame's title is its name.
+            const bool frame = qobject_cast<QGroupBox *>(control);
+            control->setAccessibleName(frame && hasOwnCaption(control) ? captionOf(control)
+                                           : hasOwnCaption(control)    ? QString()
+                                                                       : derivedName(control));
             control->setProperty(derivedNameProperty, true);
         }
         if (control->focusPolicy() & Qt::TabFocus) {

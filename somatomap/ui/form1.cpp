@@ -9,6 +9,7 @@
 #include "somatomap/model/hand_inputs.h"
 #include "somatomap/model/learning.h"
 #include "somatomap/ui/form1_layout.h"
+#include "somatomap/ui/help.h"
 #include "somatomap/ui/learning_settings.h"
 
 #include <QCheckBox>
@@ -32,6 +33,7 @@ Form1::Form1(QWidget *parent)
     bindEvents();
     exposeState();
     bindExports();
+    addHelp(*this);
 }
 
 void Form1::findControls()
