@@ -2,7 +2,9 @@
 
 #include "host/forms/automation.h"
 
+#include <cmath>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace host {
@@ -17,7 +19,17 @@ public:
 
     // Starts the next row; its cells follow in the header's order.
     void startRow();
-    template <typename Number> void cell(Number value) { textCell(automationText(value)); }
+    // A number that is no finite number is written nan, inf or -inf.
+    template <typename Number> void cell(Number value)
+    {
+        if constexpr (std::is_floating_point_v<Number>) {
+            if (!std::isfinite(value)) {
+                textCell(std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf");
+                return;
+            }
+        }
+        textCell(automationText(value));
+    }
     // A cell of text (quoted when it holds a comma, a quote or a line break); "" leaves the
     // cell empty.
     void textCell(const std::string &text);

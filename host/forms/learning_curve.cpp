@@ -29,6 +29,14 @@ double niceAbove(double value)
 
 QString tickText(double value) { return QString::number(value, 'g', 6); }
 
+// Ticks that fall on round numbers: fifths of an axis end of 1 or 5 times a power of ten,
+// quarters of one of 2.
+int tickCount(double axisEnd)
+{
+    const double leading = axisEnd / std::pow(10.0, std::floor(std::log10(axisEnd)));
+    return std::lround(leading) == 2 ? 4 : 5;
+}
+
 } // namespace
 
 LearningCurveWindow::LearningCurveWindow(const QString &name, const QString &caption,
@@ -67,11 +75,15 @@ void LearningCurveWindow::curveChanged()
         return; // drawn in full when the window opens
     const std::size_t steps = m_curve.current.size();
     if (steps == m_drawn + 1 && steps > 1 && stepsShown() == m_steps && errorShown() == m_error) {
-        // Only the newest step: one more line segment.
+        // Only the newest step: one more line segment (none to or from an error that is no
+        // number).
+        const float from = m_curve.current[steps - 2];
+        const float to = m_curve.current[steps - 1];
         m_plot->setForeColor(kCurrentColor);
         m_plot->setDrawWidth(2);
-        m_plot->line(QPointF(double(steps - 1), m_curve.current[steps - 2]),
-                     QPointF(double(steps), m_curve.current[steps - 1]));
+        const QPointF at(double(steps), to);
+        if (std::isfinite(to))
+            m_plot->line(std::isfinite(from) ? QPointF(double(steps - 1), from) : at, at);
         m_drawn = steps;
     } else {
         redraw();
@@ -98,12 +110,16 @@ void LearningCurveWindow::redraw()
     m_plot->line(QPointF(0, 0), QPointF(0, y));
     const double tickX = 0.015 * x;
     const double tickY = 0.02 * y;
-    for (int k = 0; k <= 4; ++k) {
-        const double step = x * k / 4;
+    const int stepTicks = tickCount(x);
+    for (int k = 0; k <= stepTicks; ++k) {
+        const double step = x * k / stepTicks;
         m_plot->line(QPointF(step, 0), QPointF(step, -tickY));
         m_plot->setCurrentPoint(QPointF(step - 0.015 * x, -1.5 * tickY));
         m_plot->print(tickText(step));
-        const double error = y * k / 4;
+    }
+    const int errorTicks = tickCount(y);
+    for (int k = 0; k <= errorTicks; ++k) {
+        const double error = y * k / errorTicks;
         m_plot->line(QPointF(0, error), QPointF(-tickX, error));
         m_plot->setCurrentPoint(QPointF(-0.15 * x, error + 0.03 * y));
         m_plot->print(tickText(error));
