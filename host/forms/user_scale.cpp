@@ -54,7 +54,8 @@ QPointF finiteDevicePoint(const UserScale &scale, QPointF user)
     const QPointF device = scale.toDevice(user);
     if (finite(device))
         return device;
-    const std::string place = "(" + doubleText(user.x()) + ", " + doubleText(user.y()) + ")";
+    std::string place = "(";
+    place.append(doubleText(user.x())).append(", ").append(doubleText(user.y())).append(")");
     if (!finite(user))
         throw Fault(Fault::Kind::Invalid,
                     place + " cannot be drawn: a coordinate is not a finite number.");

@@ -176,13 +176,21 @@ std::string doubleText(double value) { return shortestText(value, 15); }
 std::string quotedText(std::string_view text)
 {
     constexpr size_t longest = 80;
-    if (text.size() <= longest)
-        return "\"" + std::string(text) + "\"";
-    // Not in the middle of a character's UTF-8 bytes.
-    size_t cut = longest;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "\"" + std::string(text.substr(0, cut)) + "...\"";
+    size_t cut = text.size();
+    if (cut > longest) {
+        // Not in the middle of a character's UTF-8 bytes.
+        cut = longest;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+            --cut;
+    }
+    std::string quote;
+    quote.reserve(cut + 5);
+    quote.push_back('"');
+    quote.append(text.substr(0, cut));
+    if (cut < text.size())
+        quote.append("...");
+    quote.push_back('"');
+    return quote;
 }
 
 std::string printed(const std::string &numberText)

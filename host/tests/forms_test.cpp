@@ -4,6 +4,7 @@
 #include "host/forms/form.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
+#include "host/forms/run_context.h"
 #include "host/numbers/clock.h"
 #include "host/numbers/fault.h"
 #include "host/tests/support/test_support.h"
@@ -102,6 +103,20 @@ protected:
     }
     TestForm form;
 };
+
+TEST_F(Forms, AScrollBarValueOutsideItsRangeIsAFaultThatChangesNothing)
+{
+    form.bar->setValue(4);
+    try {
+        form.bar->setValue(11);
+        ADD_FAILURE() << "no fault";
+    } catch (const host::Fault &fault) {
+        EXPECT_EQ(fault.kind(), host::Fault::Kind::Overflow);
+        EXPECT_STREQ(fault.what(), "The value 11 lies outside the range of hsbLevel (0 to 10).");
+    }
+    EXPECT_EQ(form.bar->value(), 4);
+    EXPECT_EQ(form.changes, std::vector<int> {4});
+}
 
 TEST_F(Forms, ScrollBarChangeRunsBeforeSetValueReturns)
 {
@@ -408,6 +423,25 @@ TEST(PrinterPage, FarPlacesMakeAReadablePdf)
     ASSERT_TRUE(text.waitForFinished(20000));
     EXPECT_EQ(text.exitCode(), 0) << text.readAllStandardError().toStdString();
     EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput()).contains("NEAR"));
+}
+
+TEST(PrinterPage, UnderAScriptAPageWithoutAFileIsKept)
+{
+    const host::RunContext person = host::runContext();
+    host::runContext().scripted = true;
+    host::PrinterPage page;
+    page.line(QPointF(0, 0), QPointF(1440, 1440));
+    try {
+        page.endDoc();
+        ADD_FAILURE() << "sent without a file";
+    } catch (const host::Fault &fault) {
+        EXPECT_EQ(fault.kind(), host::Fault::Kind::File);
+        EXPECT_STREQ(fault.what(),
+                     "No file was named for the printed page (printto FILE). The "
+                     "page is kept for the next Print.");
+    }
+    EXPECT_TRUE(page.isOpen());
+    host::runContext() = person;
 }
 
 TEST(PrinterPage, KeepsItsProportionsOnLetterPaper)
