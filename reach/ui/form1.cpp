@@ -1,4 +1,5 @@
 #include "reach/ui/form1.h"
+#include "reach/ui/help.h"
 
 #include "host/forms/automation.h"
 #include "host/forms/controls.h"
@@ -18,6 +19,7 @@ Form1::Form1(QWidget *parent)
     bindEvents();
     exposeState();
     bindExports();
+    addHelp(*this);
 }
 
 void Form1::formLoad()

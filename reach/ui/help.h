@@ -1,0 +1,12 @@
+#pragma once
+
+namespace host {
+class Form;
+}
+
+namespace reach {
+
+// Help > "About this model", with the two displays as they are when the page opens.
+void addHelp(host::Form &form);
+
+} // namespace reach
