@@ -21,7 +21,7 @@ const char *const kSegmentNames[7]
 std::string inputName(int j)
 {
     const std::string number = std::to_string(j);
-    return j <= 7 ? number + " " + kSegmentNames[j - 1] : "input " + number;
+    return j <= 7 ? number + " " + kSegmentNames[j - 1] : std::string("input ").append(number);
 }
 
 } // namespace

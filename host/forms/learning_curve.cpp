@@ -155,7 +155,8 @@ void LearningCurveWindow::drawSeries(const std::vector<float> &errors, QColor co
 
 std::string LearningCurveWindow::csvText() const
 {
-    CsvTable table({m_labels.stepColumn, m_labels.errorColumn, "previous " + m_labels.errorColumn});
+    CsvTable table({m_labels.stepColumn, m_labels.errorColumn,
+                    std::string("previous ").append(m_labels.errorColumn)});
     const std::size_t steps = std::max(m_curve.current.size(), m_curve.previous.size());
     for (std::size_t n = 0; n < steps; ++n) {
         table.startRow();

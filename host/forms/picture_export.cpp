@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace host {
@@ -62,11 +61,18 @@ void drawPicture(PictureArea *area, QPainter &painter)
                 ("The file \"" + path + "\" could not be written.").toStdString());
 }
 
+// The whole export is made in memory first, so a file is only opened when there is something
+// to write; one that cannot be written whole is removed rather than left half written.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         notWritten(path);
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.close();
+        file.remove();
+        notWritten(path);
+    }
 }
 
 } // namespace
@@ -133,7 +139,8 @@ void savePng(PictureArea *area, const QString &path, double ratio)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    // A light compression: a display's flat colours pack almost as well, several times faster.
+    if (!image.save(&buffer, "PNG", 80))
         notWritten(path);
     writeFile(path, bytes);
 }

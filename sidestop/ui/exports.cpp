@@ -21,7 +21,7 @@ std::string Form1::historyCsv() const
 {
     std::vector<std::string> header {"iteration"};
     for (int unit = 1; unit <= kUnits; ++unit)
-        header.push_back("unit " + std::to_string(unit));
+        header.push_back(std::string("unit ").append(std::to_string(unit)));
     host::CsvTable table(header);
     int iteration = 0;
     for (const Units &act : m_sim.actHistory) {

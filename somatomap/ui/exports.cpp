@@ -27,7 +27,7 @@ std::string Form1::mapCsv() const
 {
     std::vector<std::string> header {"i", "j", "smapAct"};
     for (int k = 1; k <= InputLength; ++k)
-        header.push_back("w" + std::to_string(k));
+        header.push_back(std::string("w").append(std::to_string(k)));
     host::CsvTable table(header);
     for (int i = 1; i <= MapSide; ++i) {
         for (int j = 1; j <= MapSide; ++j) {
