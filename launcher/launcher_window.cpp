@@ -1,0 +1,121 @@
+#include "launcher/launcher_window.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace launcher {
+
+namespace {
+
+// A push button that holds a whole entry and presses with Enter as with Space.
+class EntryButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
+
+// The thumbnail, read straight at its shown size (faster than reading it whole and
+// scaling it).
+QPixmap thumbnail(const QString &path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return {};
+    reader.setScaledSize(size.scaled(LauncherWindow::thumbnailWidth, 10000, Qt::KeepAspectRatio));
+    return QPixmap::fromImage(reader.read());
+}
+
+QLabel *label(const QString &text, QWidget *parent)
+{
+    auto *shown = new QLabel(text, parent);
+    shown->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return shown;
+}
+
+} // namespace
+
+LauncherWindow::LauncherWindow(std::vector<Program> programs, Starter start, QWidget *parent)
+    : QWidget(parent)
+    , m_start(std::move(start))
+{
+    setObjectName("Launcher");
+    setWindowTitle("neurosims");
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel("Four simulations of how neurons compute. Choose one:", this);
+    layout->addWidget(heading);
+    for (const Program &program : programs)
+        layout->addWidget(entry(program));
+    m_status = new QLabel(this);
+    m_status->setObjectName("status");
+    layout->addWidget(m_status);
+}
+
+QWidget *LauncherWindow::entry(const Program &program)
+{
+    auto *button = new EntryButton(this);
+    button->setObjectName(program.name);
+    button->setAccessibleName(program.name);
+    button->setAccessibleDescription(program.teaches);
+    button->setToolTip("Starts " + program.name + ".");
+    auto *row = new QHBoxLayout(button);
+    auto *icon = label({}, button);
+    icon->setObjectName("icon");
+    icon->setPixmap(QIcon(program.icon).pixmap(48, 48));
+    row->addWidget(icon, 0, Qt::AlignTop);
+    auto *words = new QVBoxLayout;
+    auto *name = label("<b>" + program.name + "</b>", button);
+    name->setObjectName("name");
+    QFont large = name->font();
+    large.setPointSizeF(large.pointSizeF() * 1.4);
+    name->setFont(large);
+    words->addWidget(name);
+    auto *teaches = label(program.teaches, button);
+    teaches->setObjectName("teaches");
+    teaches->setWordWrap(true);
+    teaches->setMinimumWidth(260);
+    words->addWidget(teaches);
+    words->addStretch();
+    row->addLayout(words, 1);
+    auto *picture = label({}, button);
+    picture->setObjectName("thumbnail");
+    const QPixmap shown = thumbnail(program.thumbnail);
+    if (shown.isNull())
+        picture->setText("(no picture yet)");
+    else
+        picture->setPixmap(shown);
+    row->addWidget(picture);
+    button->setMinimumHeight(std::max(64, shown.height() + 16));
+    connect(button, &QPushButton::clicked, this, [this, program] {
+        m_status->setText(m_start(program) ? program.name + " is starting."
+                                           : program.name
+                                  + " could not start: " + QFileInfo(program.executable).fileName()
+                                  + " is not built yet.");
+    });
+    return button;
+}
+
+bool LauncherWindow::startDetached(const Program &program)
+{
+    if (!QFileInfo(program.executable).isExecutable())
+        return false;
+    return QProcess::startDetached(program.executable, {}, program.workingDirectory);
+}
+
+} // namespace launcher
