@@ -38,7 +38,7 @@ QPixmap thumbnail(const QString &path)
     const QSize size = reader.size();
     if (!size.isValid())
         return {};
-    reader.setScaledSize(size.scaled(LauncherWindow::thumbnailWidth, 10000, Qt::KeepAspectRatio));
+    reader.setScaledSize(size.scaled(LauncherWindow::thumbnailSize, Qt::KeepAspectRatio));
     return QPixmap::fromImage(reader.read());
 }
 
@@ -89,7 +89,7 @@ QWidget *LauncherWindow::entry(const Program &program)
     auto *teaches = label(program.teaches, button);
     teaches->setObjectName("teaches");
     teaches->setWordWrap(true);
-    teaches->setMinimumWidth(260);
+    teaches->setMinimumWidth(280);
     words->addWidget(teaches);
     words->addStretch();
     row->addLayout(words, 1);
@@ -100,8 +100,11 @@ QWidget *LauncherWindow::entry(const Program &program)
         picture->setText("(no picture yet)");
     else
         picture->setPixmap(shown);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setFixedSize(thumbnailSize);
     row->addWidget(picture);
-    button->setMinimumHeight(std::max(64, shown.height() + 16));
+    // A button does not size itself by its layout: the entry is as large as what it holds.
+    button->setMinimumSize(row->sizeHint());
     connect(button, &QPushButton::clicked, this, [this, program] {
         m_status->setText(m_start(program) ? program.name + " is starting."
                                            : program.name

@@ -2,6 +2,7 @@
 
 #include "launcher/programs.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <functional>
@@ -26,7 +27,7 @@ public:
     // Starts a program as a process of its own, in its working folder.
     static bool startDetached(const Program &program);
 
-    static constexpr int thumbnailWidth = 200;
+    static constexpr QSize thumbnailSize {200, 150};
 
 private:
     QWidget *entry(const Program &program);

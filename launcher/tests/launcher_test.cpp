@@ -73,7 +73,7 @@ TEST_F(Launcher, EachEntryShowsIconNameSentenceAndThumbnail)
         EXPECT_EQ(face->text(QAccessible::Name), p.name);
     }
     const QPixmap thumbnail = entry("calc")->findChild<QLabel *>("thumbnail")->pixmap();
-    EXPECT_EQ(thumbnail.size(), QSize(LauncherWindow::thumbnailWidth, 150));
+    EXPECT_EQ(thumbnail.size(), LauncherWindow::thumbnailSize);
     EXPECT_EQ(entry("reach")->findChild<QLabel *>("thumbnail")->text().toStdString(),
               "(no picture yet)");
 }
