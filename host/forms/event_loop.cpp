@@ -19,6 +19,7 @@ void LoadedForms::unloaded()
 {
     if (m_count > 0 && --m_count == 0) {
         m_ending = true;
+        ++m_endings;
         QCoreApplication::quit();
     }
 }
@@ -33,10 +34,14 @@ bool programEnding() { return loadedForms().ending(); }
 
 bool yield()
 {
+    // A loop whose windows all closed during the yield ends, also when a form was loaded
+    // again before the yield returned (a script touching a control of the closed window): the
+    // state the loop was working on went with the windows.
+    const int endings = loadedForms().endings();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (runContext().yieldHook)
         runContext().yieldHook();
-    return !programEnding();
+    return !programEnding() && loadedForms().endings() == endings;
 }
 
 void pause(int milliseconds)

@@ -6,8 +6,9 @@ namespace host {
 bool programEnding();
 
 // Processes pending events (their handlers run inside the caller, on the same state) and
-// returns; false when the program is ending, so that a yielding loop ends cleanly. Every
-// loop that yields must stop when it returns false.
+// returns; false when the program is ending or ended during the yield (even when a form was
+// loaded again before it returned), so that a yielding loop ends cleanly. Every loop that
+// yields must stop when it returns false.
 [[nodiscard]] bool yield();
 
 // Waits about the given time while repainting what changed, handling no input (a click made

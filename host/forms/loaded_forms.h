@@ -10,10 +10,13 @@ public:
     void loaded();
     void unloaded();
     bool ending() const { return m_ending; }
+    // How often the program has ended so far (a script may load a form again afterwards).
+    int endings() const { return m_endings; }
 
 private:
     int m_count = 0;
     bool m_ending = false;
+    int m_endings = 0;
 };
 
 LoadedForms &loadedForms();

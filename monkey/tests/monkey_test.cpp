@@ -87,6 +87,19 @@ TEST(ScriptSession, PressesInsideTheYieldsOfARunAreCountedInItsBudget)
     EXPECT_EQ(result.output, "fault: The button always fails.\n");
 }
 
+// A script may close the window during a run's yield and touch one of its controls in the
+// same yield, which loads the window afresh: the run must end all the same, not go on with
+// the state that went with the closed window.
+TEST(ScriptSession, ARunEndsWhenItsWindowClosesAndLoadsAgainInOneYield)
+{
+    auto session = endlessSession();
+    const auto result = session.run("at-yield 2 close Form1\nat-yield 2 show Form1.txtValue text\n"
+                                    "click commRun\nclick commFail\n",
+                                    1000);
+    EXPECT_FALSE(result.budgetSpent);
+    EXPECT_EQ(result.output, "Form1.txtValue.text=\nfault: The button always fails.\n");
+}
+
 TEST(ConfineFiles, FilesAScriptWritesLandInTheFolder)
 {
     const QString folder = "/scratch";
