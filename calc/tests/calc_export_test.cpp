@@ -2,13 +2,11 @@
 #include "host/forms/automation.h"
 #include "host/forms/learning_curve.h"
 #include "host/forms/picture_area.h"
-#include "host/tests/support/csv_check.h"
-#include "host/tests/support/test_support.h"
+#include "host/tests/support/export_fixture.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,13 +15,10 @@ namespace {
 using host::testing::csvValues;
 using host::testing::readCsv;
 using host::testing::runScriptLines;
-using host::testing::varValues;
 
-class CalcExport : public host::testing::ShownForm<calc::Form1>
+class CalcExport : public host::testing::ExportingForm<calc::Form1>
 {
 protected:
-    std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
-    std::string var(const std::string &name) { return varValues(runScriptLines("var " + name)); }
     void learn(const char *epochs)
     {
         control<QLineEdit>("txtIpepoques")->setText(epochs);
@@ -39,8 +34,6 @@ protected:
                 count += image.pixelColor(x, y) == QColor(0, 0, 160);
         return count;
     }
-
-    QTemporaryDir dir;
 };
 
 // Every weight by numeral and segment and the outputs, the same numbers `var` prints; the

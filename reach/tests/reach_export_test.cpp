@@ -1,13 +1,11 @@
 // What the two displays save as numbers, and the right button that opens their menu.
 
 #include "host/forms/picture_area.h"
-#include "host/tests/support/csv_check.h"
-#include "host/tests/support/test_support.h"
+#include "host/tests/support/export_fixture.h"
 #include "reach/ui/form1.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -17,22 +15,17 @@ namespace {
 using host::testing::csvValues;
 using host::testing::readCsv;
 using host::testing::runScriptLines;
-using host::testing::varValues;
 
-class ReachExport : public host::testing::ShownForm<reach::Form1>
+class ReachExport : public host::testing::ExportingForm<reach::Form1>
 {
 protected:
     ReachExport() { form.setStepPause(0); }
 
-    std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
-    std::string var(const std::string &name) { return varValues(runScriptLines("var " + name)); }
     std::vector<std::vector<std::string>> saved(const char *area, const char *name)
     {
         runScriptLines(std::string("export ") + area + " csv " + path(name));
         return readCsv(dir.filePath(name));
     }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(ReachExport, CellCsvHoldsWhatVarPrints)

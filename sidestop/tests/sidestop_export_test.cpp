@@ -1,10 +1,7 @@
 // What the graph window's two displays save as numbers.
 
-#include "host/tests/support/csv_check.h"
-#include "host/tests/support/test_support.h"
+#include "host/tests/support/export_fixture.h"
 #include "sidestop/ui/form1.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -13,16 +10,8 @@ namespace {
 using host::testing::csvValues;
 using host::testing::readCsv;
 using host::testing::runScriptLines;
-using host::testing::varValues;
 
-class SidestopExport : public host::testing::ShownForm<sidestop::Form1>
-{
-protected:
-    std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
-    std::string var(const std::string &name) { return varValues(runScriptLines("var " + name)); }
-
-    QTemporaryDir dir;
-};
+using SidestopExport = host::testing::ExportingForm<sidestop::Form1>;
 
 TEST_F(SidestopExport, HistoryAndInputLevelsHoldWhatVarPrints)
 {

@@ -5,12 +5,10 @@
 #include "host/forms/picture_area.h"
 #include "host/numbers/clock.h"
 #include "host/numbers/number_text.h"
-#include "host/tests/support/csv_check.h"
-#include "host/tests/support/test_support.h"
+#include "host/tests/support/export_fixture.h"
 #include "somatomap/ui/form1.h"
 
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,9 +17,8 @@ namespace {
 using host::testing::csvValues;
 using host::testing::readCsv;
 using host::testing::runScriptLines;
-using host::testing::varValues;
 
-class SomatomapExport : public host::testing::ShownForm<somatomap::Form1>
+class SomatomapExport : public host::testing::ExportingForm<somatomap::Form1>
 {
 protected:
     SomatomapExport()
@@ -30,11 +27,6 @@ protected:
         form.setStimulusPause(0);
     }
     ~SomatomapExport() override { host::thawClock(); }
-
-    std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
-    std::string var(const std::string &name) { return varValues(runScriptLines("var " + name)); }
-
-    QTemporaryDir dir;
 };
 
 // One row per node in node order: its (i, j), its activation and its 32 weights, the numbers
