@@ -109,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto asDouble = attempt(readDouble, text);
     if (asDouble) {
         checkWritten<double>("double", text, *asDouble, 15, readDouble, host::doubleText);
-        // The shortest text that reads back, as a script's `var` line prints it.
+        // The shortest text of the value (std::to_chars, through which a script's `var` line
+        // prints it) must read back bit-identical through our own reader.
         const std::string shortest = exact(*asDouble);
         const auto back = attempt(readDouble, shortest);
         if (!back || std::memcmp(&*back, &*asDouble, sizeof(double)) != 0)

@@ -28,6 +28,8 @@ namespace {
 const std::string &inputPath()
 {
     static const std::string path = "/tmp/neurosims-fuzz-" + std::to_string(getpid()) + ".dat";
+    static const bool removedAtExit = std::atexit([] { std::remove(path.c_str()); }) == 0;
+    (void)removedAtExit;
     return path;
 }
 

@@ -59,15 +59,7 @@ double LearningCurveWindow::stepsShown() const
         double(std::max({m_curve.current.size(), m_curve.previous.size(), std::size_t(10)})));
 }
 
-double LearningCurveWindow::errorShown() const
-{
-    float largest = 0;
-    for (const auto *errors : {&m_curve.current, &m_curve.previous})
-        for (float error : *errors)
-            if (std::isfinite(error))
-                largest = std::max(largest, error);
-    return niceAbove(largest);
-}
+double LearningCurveWindow::errorShown() const { return niceAbove(m_curve.largest()); }
 
 void LearningCurveWindow::curveChanged()
 {

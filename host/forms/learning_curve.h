@@ -2,6 +2,8 @@
 
 #include "host/forms/form.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -21,8 +23,22 @@ struct LearningCurve
     {
         previous = std::move(current);
         current.clear();
+        m_previousLargest = m_currentLargest;
+        m_currentLargest = 0;
     }
-    void add(float error) { current.push_back(error); }
+    void add(float error)
+    {
+        current.push_back(error);
+        if (std::isfinite(error))
+            m_currentLargest = std::max(m_currentLargest, error);
+    }
+    // The largest finite error of both runs (0 for none), kept as the steps come so that a
+    // long run does not scan its whole curve at every step.
+    float largest() const { return std::max(m_currentLargest, m_previousLargest); }
+
+private:
+    float m_currentLargest = 0;
+    float m_previousLargest = 0;
 };
 
 // How a learning-curve window names its axes and its CSV columns.

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include <cstdio>
+
 namespace host {
 
 namespace {
@@ -62,15 +64,20 @@ void drawPicture(PictureArea *area, QPainter &painter)
 }
 
 // The whole export is made in memory first, so a file is only opened when there is something
-// to write; one that cannot be written whole is removed rather than left half written.
+// to write. The bytes go to a file beside the target, which then takes the target's place:
+// a write that fails (a full disk, a folder in the way) leaves an earlier file as it was.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
+    const QString partial = path + ".part";
+    QFile file(partial);
     if (!file.open(QIODevice::WriteOnly))
         notWritten(path);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.close();
-        file.remove();
+    const bool whole = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!whole || file.error() != QFileDevice::NoError
+        || std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData())
+            != 0) {
+        QFile::remove(partial);
         notWritten(path);
     }
 }

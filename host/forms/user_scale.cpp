@@ -63,15 +63,22 @@ QPointF finiteDevicePoint(const UserScale &scale, QPointF user)
                 place + " cannot be drawn: it lies beyond what the display's scale can map.");
 }
 
-} // namespace
-
-std::optional<QLineF> UserScale::drawableLine(QPointF from, QPointF to) const
+// The line from a to b (device units) cut to the square d around the origin, or nothing when
+// it misses the square.
+std::optional<QLineF> cutLine(QPointF a, QPointF b, double d)
 {
-    const QPointF a = finiteDevicePoint(*this, from);
-    const QPointF b = finiteDevicePoint(*this, to);
-    // Liang-Barsky: the line is a + t (b - a) for t in 0..1; each side of the square limits t.
-    const double d = drawableDistance;
     const QPointF delta = b - a;
+    if (!std::isfinite(delta.x()) || !std::isfinite(delta.y())) {
+        // Ends so far apart that their difference overflows: the halves are cut apart and,
+        // being one line, joined again.
+        const QPointF middle = a / 2 + b / 2;
+        const auto first = cutLine(a, middle, d);
+        const auto second = cutLine(middle, b, d);
+        if (first && second)
+            return QLineF(first->p1(), second->p2());
+        return first ? first : second;
+    }
+    // Liang-Barsky: the line is a + t (b - a) for t in 0..1; each side of the square limits t.
     double enter = 0, leave = 1;
     int enterSide = -1, leaveSide = -1;
     const double steps[4] = {-delta.x(), delta.x(), -delta.y(), delta.y()};
@@ -99,6 +106,13 @@ std::optional<QLineF> UserScale::drawableLine(QPointF from, QPointF to) const
     };
     return QLineF(enterSide < 0 ? a : crossing(enter, enterSide),
                   leaveSide < 0 ? b : crossing(leave, leaveSide));
+}
+
+} // namespace
+
+std::optional<QLineF> UserScale::drawableLine(QPointF from, QPointF to) const
+{
+    return cutLine(finiteDevicePoint(*this, from), finiteDevicePoint(*this, to), drawableDistance);
 }
 
 QRectF UserScale::drawableBox(QPointF corner, QPointF opposite) const

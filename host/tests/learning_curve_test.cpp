@@ -43,6 +43,23 @@ TEST(LearningCurveWindow, LiveStepsDrawWhatAWholeRedrawDraws)
         0u);
 }
 
+// The error axis holds the largest finite error of the current run and the one before, and
+// no longer the run before that.
+TEST(LearningCurve, LargestErrorCoversTheTwoRunsShown)
+{
+    host::LearningCurve curve;
+    EXPECT_EQ(curve.largest(), 0);
+    for (float error : {3.0f, std::numeric_limits<float>::infinity(), 8.0f, 2.0f})
+        curve.add(error);
+    EXPECT_EQ(curve.largest(), 8);
+    curve.startRun();
+    curve.add(5);
+    EXPECT_EQ(curve.largest(), 8) << "the run before is still shown";
+    curve.startRun();
+    curve.add(1);
+    EXPECT_EQ(curve.largest(), 5) << "the run before that is not";
+}
+
 // An error that is no number leaves a gap in the line instead of a fault or a broken plot.
 TEST(LearningCurveWindow, AnErrorThatIsNoNumberLeavesAGap)
 {

@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
@@ -214,6 +216,34 @@ TEST_F(PictureExport, AFileThatCannotBeWrittenIsAFileFaultAndLeavesNothing)
     EXPECT_EQ(faultKind([&] { host::savePng(form.area, file("x.png"), 0); }),
               host::Fault::Kind::Invalid);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// A save that fails keeps what the file held before, and leaves no partial file behind.
+TEST_F(PictureExport, AFailedSaveKeepsTheEarlierFile)
+{
+    host::setCsvData(form.area, [] { return std::string("x\n2\n"); });
+    QFile earlier(file("kept.csv"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("x\n1\n");
+    earlier.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("kept.csv.part")); // the partial file cannot be made
+    EXPECT_EQ(faultKind([&] { host::saveCsv(form.area, file("kept.csv")); }),
+              host::Fault::Kind::File);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "x\n1\n");
+    earlier.close();
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.csv")); // a folder cannot be replaced by a file
+    EXPECT_EQ(faultKind([&] { host::saveCsv(form.area, file("folder.csv")); }),
+              host::Fault::Kind::File);
+    EXPECT_TRUE(QFileInfo(file("folder.csv")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(file("folder.csv.part")));
+
+    host::saveCsv(form.area, file("kept.csv.ok"));
+    host::saveCsv(form.area, file("kept.csv.ok")); // replaces a file of its own
+    QFile saved(file("kept.csv.ok"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "x\n2\n");
 }
 
 TEST_F(PictureExport, ScriptExportsWriteTheFilesAndRefuseBadLines)

@@ -87,6 +87,17 @@ TEST(DrawableGeometry, FarGeometryIsCutToWhatShows)
     EXPECT_EQ(half.right(), far);
 }
 
+// Ends so far apart that the distance between them is beyond any double still make the line
+// that crosses the area, not a refusal.
+TEST(DrawableGeometry, EndsWhoseDistanceOverflowsStillCrossTheArea)
+{
+    const UserScale pixels(QSizeF(100, 100), 0, 0, 100, 100);
+    const double d = UserScale::drawableDistance;
+    EXPECT_EQ(pixels.drawableLine(QPointF(-1.5e308, 50), QPointF(1.5e308, 50)),
+              QLineF(QPointF(-d, 50), QPointF(d, 50)));
+    EXPECT_FALSE(pixels.drawableLine(QPointF(-1.5e308, 1e300), QPointF(1.5e308, 1e300)));
+}
+
 TEST(DrawableGeometry, APlaceThatIsNotFiniteIsAnInvalidFaultNamingIt)
 {
     const double inf = std::numeric_limits<double>::infinity();
