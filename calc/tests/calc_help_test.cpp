@@ -58,11 +58,16 @@ TEST_F(CalcHelp, TheWindowOpensOnTheThresholdRuleAndTabFollowsTheLayout)
 
 TEST_F(CalcHelp, KeypadAndTestWorkByKeyboard)
 {
-    // Keypad "1", then Enter on "Input Displayed Numeral": with weights 0 nothing answers.
+    // After learning, keypad "1" by Space shows the numeral and Enter on "Input Displayed
+    // Numeral" presents it: output unit 1 lights, and only it.
+    host::testing::runScriptLines("click commLearn");
     QTest::keyClick(control<QPushButton>("commShownum(1)"), Qt::Key_Space);
-    QTest::keyClick(control<QPushButton>("commProcessIp"), Qt::Key_Return);
     EXPECT_EQ(host::testing::runScriptLines("var shownPattern\nshow picOpnode(1) backcolor\n"),
               "shownPattern=1\npicOpnode(1).backcolor=255,255,255\n");
+    QTest::keyClick(control<QPushButton>("commProcessIp"), Qt::Key_Return);
+    EXPECT_EQ(host::testing::runScriptLines("show picOpnode(1) backcolor\nshow picOpnode(2) "
+                                            "backcolor\n"),
+              "picOpnode(1).backcolor=255,0,0\npicOpnode(2).backcolor=255,255,255\n");
 }
 
 TEST_F(CalcHelp, HelpComesAfterTheAboutCommandAndShowsTheWeightDiagram)

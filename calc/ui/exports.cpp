@@ -4,6 +4,7 @@
 
 #include "calc/ui/form1.h"
 #include "calc/ui/form1_layout.h"
+#include "calc/ui/segment_names.h"
 #include "host/forms/csv_table.h"
 #include "host/forms/events.h"
 #include "host/forms/picture_area.h"
@@ -14,9 +15,6 @@
 namespace calc {
 
 namespace {
-
-const char *const kSegmentNames[7]
-    = {"top", "upper left", "upper right", "middle", "lower left", "lower right", "bottom"};
 
 std::string inputName(int j)
 {

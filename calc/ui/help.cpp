@@ -1,5 +1,6 @@
 #include "calc/ui/help.h"
 
+#include "calc/ui/segment_names.h"
 #include "host/forms/controls.h"
 #include "host/forms/form.h"
 #include "host/forms/help_page.h"
@@ -12,8 +13,6 @@ namespace {
 
 const char *const kNumerals[16]
     = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "b", "C", "d", "E", "F"};
-const char *const kSegments[7]
-    = {"top", "upper left", "upper right", "middle", "lower left", "lower right", "bottom"};
 
 // The output unit that stands for numeral v: units 1..16 are the numerals 1..9, 0, A..F.
 int outputUnit(int v) { return v == 0 ? 10 : v <= 9 ? v : v + 1; }
@@ -68,9 +67,9 @@ void addToolTips(host::Form &form)
                          QString("Input unit %1, the %2 segment: blue while the numeral shown "
                                  "lights it; a click toggles it.")
                              .arg(i + 1)
-                             .arg(kSegments[i]));
+                             .arg(kSegmentNames[i]));
         host::setAccessibleName(segment,
-                                QString("Input segment %1, %2").arg(i + 1).arg(kSegments[i]));
+                                QString("Input segment %1, %2").arg(i + 1).arg(kSegmentNames[i]));
     }
     host::setAccessibleName(form.control<QWidget>("Image1"), "Previous numeral");
     host::setAccessibleName(form.control<QWidget>("Image2"), "Next numeral");
