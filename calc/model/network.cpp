@@ -161,11 +161,7 @@ void update_weights(Network &net)
 
 float lrateFromText(std::string_view text)
 {
-    double value = std::numeric_limits<double>::infinity(); // when too large to read
-    try {
-        value = host::Val(text);
-    } catch (const host::Fault &) {
-    }
+    const double value = host::valOrInfinity(text);
     if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The learning rate " + host::quotedText(text) + " is too large.");

@@ -43,11 +43,7 @@ void showNow(QLineEdit *box, const std::string &text)
 Form1::RunSettings Form1::readRunSettings() const
 {
     const std::string epochsText = txtIpepoques->text().toStdString();
-    double epochs = std::numeric_limits<double>::infinity(); // when too large to read
-    try {
-        epochs = host::Val(epochsText);
-    } catch (const host::Fault &) {
-    }
+    double epochs = host::valOrInfinity(epochsText);
     if (epochs == 0)
         epochs = kDefaultEpochs;
     // The range of a 16-bit count, halves rounding to the even neighbour.

@@ -143,6 +143,15 @@ double Val(std::string_view text)
     return value;
 }
 
+double valOrInfinity(std::string_view text)
+{
+    try {
+        return Val(text);
+    } catch (const Fault &) {
+        return std::numeric_limits<double>::infinity();
+    }
+}
+
 double toDouble(std::string_view text)
 {
     std::string_view number = trimmed(text);

@@ -13,6 +13,10 @@ namespace host {
 // infinity.
 double Val(std::string_view text);
 
+// Val for a value that is checked against a range next: a number too large for a double
+// reads as +infinity, which every such range refuses with the caller's own message.
+double valOrInfinity(std::string_view text);
+
 // The whole text, apart from surrounding blanks, must be a number; otherwise a fault of a
 // text that is no number, naming the text. Numbers are always read with a point as the
 // decimal separator, whatever the user's locale.

@@ -155,7 +155,10 @@ TEST(LeadingNumberOverflow, ANumberBeyondADoubleIsAnOverflowFaultNeverInfinity)
             EXPECT_EQ(message.size(), 1 + 80 + end.size()) << message;
             EXPECT_EQ(message.substr(message.size() - end.size()), end);
         }
+        // Where a range check follows, such a number is simply beyond every range.
+        EXPECT_EQ(host::valOrInfinity(text), std::numeric_limits<double>::infinity());
     }
+    EXPECT_EQ(host::valOrInfinity(" -2.5x"), -2.5);
     // A tiny number and a number of many digits after the point are no overflow.
     EXPECT_EQ(host::Val("0." + nines), 1);
     EXPECT_EQ(host::Val("0." + std::string(400, '0') + "1"), 0);

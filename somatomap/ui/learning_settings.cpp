@@ -21,16 +21,13 @@ constexpr double Int16High = 32767;
 // Whether the nearest integer (a half to the even neighbour) is a 16-bit integer.
 bool fitsInt16(double value) { return value >= Int16Low - 0.5 && value < Int16High + 0.5; }
 
-// A box's text as a message quotes it: its first 80 characters at most.
-std::string quoted(std::string_view text) { return host::quotedText(text); }
-
 double finiteRadius(std::string_view peakradText)
 {
     try {
         return host::Val(peakradText);
     } catch (const Fault &) {
         throw Fault(Fault::Kind::Overflow,
-                    "The Bubble Radius box holds " + quoted(peakradText)
+                    "The Bubble Radius box holds " + host::quotedText(peakradText)
                         + ", a number too large to use as a radius.");
     }
 }
@@ -47,7 +44,7 @@ int16_t wholeRadius(std::string_view peakradText, double rad)
 {
     if (!fitsInt16(rad))
         throw Fault(Fault::Kind::Overflow,
-                    "The Bubble Radius box holds " + quoted(peakradText)
+                    "The Bubble Radius box holds " + host::quotedText(peakradText)
                         + ": a radius must lie from -32768 to 32767.");
     return host::nearestInt16(rad);
 }
@@ -74,14 +71,10 @@ double learningRate(std::string_view lrateText)
 {
     // Too large for a double (the reader faults) or for the float the weights learn in (from
     // half a unit above the largest float on, a float would be infinite).
-    double lrate = std::numeric_limits<double>::infinity();
-    try {
-        lrate = host::Val(lrateText);
-    } catch (const Fault &) {
-    }
+    const double lrate = host::valOrInfinity(lrateText);
     if (!(std::fabs(lrate) < 0x1.ffffffp+127))
         throw Fault(Fault::Kind::Overflow,
-                    "The Learning Rate box holds " + quoted(lrateText)
+                    "The Learning Rate box holds " + host::quotedText(lrateText)
                         + ", a number too large for a learning rate.");
     return lrate;
 }
@@ -94,14 +87,10 @@ int16_t WholeHandPlan::scheduledRadius(int trial) const
 WholeHandPlan planWholeHand(std::string_view peakradText, std::string_view numTrialsText)
 {
     const double rad = finiteRadius(peakradText);
-    double trials = std::numeric_limits<double>::infinity(); // when too large to read
-    try {
-        trials = host::Val(numTrialsText);
-    } catch (const Fault &) {
-    }
+    const double trials = host::valOrInfinity(numTrialsText);
     if (!fitsInt16(trials))
         throw Fault(Fault::Kind::Overflow,
-                    "The Number of Trials box holds " + quoted(numTrialsText)
+                    "The Number of Trials box holds " + host::quotedText(numTrialsText)
                         + ": the number of trials must lie from -32768 to 32767.");
     if (rad == 0)
         throw Fault(Fault::Kind::DivisionByZero,
@@ -115,8 +104,8 @@ WholeHandPlan planWholeHand(std::string_view peakradText, std::string_view numTr
     const double step = host::Int(plan.trials / rad);
     if (step < Int16Low || step > Int16High)
         throw Fault(Fault::Kind::Overflow,
-                    "The Bubble Radius box holds " + quoted(peakradText) + ", too close to 0 for "
-                        + std::to_string(plan.trials)
+                    "The Bubble Radius box holds " + host::quotedText(peakradText)
+                        + ", too close to 0 for " + std::to_string(plan.trials)
                         + " trials: the radius would drop only every "
                           "trials / radius trials, and that number must lie from -32768 to "
                           "32767.");
@@ -132,7 +121,7 @@ WholeHandPlan planWholeHand(std::string_view peakradText, std::string_view numTr
                         + " or less.");
     if (plan.startRadius - plan.trials / std::abs(int(plan.step)) < Int16Low)
         throw Fault(Fault::Kind::Overflow,
-                    "The Bubble Radius box holds " + quoted(peakradText)
+                    "The Bubble Radius box holds " + host::quotedText(peakradText)
                         + ": the radius schedule would drop below -32768. Enter a larger radius.");
     return plan;
 }
