@@ -35,7 +35,7 @@ void Form1::bindExports()
 
     QMenu *view = addMenu("menView", "View");
     host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning Curve"),
-                      [this] { menLearningCurve_Click(); });
+                      [this] { m_curveWindow.open(); });
 }
 
 // One row per output unit in unit order (the order of `var weights`): its numeral, the weight
@@ -57,24 +57,6 @@ std::string Form1::weightsCsv() const
         table.cell(m_net.outputs.at(size_t(k - 1)));
     }
     return table.text();
-}
-
-void Form1::menLearningCurve_Click()
-{
-    m_curveWindow.show();
-    m_curveWindow.raise();
-}
-
-void Form1::curveRunStarts()
-{
-    m_curve.startRun();
-    m_curveWindow.curveChanged();
-}
-
-void Form1::curveEpochDone()
-{
-    m_curve.add(m_net.sumError);
-    m_curveWindow.curveChanged();
 }
 
 // The curve's window goes with the main window, so that the program ends with it.

@@ -45,7 +45,6 @@ public:
     void Check1_Click();
     void Command1_Click();
     void menAbout_Click();
-    void menLearningCurve_Click();
 
     // The learning curve of the current and the previous run, and its window.
     const host::LearningCurve &curve() const { return m_curve; }
@@ -69,8 +68,6 @@ private:
     // Exports and the learning curve
     void bindExports();
     std::string weightsCsv() const;
-    void curveRunStarts();
-    void curveEpochDone();
 
     // Learning driver
     struct RunSettings

@@ -88,7 +88,7 @@ void Form1::learn(bool fresh, RunSettings settings)
     if (fresh) {
         clearWeights(m_net);
         m_net.sumError = 0;
-        curveRunStarts();
+        m_curveWindow.startRun();
     }
     clearUnits(m_net);
     m_net.lrate = settings.lrate;
@@ -112,7 +112,7 @@ void Form1::learn(bool fresh, RunSettings settings)
             throw;
         }
         showNow(txtError, host::floatText(m_net.sumError));
-        curveEpochDone();
+        m_curveWindow.addStep(m_net.sumError);
         if (m_net.sumError == 0) {
             commLearn->setText("LEARN");
             return;

@@ -40,7 +40,7 @@ int tickCount(double axisEnd)
 } // namespace
 
 LearningCurveWindow::LearningCurveWindow(const QString &name, const QString &caption,
-                                         CurveLabels labels, const LearningCurve &curve)
+                                         CurveLabels labels, LearningCurve &curve)
     : Form(name, caption, 6600, 4800)
     , m_labels(std::move(labels))
     , m_curve(curve)
@@ -60,6 +60,24 @@ double LearningCurveWindow::stepsShown() const
 }
 
 double LearningCurveWindow::errorShown() const { return niceAbove(m_curve.largest()); }
+
+void LearningCurveWindow::startRun()
+{
+    m_curve.startRun();
+    curveChanged();
+}
+
+void LearningCurveWindow::addStep(float error)
+{
+    m_curve.add(error);
+    curveChanged();
+}
+
+void LearningCurveWindow::open()
+{
+    show();
+    raise();
+}
 
 void LearningCurveWindow::curveChanged()
 {

@@ -62,11 +62,17 @@ class LearningCurveWindow : public Form
 
 public:
     LearningCurveWindow(const QString &name, const QString &caption, CurveLabels labels,
-                        const LearningCurve &curve);
+                        LearningCurve &curve);
 
     // The curve changed: a new step is drawn on as a line; a new run, or a step the axes do
     // not hold, redraws the whole plot.
     void curveChanged();
+    // What a program's run tells the window: a run begins, or one more step ends with its
+    // error. The curve takes it and the plot shows it at once.
+    void startRun();
+    void addStep(float error);
+    // Shows the window in front of the others (the program's menu item).
+    void open();
     PictureArea *plot() const { return m_plot; }
 
 protected:
@@ -81,7 +87,7 @@ private:
     double errorShown() const;
 
     CurveLabels m_labels;
-    const LearningCurve &m_curve;
+    LearningCurve &m_curve;
     PictureArea *m_plot = nullptr;
     double m_steps = 0; // axis ends of the plot as drawn
     double m_error = 0;

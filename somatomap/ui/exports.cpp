@@ -18,7 +18,7 @@ void Form1::bindExports()
 
     QMenu *view = addMenu("menView", "View");
     host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning Curve"),
-                      [this] { menLearningCurve_Click(); });
+                      [this] { m_curveWindow.open(); });
 }
 
 // One row per node in node order (i outer, j inner, as `var smapAct` and `var smapWts` list
@@ -40,24 +40,6 @@ std::string Form1::mapCsv() const
         }
     }
     return table.text();
-}
-
-void Form1::menLearningCurve_Click()
-{
-    m_curveWindow.show();
-    m_curveWindow.raise();
-}
-
-void Form1::curveRunStarts()
-{
-    m_curve.startRun();
-    m_curveWindow.curveChanged();
-}
-
-void Form1::curveTrialDone(float error)
-{
-    m_curve.add(error);
-    m_curveWindow.curveChanged();
 }
 
 // The curve's window goes with the main window, so that the program ends with it.

@@ -51,7 +51,6 @@ public:
     void commLrn_Click();
     void commLrnHand_Click();
     void commAbort_Click();
-    void menLearningCurve_Click();
 
     // The learning curve of the current and the previous whole-hand run, and its window.
     const host::LearningCurve &curve() const { return m_curve; }
@@ -76,8 +75,6 @@ private:
     // Exports and the learning curve
     void bindExports();
     std::string mapCsv() const;
-    void curveRunStarts();
-    void curveTrialDone(float error);
 
     Similarity similarity() const;
     bool mapActive() const;

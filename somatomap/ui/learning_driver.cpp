@@ -79,7 +79,7 @@ void Form1::commLrnHand_Click()
         = planWholeHand(txtPeakrad->text().toStdString(), txtNumTrials->text().toStdString());
     m_stopLearning = false;
     m_map.error = 0;
-    curveRunStarts();
+    m_curveWindow.startRun();
     learnWholeHand(plan);
 }
 
@@ -117,7 +117,7 @@ void Form1::runTrials(const WholeHandPlan &plan)
             break;
         const float trialError = float(double(m_map.error) / StimuliPerTrial);
         showNow(txtError, host::floatText(trialError));
-        curveTrialDone(trialError);
+        m_curveWindow.addStep(trialError);
     }
     host::setCheckValue(chkMapOn, 1);
 }
