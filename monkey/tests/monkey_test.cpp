@@ -224,8 +224,8 @@ TEST(UnclearReport, AcceptsClearReportsAndNamesWhatIsWrongWithOthers)
         "message: NUMERAL IDENTIFIER NETWORK, version 1.0",
         "error: Form1.mnuPrint is disabled",
         "error: at-yield 3 click Form1.commRun: the script ended before that yield",
-        "error: click Form1.commRun: the program ended when its last window closed; this line "
-        "and any after it were not run",
+        ("error: click Form1.commRun: the program ended when its last window closed; this line "
+         "and any after it were not run"),
         "Form1.txtValue.text=inf",
     };
     for (const char *line : clear)
