@@ -48,8 +48,9 @@ void writeWholeFile(const QString &path, const QByteArray &bytes)
     if (target.exists() && markedReadOnly(target))
         fileNotWritten(path, "it is read-only");
     if (!target.absoluteDir().exists())
-        fileNotWritten(path, "the folder \"" + QDir::toNativeSeparators(target.absolutePath())
-                                 + "\" does not exist");
+        fileNotWritten(path,
+                       "the folder \"" + QDir::toNativeSeparators(target.absolutePath())
+                           + "\" does not exist");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fileNotWritten(path, reason(file));

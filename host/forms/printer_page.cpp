@@ -118,20 +118,25 @@ void PrinterPage::endDoc()
         QPrintDialog dialog(&device);
         if (dialog.exec() != QDialog::Accepted)
             pageKept("Printing was cancelled.");
-        if (!render(device))
-            pageKept("The page could not be sent to the printer.");
-    } else {
-        if (path.isEmpty())
-            path = QFileDialog::getSaveFileName(nullptr,
-                                                "No printer is installed: save the page as PDF",
-                                                "page.pdf", "PDF files (*.pdf)");
-        if (path.isEmpty())
-            pageKept("Printing was cancelled.");
-        try {
-            writePdf(path);
-        } catch (const Fault &fault) {
-            pageKept(fault.what());
+        if (device.outputFormat() != QPrinter::PdfFormat) {
+            if (!render(device))
+                pageKept("The page could not be sent to the printer.");
+            killDoc();
+            return;
         }
+        // Printing to a file in the dialog writes it as every other file is written.
+        path = device.outputFileName();
+    } else if (path.isEmpty()) {
+        path
+            = QFileDialog::getSaveFileName(nullptr, "No printer is installed: save the page as PDF",
+                                           "page.pdf", "PDF files (*.pdf)");
+    }
+    if (path.isEmpty())
+        pageKept("Printing was cancelled.");
+    try {
+        writePdf(path);
+    } catch (const Fault &fault) {
+        pageKept(fault.what());
     }
     killDoc();
 }

@@ -30,7 +30,9 @@ public:
 
 private:
     rlimit m_limit {};
-    struct sigaction m_signal {};
+    struct sigaction m_signal
+    {
+    };
 };
 
 } // namespace host::testing
