@@ -15,6 +15,9 @@
 #include "monkey/script_generator.h"
 #include "monkey/script_session.h"
 
+#include "host/forms/file_write.h"
+#include "host/numbers/fault.h"
+
 #include MONKEY_FORM_HEADER
 
 #include <QApplication>
@@ -24,6 +27,20 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+
+namespace {
+
+// A script kept for playing again; one that cannot be kept is said, and the round goes on.
+void keepScript(const QString &path, const QString &script)
+{
+    try {
+        host::writeWholeFile(path, script.toUtf8());
+    } catch (const host::Fault &fault) {
+        std::cout << fault.what() << "\n";
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -74,10 +91,7 @@ int main(int argc, char *argv[])
     while (played < events) {
         const QStringList lines = generator.script(std::min(round, events - played + 2));
         const QString script = lines.join('\n') + '\n';
-        QFile file(keep);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(script.toUtf8());
-        file.close();
+        keepScript(keep, script);
         const auto result = session.run(script, budget);
         ++rounds;
         // The events taken, by the marks printed, and the closing lines when all were taken.
@@ -97,8 +111,7 @@ int main(int argc, char *argv[])
                 // The round is kept under its own name, for playing it again.
                 const QString kept
                     = QStringLiteral(MONKEY_PROGRAM "-monkey-round%1.nss").arg(rounds);
-                QFile::remove(kept);
-                QFile::copy(keep, kept);
+                keepScript(kept, script);
                 std::cout << MONKEY_PROGRAM " monkey, seed " << seed << ", round " << rounds << ": "
                           << problem.toStdString() << "\n  " << line.left(300).toStdString()
                           << "\n  the round's script is in " << kept.toStdString() << "\n";

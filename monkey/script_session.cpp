@@ -1,13 +1,14 @@
 #include "monkey/script_session.h"
 
 #include "host/forms/automation.h"
+#include "host/forms/file_write.h"
 #include "host/forms/form.h"
 #include "host/forms/printer_page.h"
 #include "host/forms/run_context.h"
+#include "host/numbers/fault.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 #include <iostream>
@@ -73,14 +74,12 @@ ScriptSession::Result ScriptSession::run(const QString &scriptText, int yieldBud
 {
     Result result;
     const QString path = scratchPath("script.nss");
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            result.exitCode = 1;
-            result.output = "cannot write " + path.toStdString();
-            return result;
-        }
-        file.write(scriptText.toUtf8());
+    try {
+        host::writeWholeFile(path, scriptText.toUtf8());
+    } catch (const host::Fault &fault) {
+        result.exitCode = 1;
+        result.output = fault.what();
+        return result;
     }
 
     std::unique_ptr<host::Form> form = m_makeForm();

@@ -193,6 +193,33 @@ TEST_F(CalcPatternFile, AFolderGivenAsTheFileIsNamedAsSuch)
     }
 }
 
+// A file saved as UTF-16 (little-endian with its mark, big-endian without) is named as such,
+// not read as a first line of 0.
+TEST_F(CalcPatternFile, AUtf16FileIsRefusedAsNoPlainText)
+{
+    std::ifstream shipped(CALC_DATA_FILE, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(shipped)),
+                           std::istreambuf_iterator<char>());
+    std::string little = "\xFF\xFE", big;
+    for (char c : text) {
+        little += {c, '\0'};
+        big += {'\0', c};
+    }
+    for (const std::string &content : {little, big}) {
+        const std::string path = write(content);
+        try {
+            calc::loadPatternFile(path);
+            ADD_FAILURE() << "no fault";
+        } catch (const Fault &fault) {
+            EXPECT_EQ(fault.kind(), Fault::Kind::File);
+            EXPECT_EQ(std::string(fault.what()),
+                      "The file \"" + path
+                          + "\" is not a plain text file: it looks like UTF-16. Save it as plain "
+                            "text (ASCII or UTF-8).");
+        }
+    }
+}
+
 TEST_F(CalcPatternFile, BlanksAroundInputAndTargetAndLinesAfterTheLast)
 {
     const calc::Network net = calc::loadPatternFile(

@@ -47,7 +47,12 @@ Form1::RunSettings Form1::readRunSettings() const
     if (epochs == 0)
         epochs = kDefaultEpochs;
     // The range of a 16-bit count, halves rounding to the even neighbour.
-    if (!(epochs >= -32768.5 && epochs < 32767.5))
+    if (epochs < -32768.5)
+        throw host::Fault(host::Fault::Kind::Overflow,
+                          "The number of epochs " + host::quotedText(epochsText)
+                              + " is too far below 0: type a whole number of epochs from 1 to "
+                                "32767.");
+    if (!(epochs < 32767.5))
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The number of epochs " + host::quotedText(epochsText)
                               + " is too large: a run has at most 32767 epochs.");

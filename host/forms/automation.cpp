@@ -1,6 +1,7 @@
 #include "host/forms/automation.h"
 
 #include "host/forms/event_loop.h"
+#include "host/forms/file_write.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
 #include "host/forms/printer_page.h"
@@ -11,7 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMap>
 #include <QRegularExpression>
@@ -103,8 +106,17 @@ void runCommand(const QString &command, const QStringList &words, const QString 
     } else if (command == "grab") {
         need(2);
         QString file = afterWords(rest, 2);
-        if (!findWidget(words[1])->grab().save(file))
+        const QByteArray format = QFileInfo(file).suffix().toLatin1();
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!findWidget(words[1])->grab().save(&buffer, format.isEmpty() ? "PNG" : format.data()))
             scriptError("cannot write " + file);
+        try {
+            writeWholeFile(file, bytes);
+        } catch (const Fault &fault) {
+            scriptError(fault.what());
+        }
     } else if (command == "export") {
         need(2);
         exportPicture(findControl<PictureArea>(words[1], "picture area"), words[2],

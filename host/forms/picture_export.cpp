@@ -1,16 +1,14 @@
 #include "host/forms/picture_export.h"
 
+#include "host/forms/file_write.h"
 #include "host/forms/picture_area.h"
 #include "host/numbers/fault.h"
 
 #include <QBuffer>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgGenerator>
-
-#include <cstdio>
 
 namespace host {
 
@@ -54,31 +52,6 @@ void drawPicture(PictureArea *area, QPainter &painter)
         else
             child->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
         painter.restore();
-    }
-}
-
-[[noreturn]] void notWritten(const QString &path)
-{
-    throw Fault(Fault::Kind::File,
-                ("The file \"" + path + "\" could not be written.").toStdString());
-}
-
-// The whole export is made in memory first, so a file is only opened when there is something
-// to write. The bytes go to a file beside the target, which then takes the target's place:
-// a write that fails (a full disk, a folder in the way) leaves an earlier file as it was.
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    const QString partial = path + ".part";
-    QFile file(partial);
-    if (!file.open(QIODevice::WriteOnly))
-        notWritten(path);
-    const bool whole = file.write(bytes) == bytes.size() && file.flush();
-    file.close();
-    if (!whole || file.error() != QFileDevice::NoError
-        || std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData())
-            != 0) {
-        QFile::remove(partial);
-        notWritten(path);
     }
 }
 
@@ -148,15 +121,15 @@ void savePng(PictureArea *area, const QString &path, double ratio)
     buffer.open(QIODevice::WriteOnly);
     // A light compression: a display's flat colours pack almost as well, several times faster.
     if (!image.save(&buffer, "PNG", 80))
-        notWritten(path);
-    writeFile(path, bytes);
+        fileNotWritten(path, "the picture could not be made into a PNG image");
+    writeWholeFile(path, bytes);
 }
 
-void saveSvg(PictureArea *area, const QString &path) { writeFile(path, pictureSvg(area)); }
+void saveSvg(PictureArea *area, const QString &path) { writeWholeFile(path, pictureSvg(area)); }
 
 void saveCsv(const PictureArea *area, const QString &path)
 {
-    writeFile(path, QByteArray::fromStdString(csvData(area)));
+    writeWholeFile(path, QByteArray::fromStdString(csvData(area)));
 }
 
 } // namespace host

@@ -1,9 +1,10 @@
 #include "host/forms/printer_page.h"
 
+#include "host/forms/file_write.h"
 #include "host/forms/run_context.h"
 #include "host/numbers/fault.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileDialog>
 #include <QPageLayout>
 #include <QPainter>
@@ -85,19 +86,22 @@ bool PrinterPage::render(QPagedPaintDevice &device) const
     return painter.end();
 }
 
-bool PrinterPage::writePdf(const QString &path) const
+void PrinterPage::writePdf(const QString &path) const
 {
+    // The document is made in memory, so that the file only takes its place when it is whole.
+    QByteArray bytes;
     {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly))
-            return false;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(600);
+        writer.setCreator("neurosims");
+        if (!render(writer) || bytes.isEmpty())
+            fileNotWritten(path, "the page could not be made into a PDF document");
     }
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(600);
-    writer.setCreator("neurosims");
-    return render(writer) && QFile(path).size() > 0;
+    writeWholeFile(path, bytes);
 }
 
 void PrinterPage::endDoc()
@@ -114,17 +118,25 @@ void PrinterPage::endDoc()
         QPrintDialog dialog(&device);
         if (dialog.exec() != QDialog::Accepted)
             pageKept("Printing was cancelled.");
-        if (!render(device))
-            pageKept("The page could not be sent to the printer.");
-    } else {
-        if (path.isEmpty())
-            path = QFileDialog::getSaveFileName(nullptr,
-                                                "No printer is installed: save the page as PDF",
-                                                "page.pdf", "PDF files (*.pdf)");
-        if (path.isEmpty())
-            pageKept("Printing was cancelled.");
-        if (!writePdf(path))
-            pageKept("The page could not be written to \"" + path + "\".");
+        if (device.outputFormat() != QPrinter::PdfFormat) {
+            if (!render(device))
+                pageKept("The page could not be sent to the printer.");
+            killDoc();
+            return;
+        }
+        // Printing to a file in the dialog writes it as every other file is written.
+        path = device.outputFileName();
+    } else if (path.isEmpty()) {
+        path
+            = QFileDialog::getSaveFileName(nullptr, "No printer is installed: save the page as PDF",
+                                           "page.pdf", "PDF files (*.pdf)");
+    }
+    if (path.isEmpty())
+        pageKept("Printing was cancelled.");
+    try {
+        writePdf(path);
+    } catch (const Fault &fault) {
+        pageKept(fault.what());
     }
     killDoc();
 }

@@ -28,8 +28,8 @@ public:
     // Paints the collected page onto a paged device (a PDF writer or a printer); false when
     // the device cannot be painted on (a printer that is not ready, a file not writable).
     bool render(QPagedPaintDevice &device) const;
-    // Writes the page to a PDF file; false when the file cannot be written.
-    bool writePdf(const QString &path) const;
+    // Writes the page to a PDF file, or faults (Fault::Kind::File) and leaves the file as it was.
+    void writePdf(const QString &path) const;
 
     // Automation: the next EndDoc writes this PDF file without a dialog.
     static void setNextPdfPath(const QString &path);

@@ -7,6 +7,23 @@
 
 namespace host {
 
+namespace {
+
+// What the start of a file shows it to be when it is no plain text, or null. UTF-16 text
+// (as some editors save on Windows) starts with its byte-order mark or has a 0 byte beside
+// each ASCII letter; a 0 byte is in no text file.
+const char *encodingOtherThanText(const std::string &start)
+{
+    if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF"))
+        return "UTF-16";
+    const size_t zero = start.find('\0');
+    if (zero == std::string::npos)
+        return nullptr;
+    return start.find('\0', zero + 1) == zero + 2 ? "UTF-16" : "a binary file";
+}
+
+} // namespace
+
 TextFileReader::TextFileReader(const std::string &path)
     : m_path(path)
 {
@@ -18,13 +35,15 @@ TextFileReader::TextFileReader(const std::string &path)
     m_stream.open(path, std::ios::binary);
     if (!m_stream)
         throw Fault(Fault::Kind::File, "The file \"" + path + "\" cannot be opened for reading.");
-    constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
-    char start[3] = {};
-    m_stream.read(start, 3);
-    if (!(m_stream.gcount() == 3 && std::string(start, 3) == byteOrderMark)) {
-        m_stream.clear();
-        m_stream.seekg(0);
-    }
+    std::string start(512, '\0');
+    m_stream.read(start.data(), std::streamsize(start.size()));
+    start.resize(size_t(m_stream.gcount()));
+    m_stream.clear();
+    if (const char *kind = encodingOtherThanText(start))
+        throw Fault(Fault::Kind::File,
+                    "The file \"" + path + "\" is not a plain text file: it looks like " + kind
+                        + ". Save it as plain text (ASCII or UTF-8).");
+    m_stream.seekg(start.starts_with("\xEF\xBB\xBF") ? 3 : 0);
 }
 
 std::optional<std::string> TextFileReader::readLine()

@@ -5,7 +5,9 @@
 #include "host/forms/form.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
+#include "host/forms/printer_page.h"
 #include "host/numbers/fault.h"
+#include "host/tests/support/full_disk.h"
 #include "host/tests/support/test_support.h"
 
 #include <QAction>
@@ -218,32 +220,119 @@ TEST_F(PictureExport, AFileThatCannotBeWrittenIsAFileFaultAndLeavesNothing)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-// A save that fails keeps what the file held before, and leaves no partial file behind.
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+void writeContents(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A save that fails keeps what the file held before, and leaves no partial file behind; a
+// file beside the target is not taken for the save's own.
 TEST_F(PictureExport, AFailedSaveKeepsTheEarlierFile)
 {
     host::setCsvData(form.area, [] { return std::string("x\n2\n"); });
-    QFile earlier(file("kept.csv"));
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write("x\n1\n");
-    earlier.close();
-    ASSERT_TRUE(QDir(dir.path()).mkdir("kept.csv.part")); // the partial file cannot be made
-    EXPECT_EQ(faultKind([&] { host::saveCsv(form.area, file("kept.csv")); }),
-              host::Fault::Kind::File);
-    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
-    EXPECT_EQ(earlier.readAll(), "x\n1\n");
-    earlier.close();
-
+    writeContents(file("kept.csv.part"), "mine");
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.csv")); // a folder cannot be replaced by a file
     EXPECT_EQ(faultKind([&] { host::saveCsv(form.area, file("folder.csv")); }),
               host::Fault::Kind::File);
     EXPECT_TRUE(QFileInfo(file("folder.csv")).isDir());
-    EXPECT_FALSE(QFileInfo::exists(file("folder.csv.part")));
 
-    host::saveCsv(form.area, file("kept.csv.ok"));
-    host::saveCsv(form.area, file("kept.csv.ok")); // replaces a file of its own
-    QFile saved(file("kept.csv.ok"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), "x\n2\n");
+    host::saveCsv(form.area, file("kept.csv"));
+    host::saveCsv(form.area, file("kept.csv")); // replaces a file of its own
+    EXPECT_EQ(contents(file("kept.csv")), "x\n2\n");
+    EXPECT_EQ(contents(file("kept.csv.part")), "mine");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"folder.csv", "kept.csv", "kept.csv.part"}));
+}
+
+// A full disk (a write fails from its first byte, or after a few hundred) and a target marked
+// read-only: the fault names the file, an earlier file keeps its bytes and its permissions, a
+// new name is left without a file, and a printed page is kept for the next Print.
+TEST_F(PictureExport, AFullDiskOrAReadOnlyTargetKeepsTheEarlierFileAndThePage)
+{
+    form.drawScene();
+    host::setCsvData(form.area, [] { return std::string(2000, '1') + "\n"; });
+    host::PrinterPage page;
+    const std::vector<std::pair<QString, std::function<void(const QString &)>>> saves {
+        {"png", [&](const QString &path) { host::savePng(form.area, path, 1); }},
+        {"csv", [&](const QString &path) { host::saveCsv(form.area, path); }},
+        {"pdf",
+         [&](const QString &path) {
+             page.print("page");
+             host::PrinterPage::setNextPdfPath(path);
+             page.endDoc();
+         }},
+    };
+    constexpr qint64 bytesFree = 512;
+    for (const auto &[suffix, save] : saves) {
+        const QString earlier = file("earlier." + suffix), fresh = file("new." + suffix);
+        save(earlier);
+        const QByteArray good = contents(earlier);
+        ASSERT_GT(good.size(), bytesFree) << suffix.toStdString();
+        auto refused = [&, &save = save](const QString &path, const QString &why) {
+            try {
+                save(path);
+                ADD_FAILURE() << "written: " << path.toStdString();
+            } catch (const host::Fault &fault) {
+                const QString message = QString::fromUtf8(fault.what());
+                EXPECT_TRUE(
+                    message.startsWith("The file \"" + path + "\" could not be written: " + why))
+                    << fault.what();
+                EXPECT_EQ(message.endsWith("The page is kept for the next Print."), suffix == "pdf")
+                    << fault.what();
+            }
+            EXPECT_EQ(page.isOpen(), suffix == "pdf");
+        };
+        for (const qint64 limit : {qint64(0), bytesFree}) {
+            host::testing::FullDisk disk(limit);
+            refused(earlier, "");
+            refused(fresh, "");
+        }
+        EXPECT_EQ(contents(earlier), good) << suffix.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(fresh)) << suffix.toStdString();
+
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        ASSERT_TRUE(QFile::setPermissions(earlier, readOnly));
+        refused(earlier, "it is read-only.");
+        EXPECT_EQ(contents(earlier), good) << suffix.toStdString();
+        EXPECT_FALSE(QFileInfo(earlier).permissions()
+                     & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+        page.killDoc();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"earlier.csv", "earlier.pdf", "earlier.png"}));
+}
+
+// A grab under automation on a full disk is an error naming the file; the earlier picture
+// stays and a new name gets no file.
+TEST_F(PictureExport, AGrabOnAFullDiskKeepsTheEarlierPicture)
+{
+    form.drawScene();
+    const std::string earlier = file("earlier.png").toStdString();
+    const std::string fresh = file("new.png").toStdString();
+    runScriptLines("grab picShow " + earlier);
+    const QByteArray good = contents(QString::fromStdString(earlier));
+    for (const std::string &path : {earlier, fresh}) {
+        int status = 0;
+        std::string out;
+        {
+            host::testing::FullDisk disk(512);
+            out = runScriptLines("grab picShow " + path, &status);
+        }
+        EXPECT_EQ(status, 2);
+        EXPECT_NE(out.find("The file \"" + path + "\" could not be written: "), std::string::npos)
+            << out;
+    }
+    EXPECT_EQ(contents(QString::fromStdString(earlier)), good);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"earlier.png"}));
 }
 
 TEST_F(PictureExport, ScriptExportsWriteTheFilesAndRefuseBadLines)

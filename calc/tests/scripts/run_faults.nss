@@ -7,6 +7,8 @@ show txtEpoques text
 var running
 type txtIpepoques 32767.5
 click commLearn
+type txtIpepoques -32769
+click commLearn
 type txtIpepoques -32768.5
 type txtLrate 1000000000000000000000000000000000000000
 click commLearn
