@@ -88,13 +88,13 @@ TEST_F(CalcForm, RandomOrderShufflesAfreshEveryEpochWithTheClockRunning)
     std::string script;
     for (int epoch = 1; epoch <= 6; ++epoch)
         script += "at-yield " + std::to_string(epoch) + " var order\n";
-    const QStringList lines = QString::fromStdString(
-                                  host::testing::runScriptLines(script + "click commLearn\n"))
-                                  .split('\n', Qt::SkipEmptyParts);
+    const QStringList lines
+        = QString::fromStdString(host::testing::runScriptLines(script + "click commLearn\n"))
+              .split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6);
     // Each epoch's exchanges as one permutation of positions: where each entry came from.
-    QStringList previous {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13",
-                          "14", "15", "16"};
+    QStringList previous {"1", "2",  "3",  "4",  "5",  "6",  "7",  "8",
+                          "9", "10", "11", "12", "13", "14", "15", "16"};
     QList<QList<qsizetype>> moves;
     for (const QString &line : lines) {
         const QStringList order = line.section('=', 1).split(' ');

@@ -102,9 +102,8 @@ TEST_F(ReachForm, ChoosingAPlacingOptionAgainKeepsIt)
 {
     auto *placingTarget = control<QRadioButton>("optTarget");
     auto *placingDistractor = control<QRadioButton>("optDistractor");
-    auto clickOn = [](QWidget *widget, QPoint at) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-    };
+    auto clickOn
+        = [](QWidget *widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); };
     auto *display = area("picture1");
     auto *target = area("target");
     auto *distractor = area("distractor");
