@@ -190,7 +190,7 @@ float resultant(const Model &model)
     // The direction follows the vector's own half-plane: a vector pointing left gets the
     // half-turn whatever the sign of its arctangent, so the hand heads toward the cells that
     // respond. A vector pointing right and down is turned to point left and up, so every
-    // result lies in [0, 3.1524] and a step lowers the hand by at most a hundredth of a unit.
+    // result lies in [0, 3.1524] and a step lowers the hand by at most a hundredth of its length.
     const float arctangent = sx != 0 ? float(std::atan(double(sy) / sx)) : quarterTurn;
     if (sx < 0 || arctangent < 0)
         return float(double(arctangent) + halfTurn);
