@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
 // ends, from coarse to fine tuning, with and without the distractor and lateral inhibition.
 TEST(WholeReach, EveryReachOverTheDisplayEndsWithin500Steps)
 {
-    for (int tuning : {1, 25, 50, 75, 90, 100})
+    for (int tuning : {1, 10, 25, 50, 75, 100})
         for (int16_t step : {1, 4})
             for (bool distractor : {false, true})
                 for (bool inhibition : {false, true})
