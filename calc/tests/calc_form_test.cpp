@@ -78,6 +78,37 @@ TEST_F(CalcForm, SlowEpochTakesAboutASecond)
     EXPECT_EQ(area("picOpnode(15)")->backColor(), white);
 }
 
+// With the clock running, epochs follow each other within one clock step; the generator,
+// re-seeded with an equal seed at each shuffle, still draws new exchanges for every epoch.
+TEST_F(CalcForm, RandomOrderShufflesAfreshEveryEpochWithTheClockRunning)
+{
+    clickIndicator(control<QCheckBox>("chkRandom"));
+    control<QLineEdit>("txtIpepoques")->setText("6");
+    control<QLineEdit>("txtLrate")->setText("-0.5"); // never learns, so every epoch runs
+    std::string script;
+    for (int epoch = 1; epoch <= 6; ++epoch)
+        script += "at-yield " + std::to_string(epoch) + " var order\n";
+    const QStringList lines
+        = QString::fromStdString(host::testing::runScriptLines(script + "click commLearn\n"))
+              .split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6);
+    // Each epoch's exchanges as one permutation of positions: where each entry came from.
+    QStringList previous {"1", "2",  "3",  "4",  "5",  "6",  "7",  "8",
+                          "9", "10", "11", "12", "13", "14", "15", "16"};
+    QList<QList<qsizetype>> moves;
+    for (const QString &line : lines) {
+        const QStringList order = line.section('=', 1).split(' ');
+        ASSERT_EQ(order.size(), 16);
+        QList<qsizetype> from;
+        for (const QString &entry : order)
+            from << previous.indexOf(entry);
+        moves << from;
+        previous = order;
+    }
+    for (qsizetype epoch = 1; epoch < moves.size(); ++epoch)
+        EXPECT_NE(moves[epoch], moves[epoch - 1]) << "epoch " << epoch + 1;
+}
+
 // A weight of magnitude 0.55 fills its cell. A negative rate keeps every output 0, so one
 // epoch gives each numeral's segments the weight -0.55: numeral 1 (segments 3 and 6) has
 // blue squares just inside the grid lines of its cells.

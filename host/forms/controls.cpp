@@ -2,6 +2,7 @@
 
 #include "host/forms/decorations.h"
 #include "host/forms/form.h"
+#include "host/forms/option_button.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/wrapping_buttons.h"
 
@@ -76,7 +77,7 @@ QWidget *create(QWidget *container, const ControlRow &row)
         return box;
     }
     case ControlKind::Option: {
-        auto *option = new QRadioButton(row.caption, container);
+        auto *option = new OptionButton(row.caption, container);
         setFittingFont(option, font, row.caption, width - indicatorPixels);
         option->setChecked(row.value != 0);
         return option;

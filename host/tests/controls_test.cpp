@@ -393,6 +393,37 @@ TEST_F(Controls, ATableMakesNamedPlacedControlsWithTheirStartStates)
                  std::logic_error);
 }
 
+// A click on the selected option, by mouse or Space, leaves it selected and runs its Click
+// handler: for one alone in its frame and for one among others. Code may still deselect it.
+TEST_F(Controls, ClickingTheSelectedOptionKeepsItSelected)
+{
+    host::layOut(form.client(),
+                 {
+                     {"", "FrameA", ControlKind::Frame, "Alone", {120, 120, 2000, 600}},
+                     {"FrameA", "optAlone", ControlKind::Option, "Alone", {120, 240, 1500, 252}},
+                     {"", "FrameB", ControlKind::Frame, "Pair", {120, 900, 2000, 900}},
+                     {"FrameB", "optOne", ControlKind::Option, "One", {120, 240, 1500, 252}},
+                     {"FrameB", "optTwo", ControlKind::Option, "Two", {120, 540, 1500, 252}},
+                 });
+    int clicks = 0;
+    for (const char *name : {"optAlone", "optOne"}) {
+        auto *option = form.control<QRadioButton>(name);
+        clicks = 0;
+        host::onClick(option, [&clicks] { ++clicks; });
+        host::testing::clickIndicator(option);
+        host::testing::clickIndicator(option);
+        option->setFocus();
+        QTest::keyClick(option, Qt::Key_Space);
+        EXPECT_TRUE(option->isChecked()) << name;
+        EXPECT_EQ(clicks, 3) << name;
+        host::deselect(option);
+        EXPECT_FALSE(option->isChecked()) << name;
+    }
+    host::testing::clickIndicator(form.control<QRadioButton>("optTwo"));
+    host::testing::clickIndicator(form.control<QRadioButton>("optOne"));
+    EXPECT_FALSE(form.control<QRadioButton>("optTwo")->isChecked());
+}
+
 TEST_F(Controls, EveryFaceMapsToAnInstalledFontAndLongCaptionsShrinkToFit)
 {
     for (const char *face : {"MS Sans Serif", "Arial Narrow", "Book Antiqua", "Garamond",

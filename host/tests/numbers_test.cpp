@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <set>
 #include <vector>
 
 using host::Fault;
@@ -280,29 +281,47 @@ TEST(PrintedNumber, SignPlaceAndWholeFormat)
         EXPECT_EQ(host::toDouble(host::wholeNumberText(large)), large) << large;
 }
 
-TEST(RandomSequence, EqualSeedRestartsTheSequenceWithinUnitInterval)
+// The state read back replays every draw and re-seed; an equal seed goes on with new numbers.
+TEST(RandomSequence, StateReplaysAndAnEqualSeedContinues)
 {
-    host::Randomize(1234.5);
+    const host::RandomState start = host::randomState();
     std::vector<float> first;
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 1000; ++i) {
+        if (i % 100 == 0)
+            host::Randomize(1234.5);
         first.push_back(host::Rnd());
-    host::Randomize(1234.5);
-    for (float value : first) {
-        float again = host::Rnd();
-        EXPECT_EQ(again, value);
+    }
+    host::setRandomState(start);
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        if (i % 100 == 0)
+            host::Randomize(1234.5);
+        const float again = host::Rnd();
+        EXPECT_EQ(again, first[i]);
         EXPECT_GE(again, 0.0f);
         EXPECT_LT(again, 1.0f);
     }
+    EXPECT_EQ(std::set<float>(first.begin(), first.end()).size(), first.size());
+    host::setRandomState(start);
     host::Randomize(1234.25);
     EXPECT_NE(host::Rnd(), first[0]);
+    host::setRandomState(start);
+    host::Randomize(-0.0);
+    const float negativeZero = host::Rnd();
+    host::setRandomState(start);
+    host::Randomize(0.0);
+    EXPECT_EQ(host::Rnd(), negativeZero);
 }
 
 TEST(Clock, FrozenClockMakesReseedingReproducible)
 {
     host::freezeClock(43200.25);
     EXPECT_EQ(host::Timer(), 43200.25f);
+    const host::RandomState start = host::randomState();
     host::Randomize(host::Timer());
-    float first = host::Rnd();
+    const float first = host::Rnd();
+    host::Randomize(host::Timer());
+    EXPECT_NE(host::Rnd(), first);
+    host::setRandomState(start);
     host::Randomize(host::Timer());
     EXPECT_EQ(host::Rnd(), first);
     host::thawClock();

@@ -187,12 +187,14 @@ float resultant(const Model &model)
             sy = float(double(sy) + double(response) * std::sin(preferred));
         }
     }
-    // Only a direction below 0 gets the half-turn: every result lies in [0, 3.147), so a step
-    // along it never lowers the hand, and a reach that misses ends by rising above the target.
-    float direction = sx != 0 ? float(std::atan(double(sy) / sx)) : quarterTurn;
-    if (direction < 0)
-        direction = float(double(direction) + halfTurn);
-    return direction;
+    // The direction follows the vector's own half-plane: a vector pointing left gets the
+    // half-turn whatever the sign of its arctangent, so the hand heads toward the cells that
+    // respond. A vector pointing right and down is turned to point left and up, so every
+    // result lies in [0, 3.1524] and a step lowers the hand by at most a hundredth of its length.
+    const float arctangent = sx != 0 ? float(std::atan(double(sy) / sx)) : quarterTurn;
+    if (sx < 0 || arctangent < 0)
+        return float(double(arctangent) + halfTurn);
+    return arctangent;
 }
 
 float max(float a, float b) { return a > b ? a : b; }

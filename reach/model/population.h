@@ -52,9 +52,9 @@ void cell_response(Model &model, const Switches &switches);
 void lateralInhibition(Model &model);
 
 // Direction of the population vector, the sum of cellResp(i) x (cos, sin)(prefDir(i)) over
-// the cells responding above 0.05: the arctangent of sy / sx, plus the half-turn when that is
-// below 0, so it lies in [0, 3.147) and never points down (a vector pointing left and slightly
-// down, cell 100 alone, gives 0.0054115); straight up (1.5735) when sx is 0.
+// the cells responding above 0.05: the arctangent of sy / sx, plus the half-turn when the
+// vector points left or the arctangent is below 0, so it lies in [0, 3.1524] (cell 100 alone,
+// pointing left and slightly down, gives 3.152411); straight up (1.5735) when sx is 0.
 float resultant(const Model &model);
 
 float max(float a, float b); // a when a > b, else b

@@ -96,6 +96,39 @@ TEST_F(ReachForm, PressOnTargetChoosesItReleaseOnDistractorChoosesThat)
     EXPECT_EQ(form.model().distractorx, -18);
 }
 
+// A second click on a placing option leaves it chosen, also after the target or distractor
+// picture has chosen it, so the next press on the display still places the object.
+TEST_F(ReachForm, ChoosingAPlacingOptionAgainKeepsIt)
+{
+    auto *placingTarget = control<QRadioButton>("optTarget");
+    auto *placingDistractor = control<QRadioButton>("optDistractor");
+    auto clickOn
+        = [](QWidget *widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); };
+    auto *display = area("picture1");
+    auto *target = area("target");
+    auto *distractor = area("distractor");
+
+    clickIndicator(placingTarget);
+    clickIndicator(placingTarget);
+    clickOn(display, onHandDisplay(-60, 100));
+    EXPECT_NEAR(form.model().targetx, -58, 0.6);
+
+    clickOn(distractor, distractor->rect().center());
+    clickIndicator(placingDistractor);
+    clickIndicator(placingDistractor);
+    clickOn(display, onHandDisplay(50, 150));
+    EXPECT_FALSE(placingTarget->isChecked());
+    EXPECT_NEAR(form.model().distractorx, 52, 0.6);
+    EXPECT_NEAR(form.model().targetx, -58, 0.6);
+
+    clickOn(target, target->rect().center());
+    clickIndicator(placingTarget);
+    clickOn(display, onHandDisplay(60, 50));
+    EXPECT_FALSE(placingDistractor->isChecked());
+    EXPECT_NEAR(form.model().targetx, 62, 0.6);
+    EXPECT_NEAR(form.model().distractorx, 52, 0.6);
+}
+
 TEST_F(ReachForm, SwitchRedrawsOnMouseReleaseButNotFromTheKeyboard)
 {
     auto *barChart = control<QCheckBox>("chkBarChart");
@@ -156,6 +189,24 @@ TEST_F(ReachForm, PacedReachTakesItsTimeAndEndsWhereAnUnpacedOneEnds)
     EXPECT_EQ(form.model().handx, paced.handx);
     EXPECT_EQ(form.model().handy, paced.handy);
     EXPECT_EQ(form.model().cellResp, paced.cellResp);
+}
+
+// A reach of about 300 steps pauses only in its first 150 steps.
+TEST_F(ReachForm, LongReachPausesOnlyAtItsStart)
+{
+    const int pauseMs = 10;
+    form.setStepPause(pauseMs);
+    ASSERT_EQ(host::testing::runScriptLines("set hsbSpeed 10\nclick optTarget\n"
+                                            "mouse picture1 down -2 300\n"
+                                            "mouse picture1 up -2 300\n"),
+              "");
+    QElapsedTimer clock;
+    clock.start();
+    form.commReach_Click();
+    const qint64 elapsed = clock.elapsed();
+    ASSERT_GT(form.model().handy, 290);
+    EXPECT_GE(elapsed, reach::Form1::pacedSteps * pauseMs);
+    EXPECT_LT(elapsed, 290 * pauseMs);
 }
 
 // When REACH greys itself out the focus goes to RESTART, so a Space restarts instead of

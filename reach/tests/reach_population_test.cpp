@@ -248,9 +248,9 @@ INSTANTIATE_TEST_SUITE_P(
                                    1.57350004f},
                     ResultantCase {"CellOne", {{1, 1}}, 0.03147f},
                     ResultantCase {"CellFiftySeesTheShortHalfTurn", {{50, 1}}, 1.57890844f},
-                    // Cell 100 alone points left and slightly down; the arctangent is just
-                    // above 0 (0.0054115), so no half-turn is added.
-                    ResultantCase {"CellHundredAloneGetsNoHalfTurn", {{100, 1}}, 0.00541147403f},
+                    // Cell 100 alone points left and slightly down: the arctangent is just
+                    // above 0 (0.0054115), and the half-turn still turns it to the left.
+                    ResultantCase {"CellHundredAloneStillPointsLeft", {{100, 1}}, 3.15241146f},
                     ResultantCase {"LeftAndUpGetsTheHalfTurn", {{99, 1}, {100, 0.5f}}, 3.1314311f},
                     ResultantCase {"SymmetricPair", {{25, 1}, {75, 1}}, 1.57890856f},
                     ResultantCase {"JustAboveThresholdCounts",

@@ -52,11 +52,14 @@ public:
     // slowest speed takes.
     static constexpr int maxReachSteps = 10000;
 
-    // Each step of a reach lasts at least this long, so the eye can follow the hand (a default
-    // reach takes about a second; a script's pauses take no time unless it asks for real
-    // time). Measurements of the reach's own work set it to 0.
+    // Each of the first pacedSteps steps of a reach lasts at least this long, so the eye can
+    // follow the hand (a default reach takes about a second; a script's pauses take no time
+    // unless it asks for real time). A longer reach goes on unpaced, still drawing every
+    // step, so that it keeps the window busy for about 3 s at most beyond its own work.
+    // Measurements of the reach's own work set the pause to 0.
     void setStepPause(int milliseconds) { m_stepPauseMs = milliseconds; }
     static constexpr int defaultStepPauseMs = 20;
+    static constexpr int pacedSteps = 150;
 
 protected:
     void formLoad() override;

@@ -82,7 +82,8 @@ void Form1::doReach()
         moveHand(m_model.handx, m_model.handy);
         showCells();
         // Lets the new frame show; no input is handled until the reach has ended.
-        host::pause(m_stepPauseMs);
+        if (steps < pacedSteps)
+            host::pause(m_stepPauseMs);
     }
 }
 

@@ -337,8 +337,10 @@ TEST_F(SomatomapForm, WholeHandRunMatchesTheModelAndRepeatsWithTheSameClock)
     type("txtNumTrials", "3");
     type("txtPeakrad", "2");
     const SensoryMap start = form.map();
+    const host::RandomState generator = host::randomState();
     click("commLrnHand");
 
+    host::setRandomState(generator);
     const SensoryMap expected = replayWholeHand(start, planWholeHand("2", "3"), 0.2);
     EXPECT_EQ(form.map().smapWts, expected.smapWts);
     EXPECT_EQ(form.map().error, expected.error);
@@ -350,9 +352,10 @@ TEST_F(SomatomapForm, WholeHandRunMatchesTheModelAndRepeatsWithTheSameClock)
               host::floatText(float(double(expected.error) / 24)));
     EXPECT_EQ(host::checkValue(control<QCheckBox>("chkMapOn")), 1);
 
-    // The same start and the same frozen clock give the same weights, also without the
-    // pause that paces the run for the eye.
+    // The same start, generator state and frozen clock give the same weights, also without
+    // the pause that paces the run for the eye.
     form.map() = start;
+    host::setRandomState(generator);
     form.setStimulusPause(0);
     click("commLrnHand");
     EXPECT_EQ(form.map().smapWts, expected.smapWts);
