@@ -276,7 +276,8 @@ TEST_F(PictureExport, AFullDiskOrAReadOnlyTargetKeepsTheEarlierFileAndThePage)
         save(earlier);
         const QByteArray good = contents(earlier);
         ASSERT_GT(good.size(), bytesFree) << suffix.toStdString();
-        auto refused = [&, &save = save](const QString &path, const QString &why) {
+        const bool pdf = suffix == "pdf";
+        auto refused = [&, &save = save, pdf](const QString &path, const QString &why) {
             try {
                 save(path);
                 ADD_FAILURE() << "written: " << path.toStdString();
@@ -285,10 +286,10 @@ TEST_F(PictureExport, AFullDiskOrAReadOnlyTargetKeepsTheEarlierFileAndThePage)
                 EXPECT_TRUE(
                     message.startsWith("The file \"" + path + "\" could not be written: " + why))
                     << fault.what();
-                EXPECT_EQ(message.endsWith("The page is kept for the next Print."), suffix == "pdf")
+                EXPECT_EQ(message.endsWith("The page is kept for the next Print."), pdf)
                     << fault.what();
             }
-            EXPECT_EQ(page.isOpen(), suffix == "pdf");
+            EXPECT_EQ(page.isOpen(), pdf);
         };
         for (const qint64 limit : {qint64(0), bytesFree}) {
             host::testing::FullDisk disk(limit);
