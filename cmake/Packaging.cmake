@@ -13,8 +13,8 @@
 # it is unpacked.
 include(GNUInstallDirs)
 
-set(NEUROSIMS_VERSION 0.1.0)
-set(NEUROSIMS_RELEASE_DATE 2026-12-08)
+# The version is the project's (the top-level project() call); this is the day it was made.
+set(NEUROSIMS_RELEASE_DATE 2026-12-09)
 set(NEUROSIMS_PROGRAMS reach sidestop calc somatomap)
 
 # neurosims_install_program(<program target>): installs the program as
@@ -49,7 +49,7 @@ endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME neurosims)
-set(CPACK_PACKAGE_VERSION ${NEUROSIMS_VERSION})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "neurosims developers")
 set(CPACK_PACKAGE_CONTACT "neurosims developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "four teaching simulations of model neurons")

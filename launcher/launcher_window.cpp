@@ -116,9 +116,16 @@ QWidget *LauncherWindow::entry(const Program &program)
 
 bool LauncherWindow::startDetached(const Program &program)
 {
-    if (!QFileInfo(program.executable).isExecutable())
-        return false;
-    return QProcess::startDetached(program.executable, {}, program.workingDirectory);
+    return startingWith({})(program);
+}
+
+LauncherWindow::Starter LauncherWindow::startingWith(const QStringList &arguments)
+{
+    return [arguments](const Program &program) {
+        if (!QFileInfo(program.executable).isExecutable())
+            return false;
+        return QProcess::startDetached(program.executable, arguments, program.workingDirectory);
+    };
 }
 
 } // namespace launcher
