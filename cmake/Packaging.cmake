@@ -88,6 +88,7 @@ add_test(NAME package.installed_programs
         -DPACKAGE_DIR=${package_dir}
         -DSCRIPTS=${packaging}/tests
         -DPROGRAMS=${program_list}
+        -DVERSION=${PROJECT_VERSION}
         -P ${packaging}/tests/RunInstalled.cmake)
 set_tests_properties(package.installed_programs PROPERTIES
     FIXTURES_REQUIRED neurosims_deb TIMEOUT 180
