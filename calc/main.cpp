@@ -4,6 +4,8 @@
 
 int main(int argc, char *argv[])
 {
-    return host::run(argc, argv, {"neurosims-calc", "a delta-rule layer learns seven-segment numerals 0-F", "calc.md"},
-                     [] { return std::make_unique<calc::Form1>(); });
+    return host::run(
+        argc, argv,
+        {"neurosims-calc", "a delta-rule layer learns seven-segment numerals 0-F", "calc.md"},
+        [] { return std::make_unique<calc::Form1>(); });
 }

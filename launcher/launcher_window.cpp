@@ -114,10 +114,7 @@ QWidget *LauncherWindow::entry(const Program &program)
     return button;
 }
 
-bool LauncherWindow::startDetached(const Program &program)
-{
-    return startingWith({})(program);
-}
+bool LauncherWindow::startDetached(const Program &program) { return startingWith({})(program); }
 
 LauncherWindow::Starter LauncherWindow::startingWith(const QStringList &arguments)
 {

@@ -7,8 +7,8 @@ int main(int argc, char *argv[])
 {
     const host::CommandLine commandLine = host::readCommandLine(
         argc, argv,
-        {"neurosims-launcher", "starts the four simulations; a seed given goes to each",
-         "", false});
+        {"neurosims-launcher", "starts the four simulations; a seed given goes to each", "",
+         false});
     if (commandLine.exitCode)
         return *commandLine.exitCode;
     QApplication app(argc, argv);

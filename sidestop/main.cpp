@@ -1,9 +1,11 @@
-#include "sidestop/ui/form1.h"
 #include "host/forms/command_line.h"
 #include "host/forms/program.h"
+#include "sidestop/ui/form1.h"
 
 int main(int argc, char *argv[])
 {
-    return host::run(argc, argv, {"neurosims-sidestop", "ten units with self-excitation and lateral inhibition", "sidestop.md"},
+    return host::run(argc, argv,
+                     {"neurosims-sidestop", "ten units with self-excitation and lateral inhibition",
+                      "sidestop.md"},
                      [] { return std::make_unique<sidestop::Form1>(); });
 }

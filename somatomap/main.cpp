@@ -1,9 +1,11 @@
-#include "somatomap/ui/form1.h"
 #include "host/forms/command_line.h"
 #include "host/forms/program.h"
+#include "somatomap/ui/form1.h"
 
 int main(int argc, char *argv[])
 {
-    return host::run(argc, argv, {"neurosims-somatomap", "a self-organising map learns the regions of a hand", "somatomap.md"},
+    return host::run(argc, argv,
+                     {"neurosims-somatomap", "a self-organising map learns the regions of a hand",
+                      "somatomap.md"},
                      [] { return std::make_unique<somatomap::Form1>(); });
 }

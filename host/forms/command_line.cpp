@@ -39,8 +39,8 @@ std::optional<int64_t> seedValue(const QString &text)
 
 } // namespace
 
-CommandLine readCommandLine(const QStringList &arguments, const CommandInfo &info,
-                            QTextStream &out, QTextStream &err)
+CommandLine readCommandLine(const QStringList &arguments, const CommandInfo &info, QTextStream &out,
+                            QTextStream &err)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

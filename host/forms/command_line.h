@@ -31,8 +31,8 @@ struct CommandLine
 
 // Reads the arguments (the command's own name first) before any window exists. --help and
 // --version print to out; a refused line prints its reason and a hint to err.
-CommandLine readCommandLine(const QStringList &arguments, const CommandInfo &info,
-                            QTextStream &out, QTextStream &err);
+CommandLine readCommandLine(const QStringList &arguments, const CommandInfo &info, QTextStream &out,
+                            QTextStream &err);
 // The same over main's arguments, printing to standard output and standard error. It names
 // the application after the command, and a seed read is fixed for every re-seed
 // (host::fixSeed).
