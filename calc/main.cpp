@@ -1,11 +1,11 @@
 #include "calc/ui/form1.h"
+#include "host/forms/command_line.h"
 #include "host/forms/program.h"
-
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    calc::Form1 form;
-    return host::exec(app, form);
+    return host::run(
+        argc, argv,
+        {"neurosims-calc", "a delta-rule layer learns seven-segment numerals 0-F", "calc.md"},
+        [] { return std::make_unique<calc::Form1>(); });
 }

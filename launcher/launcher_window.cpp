@@ -114,11 +114,15 @@ QWidget *LauncherWindow::entry(const Program &program)
     return button;
 }
 
-bool LauncherWindow::startDetached(const Program &program)
+bool LauncherWindow::startDetached(const Program &program) { return startingWith({})(program); }
+
+LauncherWindow::Starter LauncherWindow::startingWith(const QStringList &arguments)
 {
-    if (!QFileInfo(program.executable).isExecutable())
-        return false;
-    return QProcess::startDetached(program.executable, {}, program.workingDirectory);
+    return [arguments](const Program &program) {
+        if (!QFileInfo(program.executable).isExecutable())
+            return false;
+        return QProcess::startDetached(program.executable, arguments, program.workingDirectory);
+    };
 }
 
 } // namespace launcher

@@ -3,6 +3,7 @@
 #include "launcher/programs.h"
 
 #include <QSize>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -26,6 +27,8 @@ public:
 
     // Starts a program as a process of its own, in its working folder.
     static bool startDetached(const Program &program);
+    // The same, passing the arguments on to every program started.
+    static Starter startingWith(const QStringList &arguments);
 
     static constexpr QSize thumbnailSize {200, 150};
 

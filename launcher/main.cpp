@@ -1,11 +1,23 @@
+#include "host/forms/command_line.h"
 #include "launcher/launcher_window.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    const host::CommandLine commandLine = host::readCommandLine(
+        argc, argv,
+        {"neurosims-launcher", "starts the four simulations; a seed given goes to each", "",
+         false});
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
     QApplication app(argc, argv);
-    launcher::LauncherWindow window(launcher::programs(launcher::builtPlaces()));
+    QStringList arguments;
+    if (commandLine.seed)
+        arguments << "--seed" << QString::number(*commandLine.seed);
+    launcher::LauncherWindow window(launcher::programs(launcher::builtPlaces()),
+                                    launcher::LauncherWindow::startingWith(arguments));
+    window.setWindowTitle(host::titleWithSeed(window.windowTitle(), commandLine));
     window.show();
     return app.exec();
 }

@@ -1,11 +1,11 @@
+#include "host/forms/command_line.h"
 #include "host/forms/program.h"
 #include "reach/ui/form1.h"
 
-#include <QApplication>
-
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    reach::Form1 form;
-    return host::exec(app, form);
+    return host::run(argc, argv,
+                     {"neurosims-reach",
+                      "a population of direction cells steers a hand to a target", "reach.md"},
+                     [] { return std::make_unique<reach::Form1>(); });
 }

@@ -1,11 +1,11 @@
+#include "host/forms/command_line.h"
 #include "host/forms/program.h"
 #include "sidestop/ui/form1.h"
 
-#include <QApplication>
-
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    sidestop::Form1 form;
-    return host::exec(app, form);
+    return host::run(argc, argv,
+                     {"neurosims-sidestop", "ten units with self-excitation and lateral inhibition",
+                      "sidestop.md"},
+                     [] { return std::make_unique<sidestop::Form1>(); });
 }

@@ -1,11 +1,11 @@
+#include "host/forms/command_line.h"
 #include "host/forms/program.h"
 #include "somatomap/ui/form1.h"
 
-#include <QApplication>
-
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    somatomap::Form1 form;
-    return host::exec(app, form);
+    return host::run(argc, argv,
+                     {"neurosims-somatomap", "a self-organising map learns the regions of a hand",
+                      "somatomap.md"},
+                     [] { return std::make_unique<somatomap::Form1>(); });
 }

@@ -150,7 +150,7 @@ void Form1::present(int16_t pattern)
 // order the previous one left.
 void Form1::shuffle_order()
 {
-    host::Randomize(host::Timer());
+    host::Randomize(host::clockSeed());
     auto draw = [this] { return host::intToInt16(double(host::Rnd()) * m_net.nPatterns + 1); };
     for (int n = 0; n < 8; ++n) {
         const int16_t b = draw();

@@ -1,5 +1,6 @@
 #include "host/forms/help_page.h"
 
+#include "host/forms/about_box.h"
 #include "host/forms/events.h"
 #include "host/forms/form.h"
 
@@ -100,6 +101,8 @@ QAction *addHelpMenu(Form &form, HelpPage page)
     about->setShortcut(QKeySequence(Qt::Key_F1));
     about->setShortcutContext(Qt::WindowShortcut);
     onMenuClick(about, [&form, page = std::move(page)] { openHelpPage(form, page); });
+    onMenuClick(form.addMenuItem(menu, "mnuAboutNeurosims", "About &neurosims"),
+                showAboutNeurosims);
     return about;
 }
 

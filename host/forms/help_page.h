@@ -27,6 +27,7 @@ struct HelpPage
 
 // Adds a Help menu ("mnuHelp") to the form's menu bar, after its other menus, with the item
 // "About this model" ("mnuAboutModel"); the item and F1 open the page in the window "Help".
+// "About neurosims" ("mnuAboutNeurosims") below it shows the suite's About box.
 QAction *addHelpMenu(Form &form, HelpPage page);
 
 // Opens the page (or brings its window forward, with the pictures made again) and returns

@@ -27,6 +27,18 @@ void showMessage(const QString &text)
                                  QApplication::applicationDisplayName(), text);
 }
 
+void showAbout(const QString &title, const QStringList &lines)
+{
+    if (printed("message", lines.join(" / ")))
+        return;
+    QStringList html;
+    for (const QString &line : lines)
+        html << line.toHtmlEscaped();
+    if (!html.isEmpty())
+        html.first() = "<b>" + html.first() + "</b>";
+    QMessageBox::about(QApplication::activeWindow(), title, html.join("<br>"));
+}
+
 void reportFault(const QString &text)
 {
     if (!printed("fault", text))

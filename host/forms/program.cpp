@@ -1,14 +1,20 @@
 #include "host/forms/program.h"
 
 #include "host/forms/automation.h"
+#include "host/forms/command_line.h"
 #include "host/forms/form.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 namespace host {
 
-int exec(QApplication &app, Form &mainForm)
+int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
 {
+    if (!commandLine.file.isEmpty())
+        std::fprintf(stderr, "%s: this version opens no files; %s was not read.\n",
+                     qPrintable(QApplication::applicationName()), qPrintable(commandLine.file));
     // The classic look the forms are laid out for: small check and option indicators that
     // leave the captions their room, frame captions on the frame's border.
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
@@ -16,6 +22,7 @@ int exec(QApplication &app, Form &mainForm)
     // The program ends when no form remains loaded, not when the last window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     const QString script = qEnvironmentVariable("NEUROSIMS_SCRIPT");
+    mainForm.setWindowTitle(titleWithSeed(mainForm.windowTitle(), commandLine));
     auto start = [&mainForm] {
         mainForm.load();
         if (mainForm.loadFailed())
@@ -26,6 +33,17 @@ int exec(QApplication &app, Form &mainForm)
     if (!script.isEmpty())
         return runScript(script, start);
     return start() ? app.exec() : 1;
+}
+
+int run(int argc, char *argv[], const CommandInfo &info,
+        const std::function<std::unique_ptr<Form>()> &makeMainForm)
+{
+    const CommandLine commandLine = readCommandLine(argc, argv, info);
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
+    QApplication app(argc, argv);
+    const std::unique_ptr<Form> mainForm = makeMainForm();
+    return exec(app, *mainForm, commandLine);
 }
 
 } // namespace host

@@ -14,6 +14,12 @@ std::optional<double> &frozenSeconds()
     return seconds;
 }
 
+std::optional<double> &fixedSeed()
+{
+    static std::optional<double> seed;
+    return seed;
+}
+
 std::tm localNow(double &fraction)
 {
     auto now = std::chrono::system_clock::now();
@@ -39,6 +45,10 @@ float Timer()
 void freezeClock(double secondsSinceMidnight) { frozenSeconds() = secondsSinceMidnight; }
 
 void thawClock() { frozenSeconds().reset(); }
+
+double clockSeed() { return fixedSeed() ? *fixedSeed() : Timer(); }
+
+void fixSeed(std::optional<double> seed) { fixedSeed() = seed; }
 
 std::string dateTimeText()
 {

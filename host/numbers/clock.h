@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace host {
@@ -11,6 +12,11 @@ float Timer();
 // run again.
 void freezeClock(double secondsSinceMidnight);
 void thawClock();
+
+// What the programs re-seed the generator with: the clock (Timer), or the seed the command
+// line fixed in its place, so that every re-seed of a run started with --seed is the same.
+double clockSeed();
+void fixSeed(std::optional<double> seed);
 
 // The current local date and time as "YYYY-MM-DD hh:mm:ss".
 std::string dateTimeText();

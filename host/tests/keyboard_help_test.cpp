@@ -2,6 +2,7 @@
 // accessible names, Enter on buttons, a menu bar that leaves the client area its size, and
 // the help page with its pictures.
 
+#include "host/forms/command_line.h"
 #include "host/forms/controls.h"
 #include "host/forms/events.h"
 #include "host/forms/form.h"
@@ -239,6 +240,15 @@ TEST_F(Help, OpeningAgainRedrawsThePictureInTheSameWindow)
     // The page's window closes with Escape.
     QTest::keyClick(first->findChild<QTextBrowser *>("helpText"), Qt::Key_Escape);
     EXPECT_FALSE(first->isVisible());
+}
+
+TEST_F(Help, AboutNeurosimsTellsTheVersionAndTheLicence)
+{
+    QCoreApplication::setApplicationName("neurosims-probe");
+    const std::string said = host::testing::runScriptLines("menu mnuAboutNeurosims\n");
+    for (const QString &told : {"message: neurosims-probe " + host::suiteVersion() + " / ",
+                                QString("GPL-3.0-or-later"), QString("The user guide: /")})
+        EXPECT_NE(said.find(told.toStdString()), std::string::npos) << said;
 }
 
 TEST_F(Help, AMissingPageIsReportedNotACrash)

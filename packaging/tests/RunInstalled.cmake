@@ -2,6 +2,7 @@
 # the AppStream descriptions it installs, and starts each of PROGRAMS (comma-separated) from
 # its installed path, in an empty working folder, under the automation script
 # SCRIPTS/installed_<program>.nss; what the program prints must equal the .expected file.
+# Each also answers --version with VERSION, and refuses an unknown option with exit code 2.
 cmake_minimum_required(VERSION 3.25)
 set(root ${PACKAGE_DIR}/root)
 file(REMOVE_RECURSE ${root})
@@ -44,7 +45,19 @@ foreach(program IN LISTS programs)
         ERROR_VARIABLE errors
         RESULT_VARIABLE status
         TIMEOUT 60)
+    unset(ENV{NEUROSIMS_SCRIPT})
     string(STRIP "${output}" output)
+    execute_process(COMMAND ${root}/usr/bin/neurosims-${program} --version
+        OUTPUT_VARIABLE version RESULT_VARIABLE version_status TIMEOUT 20)
+    if(NOT version_status EQUAL 0 OR NOT version STREQUAL "neurosims-${program} ${VERSION}\n")
+        string(APPEND failures "neurosims-${program} --version (exit ${version_status}): "
+            "${version}\n")
+    endif()
+    execute_process(COMMAND ${root}/usr/bin/neurosims-${program} --no-such-option
+        OUTPUT_QUIET ERROR_QUIET RESULT_VARIABLE refused TIMEOUT 20)
+    if(NOT refused EQUAL 2)
+        string(APPEND failures "neurosims-${program} --no-such-option exited ${refused}, not 2\n")
+    endif()
     file(READ ${SCRIPTS}/installed_${program}.expected expected)
     string(STRIP "${expected}" expected)
     if(NOT status EQUAL 0 OR NOT output STREQUAL expected)

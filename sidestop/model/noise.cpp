@@ -15,7 +15,7 @@ double gaussnoise(double mean, double stdev)
         throw host::Fault(host::Fault::Kind::DivisionByZero,
                           "The noise level (standard deviation) must not be 0.");
 
-    host::Randomize(host::Timer());
+    host::Randomize(host::clockSeed());
     const double sign = host::Int(2.0 * host::Rnd()) == 0 ? -1 : 1;
     const double x = stdev * host::Rnd();
     const double a = 1 / (std::sqrt(2 * 3.1415) * stdev);

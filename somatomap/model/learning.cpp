@@ -69,7 +69,7 @@ void requireRescalable(float sum, int i, int j)
 
 void RandomMapWts(SensoryMap &map)
 {
-    host::Randomize(host::Timer());
+    host::Randomize(host::clockSeed());
     for (int i = 1; i <= MapSide; ++i) {
         for (int j = 1; j <= MapSide; ++j) {
             WeightVector &w = map.node(i, j);

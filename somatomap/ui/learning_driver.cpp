@@ -103,7 +103,7 @@ void Form1::learnWholeHand(const WholeHandPlan &plan)
 // closing.
 void Form1::runTrials(const WholeHandPlan &plan)
 {
-    host::Randomize(host::Timer());
+    host::Randomize(host::clockSeed());
     for (int t = 1; t <= plan.trials; ++t) {
         showNow(txtTrialNum, host::intText(t));
         m_map.error = 0;
