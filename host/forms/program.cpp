@@ -15,6 +15,7 @@ int exec(QApplication &app, Form &mainForm)
         QApplication::setStyle("Windows");
     // The program ends when no form remains loaded, not when the last window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    mainForm.setMainForm();
     const QString script = qEnvironmentVariable("NEUROSIMS_SCRIPT");
     auto start = [&mainForm] {
         mainForm.load();

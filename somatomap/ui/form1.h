@@ -125,7 +125,10 @@ private:
 
     host::LearningCurve m_curve;
     host::LearningCurveWindow m_curveWindow {
-        "frmLearningCurve", "Learning curve", {"Trial", "Error", "trial", "error"}, m_curve};
+        "frmLearningCurve",
+        "Learning curve",
+        {"Trial", "Error", "trial", "error", "the radius drops"},
+        m_curve};
 };
 
 } // namespace somatomap
