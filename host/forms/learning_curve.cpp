@@ -6,6 +6,7 @@
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
 
+#include <QFontMetricsF>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -109,7 +110,7 @@ void LearningCurveWindow::curveChanged()
         return; // drawn in full when the window opens
     const std::size_t steps = m_curve.current.size();
     if (steps == m_drawn + 1 && steps > 1 && stepsShown() == m_steps && errorShown() == m_error
-        && jumpNote() == m_jumpNote) {
+        && m_jumpNote.isEmpty() && jumpNote().isEmpty()) {
         // Only the newest step: one more line segment (none to or from an error that is no
         // number).
         const float from = m_curve.current[steps - 2];
@@ -136,7 +137,9 @@ void LearningCurveWindow::redraw()
     const double y = m_error;
     Canvas::Batch batch(*m_plot);
     m_plot->setScale(-0.17 * x, 1.1 * y, 1.05 * x, -0.2 * y);
-    m_plot->setFontSize(8);
+    // The font of the opening size, smaller in a window made smaller.
+    const double fit = std::min(m_plot->width() / 424.0, m_plot->height() / 304.0);
+    m_plot->setFontSize(8 * std::clamp(fit, 0.6, 1.0));
     m_plot->setDrawWidth(1);
     m_plot->cls();
 
@@ -163,12 +166,11 @@ void LearningCurveWindow::redraw()
     m_plot->print(m_labels.stepAxis);
     m_plot->setCurrentPoint(QPointF(0.02 * x, 1.09 * y));
     m_plot->print(m_labels.errorAxis);
-    drawLegend();
-
     drawSeries(m_curve.previous, kPreviousColor, 1);
     drawSeries(m_curve.current, kCurrentColor, 2);
-    m_drawn = m_curve.current.size();
     m_plot->setDrawWidth(1);
+    drawLegend();
+    m_drawn = m_curve.current.size();
 }
 
 // What the legend says of a final jump the axis leaves out: the current run's, else the
@@ -182,18 +184,25 @@ QString LearningCurveWindow::jumpNote() const
         return {};
     const float value = current ? m_curve.current.back() : m_curve.previous.back();
     return QStringLiteral("last %1 (%2) off the scale: %3")
-        .arg(m_labels.stepAxis.toLower(), m_labels.finalJump, tickText(double(value)));
+        .arg(m_labels.stepAxis.toLower(), m_labels.finalJump, QString::number(value, 'g', 3));
 }
 
 // The run before, while there is one, and the final jump the axis leaves out, one line under
-// the other at the top right.
+// the other, ending at the right edge of the plot, drawn over the curve.
 void LearningCurveWindow::drawLegend()
 {
     const double x = m_steps;
     m_plot->setCurrentPoint(QPointF(0.55 * x, 1.09 * m_error));
-    auto line = [this, x](QColor color, const QString &text) {
+    const QFontMetricsF metrics(m_plot->Canvas::font(), m_plot);
+    const double unitsPerPixel = m_plot->scale().width() / m_plot->width();
+    auto line = [&](QColor color, const QString &text) {
+        const double width = metrics.horizontalAdvance(text) * unitsPerPixel;
+        // On white, over the jump's line where they meet.
+        const QPointF at(std::max(0.25 * x, 1.04 * x - width), m_plot->currentY());
+        m_plot->setForeColor(Qt::white);
+        m_plot->filledBox(at, at + QPointF(width, m_plot->scale().toUserHeight(metrics.height())));
         m_plot->setForeColor(color);
-        m_plot->setCurrentX(0.55 * x);
+        m_plot->setCurrentPoint(at);
         m_plot->print(text);
     };
     if (!m_curve.previous.empty())

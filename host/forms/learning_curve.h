@@ -74,7 +74,7 @@ struct CurveLabels
     std::string stepColumn; // "epoch"
     std::string errorColumn; // "sum of errors"
     // Set when the error axis leaves out a run's final jump (largestBelowFinalJumps): what
-    // happens at that last step, which the legend names ("the radius drops").
+    // happens at that last step, which the legend names ("radius drops").
     QString finalJump;
 };
 

@@ -109,7 +109,7 @@ TEST(LearningCurveWindow, LegendNamesTheRunBeforeOnlyWhenThereIsOne)
 TEST(LearningCurveWindow, AFinalJumpTheLabelsNameStaysOffTheScale)
 {
     host::CurveLabels jumping = labels;
-    jumping.finalJump = "the radius drops";
+    jumping.finalJump = "radius drops";
     for (const bool named : {true, false}) {
         host::LearningCurve curve;
         host::LearningCurveWindow window("frmJump", "Jump", named ? jumping : labels, curve);
