@@ -96,9 +96,10 @@ TEST_F(CalcExport, CurveFollowsTheRunsEpochByEpoch)
     runScriptLines("menu menLearningCurve\nexport picCurve csv " + path("curve.csv"));
     const auto rows = readCsv(dir.filePath("curve.csv"));
     ASSERT_EQ(rows.size(), 7u);
-    EXPECT_EQ(rows[0], (std::vector<std::string> {"epoch", "sumError", "previous sumError"}));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string> {"epoch", "sum of errors", "previous sum of errors"}));
     EXPECT_EQ(csvValues(rows, "epoch"), "1 2 3 4 5 6");
-    EXPECT_EQ(csvValues(rows, "sumError"), host::automationText(form.curve().current));
+    EXPECT_EQ(csvValues(rows, "sum of errors"), host::automationText(form.curve().current));
     EXPECT_EQ(rows[6][2], "") << "the run before had five epochs";
 }
 

@@ -7,6 +7,7 @@
 #include "calc/ui/segment_names.h"
 #include "host/forms/csv_table.h"
 #include "host/forms/events.h"
+#include "host/forms/export_menu.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
 
@@ -30,11 +31,14 @@ void Form1::bindExports()
     // and segment, and the output of each numeral's unit after the last presentation.
     const auto weights = [this] { return weightsCsv(); };
     host::setCsvData(picWts, weights);
-    for (host::PictureArea *box : picOpnode)
+    host::setExportName(picWts, "weights");
+    for (host::PictureArea *box : picOpnode) {
         host::setCsvData(box, weights);
+        host::setExportName(box, "weights and outputs");
+    }
 
-    QMenu *view = addMenu("menView", "View");
-    host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning Curve"),
+    QMenu *view = addMenu("menView", "&View");
+    host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning &Curve"),
                       [this] { m_curveWindow.open(); });
 }
 

@@ -82,7 +82,7 @@ void Form1::bindEvents()
     for (int16_t i = 0; i < 7; ++i)
         host::onClick(Picture1[size_t(i)], [this, i] { Picture1_Click(i); });
 
-    QAction *about = addMenuCommand("menAbout", "About");
+    QAction *about = addMenuCommand("menAbout", "&About");
     host::onMenuClick(about, [this] { menAbout_Click(); });
 }
 

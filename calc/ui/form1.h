@@ -104,10 +104,11 @@ private:
     QRadioButton *optThresh = nullptr;
 
     host::LearningCurve m_curve;
-    host::LearningCurveWindow m_curveWindow {"frmLearningCurve",
-                                             "Learning curve",
-                                             {"Epoch", "Sum of errors", "epoch", "sumError"},
-                                             m_curve};
+    host::LearningCurveWindow m_curveWindow {
+        "frmLearningCurve",
+        "Learning curve",
+        {"Epoch", "Sum of errors", "epoch", "sum of errors", {}},
+        m_curve};
 };
 
 // Where the pattern file is found: the current folder first, then beside the program, then

@@ -77,7 +77,11 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         findControl<QLineEdit>(words[1], "text box")->setText(afterWords(rest, 2));
     } else if (command == "key") {
         need(2);
-        pressKey(findWidget(words[1]), wholeNumber(words[2], 0, 0xFFFF));
+        QWidget *target = findWidget(words[1]);
+        if (!words[2].isEmpty() && words[2].front().isDigit())
+            pressKey(target, wholeNumber(words[2], 0, 0xFFFF));
+        else
+            pressKey(target, words[2]);
     } else if (command == "mouse") {
         need(4);
         mouse(findControl<PictureArea>(words[1], "picture area"), words[2],

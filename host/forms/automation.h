@@ -19,7 +19,9 @@ namespace host {
 //   click NAME                  a left click on a control, as a user makes it
 //   set NAME VALUE              scroll bar value as the user would (Change runs); check box 0/1
 //   type NAME TEXT              replaces a text box's text with the rest of the line
-//   key NAME CODE               a key press with that key code (13 = Enter)
+//   key NAME CODE               a key press with that key code (13 = Enter), or with a
+//                               key's name (Left, Right, Up, Down, PageUp, PageDown, Home,
+//                               End, Enter, Escape, Tab, Space, F2, Ctrl+A, ...)
 //   mouse NAME down|move|up X Y mouse event on a picture area, X Y in its user scale
 //   menu NAME                   chooses a menu item
 //   show NAME PROPERTY          prints NAME.PROPERTY=VALUE; text, caption, value, enabled,

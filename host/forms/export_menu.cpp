@@ -7,8 +7,12 @@
 #include "host/numbers/fault.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
+#include <QVariant>
 
 #include <functional>
 
@@ -25,8 +29,19 @@ QString askFile(PictureArea *area, const QString &title, const QString &suffix,
                     ("No file dialog opens while a script runs: use \"export " + area->objectName()
                      + " " + command + " FILE\".")
                         .toStdString());
-    return QFileDialog::getSaveFileName(area->window(), title, exportFileName(area, suffix),
-                                        filter);
+    const QString path
+        = QFileDialog::getSaveFileName(area->window(), title, exportPath(area, suffix), filter);
+    if (!path.isEmpty())
+        rememberExportFolder(path);
+    return path;
+}
+
+constexpr const char *exportNameProperty = "host.exportName";
+
+QString &lastExportFolder()
+{
+    static QString folder;
+    return folder;
 }
 
 QAction *addItem(QMenu *menu, const QString &name, const QString &caption,
@@ -40,12 +55,38 @@ QAction *addItem(QMenu *menu, const QString &name, const QString &caption,
 
 } // namespace
 
+void setExportName(PictureArea *area, const QString &name)
+{
+    area->setProperty(exportNameProperty, name);
+}
+
 QString exportFileName(const PictureArea *area, const QString &suffix)
 {
-    QString program = QCoreApplication::applicationName();
+    const QString program = QCoreApplication::applicationName();
+    const QString shown = area->property(exportNameProperty).toString();
+    if (!shown.isEmpty())
+        return (program.isEmpty() ? shown : program + " " + shown) + "." + suffix;
     QString name = area->objectName();
     name.replace('(', '-').remove(')');
     return (program.isEmpty() ? name : program + "-" + name) + "." + suffix;
+}
+
+QString exportPath(const PictureArea *area, const QString &suffix)
+{
+    QString folder = lastExportFolder();
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        const auto kind = suffix == "csv" ? QStandardPaths::DocumentsLocation
+                                          : QStandardPaths::PicturesLocation;
+        folder = QStandardPaths::writableLocation(kind);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+    }
+    return QDir(folder).filePath(exportFileName(area, suffix));
+}
+
+void rememberExportFolder(const QString &path)
+{
+    lastExportFolder() = QFileInfo(path).absolutePath();
 }
 
 QMenu *exportMenu(PictureArea *area)

@@ -15,7 +15,16 @@ class PictureArea;
 // While a script runs no dialog opens: the item faults and names the export command to use.
 QMenu *exportMenu(PictureArea *area);
 
-// What a picture area's export is called when the save dialog proposes a file name.
+// What a display shows, for the names its exports are offered under ("cell display"); an
+// area without one is offered under its program's and its own name.
+void setExportName(PictureArea *area, const QString &name);
+// What a picture area's export is called when the save dialog proposes a file name:
+// "reach cell display.png".
 QString exportFileName(const PictureArea *area, const QString &suffix);
+// Where the save dialog proposes that file: in the folder of the last export, else in the
+// user's pictures folder (documents for numbers, suffix "csv"), else in the home folder.
+QString exportPath(const PictureArea *area, const QString &suffix);
+// The file the user chose: its folder is where the next dialog opens.
+void rememberExportFolder(const QString &path);
 
 } // namespace host

@@ -5,11 +5,41 @@
 #include "host/forms/loaded_forms.h"
 #include "host/forms/messages.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace host {
+
+namespace {
+
+// A caption with an Alt mnemonic: an "&" before a character ("&&" is a plain ampersand).
+bool hasMnemonic(const QString &caption)
+{
+    for (qsizetype at = caption.indexOf('&'); at >= 0 && at + 1 < caption.size();
+         at = caption.indexOf('&', at + 2))
+        if (caption[at + 1] != '&')
+            return true;
+    return false;
+}
+
+const QString &withMnemonic(const QString &caption)
+{
+    if (!hasMnemonic(caption))
+        throw std::logic_error("the menu caption \"" + caption.toStdString()
+                               + "\" has no Alt mnemonic");
+    return caption;
+}
+
+} // namespace
 
 Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
            QWidget *parent)
@@ -27,6 +57,26 @@ Form::Form(const QString &name, const QString &caption, int clientWidthTwips, in
     classic.setColor(QPalette::Window, QColor(192, 192, 192));
     classic.setColor(QPalette::Button, QColor(192, 192, 192));
     setPalette(classic);
+    addWindowKeys();
+}
+
+void Form::addWindowKeys()
+{
+    auto *quit = new QAction(this);
+    // Ctrl+Q also where the platform's keys for Quit leave it out (Windows has none).
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcuts(quitKeys);
+    connect(quit, &QAction::triggered, this, [] { closeAllForms(); });
+    addAction(quit);
+    auto *closeWindow = new QAction(this);
+    closeWindow->setShortcuts(QKeySequence::Close);
+    connect(closeWindow, &QAction::triggered, this, [this] {
+        if (!m_main)
+            close();
+    });
+    addAction(closeWindow);
 }
 
 Form::~Form()
@@ -55,15 +105,58 @@ void Form::load()
 void Form::fitToClient()
 {
     // The client area keeps its size in twips; the window grows by its menu bar.
-    if (m_loaded)
+    if (!m_loaded)
+        return;
+    if (m_resizable) {
+        // A window never sized by hand opens with the client area its table gives it.
+        const QSize smallest = m_client->minimumSize();
+        m_client->setMinimumSize(m_openingClient);
+        const QSize opening = sizeHint();
+        m_client->setMinimumSize(smallest);
+        setMinimumSize(minimumSizeHint());
+        if (!testAttribute(Qt::WA_Resized))
+            resize(opening);
+    } else
         setFixedSize(sizeHint());
+}
+
+void Form::setResizable(int minimumWidthTwips, int minimumHeightTwips)
+{
+    m_resizable = true;
+    m_openingClient = m_client->size();
+    m_client->setMinimumSize(twipsToPixels(minimumWidthTwips), twipsToPixels(minimumHeightTwips));
+    m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    fitToClient();
+}
+
+void Form::placeBeside(const QWidget *other)
+{
+    const QRect anchor = other->frameGeometry();
+    const QScreen *screen = other->screen();
+    if (!screen)
+        return;
+    load(); // a form takes its size when it loads
+    const QRect room = screen->availableGeometry();
+    // Before the window is first shown its frame is unknown: take the other's margins.
+    const QSize frame
+        = isVisible() ? frameGeometry().size() : size() + (anchor.size() - other->size());
+    const int gap = 4;
+    int x = anchor.right() + 1 + gap;
+    if (x + frame.width() - 1 > room.right()) {
+        const int left = anchor.left() - gap - frame.width();
+        x = left >= room.left() ? left : std::max(room.left(), room.right() + 1 - frame.width());
+    }
+    const int y = std::clamp(anchor.top(), room.top(),
+                             std::max(room.top(), room.bottom() + 1 - frame.height()));
+    move(x, y);
 }
 
 void Form::unload() { close(); }
 
 QMenu *Form::addMenu(const QString &name, const QString &caption)
 {
-    QMenu *menu = menuBar()->addMenu(caption);
+    QMenu *menu = menuBar()->addMenu(withMnemonic(caption));
     menu->setObjectName(name);
     menuBar()->setFont(font());
     fitToClient();
@@ -72,7 +165,7 @@ QMenu *Form::addMenu(const QString &name, const QString &caption)
 
 QAction *Form::addMenuItem(QMenu *menu, const QString &name, const QString &caption)
 {
-    QAction *item = menu->addAction(caption);
+    QAction *item = menu->addAction(withMnemonic(caption));
     item->setObjectName(name);
     return item;
 }
@@ -84,7 +177,7 @@ void Form::addMenuSeparator(QMenu *menu, const QString &name)
 
 QAction *Form::addMenuCommand(const QString &name, const QString &caption)
 {
-    QAction *item = menuBar()->addAction(caption);
+    QAction *item = menuBar()->addAction(withMnemonic(caption));
     item->setObjectName(name);
     menuBar()->setFont(font());
     fitToClient();
@@ -105,6 +198,30 @@ void Form::closeEvent(QCloseEvent *event)
         loadedForms().unloaded();
     }
     event->accept();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & ~Qt::KeypadModifier) && m_defaultButton
+        && m_defaultButton->isEnabled() && m_defaultButton->isVisible()) {
+        if (!event->isAutoRepeat())
+            m_defaultButton->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void closeAllForms()
+{
+    QList<QPointer<Form>> forms;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *form = qobject_cast<Form *>(window); form && form->isLoaded())
+            forms.insert(form->isMainForm() ? 0 : forms.size(), form);
+    for (const QPointer<Form> &form : forms)
+        if (form && form->isLoaded())
+            form->close();
 }
 
 Form *touch(QWidget *control)

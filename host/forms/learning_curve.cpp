@@ -2,8 +2,12 @@
 
 #include "host/forms/controls.h"
 #include "host/forms/csv_table.h"
+#include "host/forms/export_menu.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
+
+#include <QFontMetricsF>
+#include <QResizeEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -49,9 +53,26 @@ LearningCurveWindow::LearningCurveWindow(const QString &name, const QString &cap
     layOut(client(), {{"", "picCurve", ControlKind::Picture, "", {120, 120, 6360, 4560}}});
     m_plot = control<PictureArea>("picCurve");
     setCsvData(m_plot, [this] { return csvText(); });
+    setExportName(m_plot, "learning curve");
+    setResizable(3300, 2400);
 }
 
 void LearningCurveWindow::formLoad() { redraw(); }
+
+// The plot fills the client area but for its margin, and is drawn again at its new size.
+void LearningCurveWindow::resizeEvent(QResizeEvent *event)
+{
+    Form::resizeEvent(event);
+    const int margin = twipsToPixels(120);
+    const QRect place = client()->rect().adjusted(margin, margin, -margin, -margin);
+    if (place.size() == m_plot->size() || place.isEmpty())
+        return;
+    m_plot->setGeometry(place);
+    if (isLoaded()) {
+        redraw();
+        m_plot->refresh();
+    }
+}
 
 double LearningCurveWindow::stepsShown() const
 {
@@ -59,7 +80,11 @@ double LearningCurveWindow::stepsShown() const
         double(std::max({m_curve.current.size(), m_curve.previous.size(), std::size_t(10)})));
 }
 
-double LearningCurveWindow::errorShown() const { return niceAbove(m_curve.largest()); }
+double LearningCurveWindow::errorShown() const
+{
+    return niceAbove(m_labels.finalJump.isEmpty() ? m_curve.largest()
+                                                  : m_curve.largestBelowFinalJumps());
+}
 
 void LearningCurveWindow::startRun()
 {
@@ -84,7 +109,8 @@ void LearningCurveWindow::curveChanged()
     if (!isLoaded())
         return; // drawn in full when the window opens
     const std::size_t steps = m_curve.current.size();
-    if (steps == m_drawn + 1 && steps > 1 && stepsShown() == m_steps && errorShown() == m_error) {
+    if (steps == m_drawn + 1 && steps > 1 && stepsShown() == m_steps && errorShown() == m_error
+        && m_jumpNote.isEmpty() && jumpNote().isEmpty()) {
         // Only the newest step: one more line segment (none to or from an error that is no
         // number).
         const float from = m_curve.current[steps - 2];
@@ -93,7 +119,7 @@ void LearningCurveWindow::curveChanged()
         m_plot->setDrawWidth(2);
         const QPointF at(double(steps), to);
         if (std::isfinite(to))
-            m_plot->line(std::isfinite(from) ? QPointF(double(steps - 1), from) : at, at);
+            drawStep(std::isfinite(from) ? QPointF(double(steps - 1), from) : at, at);
         m_drawn = steps;
     } else {
         redraw();
@@ -111,7 +137,9 @@ void LearningCurveWindow::redraw()
     const double y = m_error;
     Canvas::Batch batch(*m_plot);
     m_plot->setScale(-0.17 * x, 1.1 * y, 1.05 * x, -0.2 * y);
-    m_plot->setFontSize(8);
+    // The font of the opening size, smaller in a window made smaller.
+    const double fit = std::min(m_plot->width() / 424.0, m_plot->height() / 304.0);
+    m_plot->setFontSize(8 * std::clamp(fit, 0.6, 1.0));
     m_plot->setDrawWidth(1);
     m_plot->cls();
 
@@ -138,14 +166,65 @@ void LearningCurveWindow::redraw()
     m_plot->print(m_labels.stepAxis);
     m_plot->setCurrentPoint(QPointF(0.02 * x, 1.09 * y));
     m_plot->print(m_labels.errorAxis);
-    m_plot->setForeColor(kPreviousColor);
-    m_plot->setCurrentPoint(QPointF(0.55 * x, 1.09 * y));
-    m_plot->print("grey: the run before");
-
     drawSeries(m_curve.previous, kPreviousColor, 1);
     drawSeries(m_curve.current, kCurrentColor, 2);
-    m_drawn = m_curve.current.size();
     m_plot->setDrawWidth(1);
+    drawLegend();
+    m_drawn = m_curve.current.size();
+}
+
+// What the legend says of a final jump the axis leaves out: the current run's, else the
+// previous run's (empty for none).
+QString LearningCurveWindow::jumpNote() const
+{
+    if (m_labels.finalJump.isEmpty())
+        return {};
+    const bool current = m_curve.currentEndsWithJump();
+    if (!current && !m_curve.previousEndsWithJump())
+        return {};
+    const float value = current ? m_curve.current.back() : m_curve.previous.back();
+    return QStringLiteral("last %1 (%2) off the scale: %3")
+        .arg(m_labels.stepAxis.toLower(), m_labels.finalJump, QString::number(value, 'g', 3));
+}
+
+// The run before, while there is one, and the final jump the axis leaves out, one line under
+// the other, ending at the right edge of the plot, drawn over the curve.
+void LearningCurveWindow::drawLegend()
+{
+    const double x = m_steps;
+    m_plot->setCurrentPoint(QPointF(0.55 * x, 1.09 * m_error));
+    const QFontMetricsF metrics(m_plot->Canvas::font(), m_plot);
+    const double unitsPerPixel = m_plot->scale().width() / m_plot->width();
+    auto line = [&](QColor color, const QString &text) {
+        const double width = metrics.horizontalAdvance(text) * unitsPerPixel;
+        // On white, over the jump's line where they meet.
+        const QPointF at(std::max(0.25 * x, 1.04 * x - width), m_plot->currentY());
+        m_plot->setForeColor(Qt::white);
+        m_plot->filledBox(at, at + QPointF(width, m_plot->scale().toUserHeight(metrics.height())));
+        m_plot->setForeColor(color);
+        m_plot->setCurrentPoint(at);
+        m_plot->print(text);
+    };
+    if (!m_curve.previous.empty())
+        line(kPreviousColor, "grey: the run before");
+    m_jumpNote = jumpNote();
+    if (!m_jumpNote.isEmpty())
+        line(m_curve.currentEndsWithJump() ? kCurrentColor : kPreviousColor, m_jumpNote);
+}
+
+void LearningCurveWindow::drawStep(QPointF from, QPointF to)
+{
+    const double top = m_error;
+    if (from.y() > top && to.y() > top)
+        return;
+    auto cut = [top](QPointF inside, QPointF outside) {
+        return inside + (outside - inside) * ((top - inside.y()) / (outside.y() - inside.y()));
+    };
+    if (to.y() > top)
+        to = cut(from, to);
+    else if (from.y() > top)
+        from = cut(to, from);
+    m_plot->line(from, to);
 }
 
 void LearningCurveWindow::drawSeries(const std::vector<float> &errors, QColor color, int width)
@@ -157,9 +236,9 @@ void LearningCurveWindow::drawSeries(const std::vector<float> &errors, QColor co
         if (!std::isfinite(errors[n]))
             continue;
         if (n == 0 || !std::isfinite(errors[n - 1]))
-            m_plot->line(at, at);
+            drawStep(at, at);
         else
-            m_plot->line(QPointF(double(n), errors[n - 1]), at);
+            drawStep(QPointF(double(n), errors[n - 1]), at);
     }
 }
 

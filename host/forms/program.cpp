@@ -21,6 +21,7 @@ int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
         QApplication::setStyle("Windows");
     // The program ends when no form remains loaded, not when the last window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    mainForm.setMainForm();
     const QString script = qEnvironmentVariable("NEUROSIMS_SCRIPT");
     mainForm.setWindowTitle(titleWithSeed(mainForm.windowTitle(), commandLine));
     auto start = [&mainForm] {

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -93,6 +94,22 @@ QString position(QWidget *widget, bool left)
 
 namespace {
 
+// A window's own control or menu item of that name: not one of a form it holds as a tool
+// window, which has its own name.
+template <typename Object> Object *ownChild(const QWidget *top, const QString &name)
+{
+    if (!qobject_cast<const Form *>(top))
+        return top->findChild<Object *>(name);
+    for (Object *child : top->findChildren<Object *>(name)) {
+        const QObject *at = child->parent();
+        while (at && !qobject_cast<const Form *>(at))
+            at = at->parent();
+        if (at == top)
+            return child;
+    }
+    return nullptr;
+}
+
 // The forms that hold a control of that name, loaded ones first: a form that is not loaded
 // counts only when no loaded one holds the name.
 QList<QWidget *> windowsHolding(const QString &name)
@@ -100,7 +117,7 @@ QList<QWidget *> windowsHolding(const QString &name)
     QList<QWidget *> loaded, unloaded;
     for (QWidget *top : QApplication::topLevelWidgets()) {
         auto *form = qobject_cast<Form *>(top);
-        if (form && form->findChild<QObject *>(name))
+        if (form && ownChild<QObject>(form, name))
             (form->isLoaded() ? loaded : unloaded).append(form);
     }
     return loaded.isEmpty() ? unloaded : loaded;
@@ -144,7 +161,7 @@ QWidget *findWidget(const QString &name)
     if (QWidget *top = window(name))
         return top;
     auto [top, controlName] = locate(name, "control");
-    auto *found = top->findChild<QWidget *>(controlName);
+    auto *found = ownChild<QWidget>(top, controlName);
     if (!found)
         scriptError("no control named " + name);
     touch(found);
@@ -154,7 +171,7 @@ QWidget *findWidget(const QString &name)
 QAction *findAction(const QString &name)
 {
     auto [top, itemName] = locate(name, "menu item");
-    auto *found = top->findChild<QAction *>(itemName);
+    auto *found = ownChild<QAction>(top, itemName);
     if (!found)
         scriptError("no menu item named " + name);
     touch(top);
@@ -214,6 +231,18 @@ void setValue(QWidget *widget, const QString &valueText)
     }
 }
 
+namespace {
+
+void sendKey(QWidget *widget, int qtKey, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace
+
 void pressKey(QWidget *widget, int code)
 {
     int qtKey = code == 13 ? int(Qt::Key_Return)
@@ -221,11 +250,52 @@ void pressKey(QWidget *widget, int code)
         : code == 9        ? int(Qt::Key_Tab)
         : code == 27       ? int(Qt::Key_Escape)
                            : int(QChar(code).toUpper().unicode());
-    QString text = code == 13 ? "\r" : QString(QChar(code));
-    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &release);
+    sendKey(widget, qtKey, Qt::NoModifier, code == 13 ? "\r" : QString(QChar(code)));
+}
+
+void pressKey(QWidget *widget, const QString &keyName)
+{
+    struct Named
+    {
+        const char *name;
+        Qt::Key key;
+        const char *text;
+    };
+    static const Named named[] = {
+        {"Left", Qt::Key_Left, ""},
+        {"Right", Qt::Key_Right, ""},
+        {"Up", Qt::Key_Up, ""},
+        {"Down", Qt::Key_Down, ""},
+        {"PageUp", Qt::Key_PageUp, ""},
+        {"PageDown", Qt::Key_PageDown, ""},
+        {"Home", Qt::Key_Home, ""},
+        {"End", Qt::Key_End, ""},
+        {"Enter", Qt::Key_Return, "\r"},
+        {"Return", Qt::Key_Return, "\r"},
+        {"Escape", Qt::Key_Escape, "\x1b"},
+        {"Tab", Qt::Key_Tab, "\t"},
+        {"Backspace", Qt::Key_Backspace, "\b"},
+        {"Space", Qt::Key_Space, " "},
+        {"Delete", Qt::Key_Delete, ""},
+    };
+    for (const Named &key : named)
+        if (keyName.compare(QLatin1String(key.name), Qt::CaseInsensitive) == 0)
+            return sendKey(widget, key.key, Qt::NoModifier, QString::fromLatin1(key.text));
+    // Other keys and combinations as Qt writes them ("F2", "Ctrl+A").
+    const QKeySequence sequence = QKeySequence::fromString(keyName, QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        scriptError("\"" + keyName
+                    + "\" is no key code and no key name (Left, Right, Up, Down, "
+                      "PageUp, PageDown, Home, End, Enter, ...)");
+    const QKeyCombination combination = sequence[0];
+    const Qt::Key key = combination.key();
+    const bool character = key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde;
+    QString text;
+    if (character && !(combination.keyboardModifiers() & ~Qt::ShiftModifier))
+        text = (combination.keyboardModifiers() & Qt::ShiftModifier)
+            ? QString(QChar(int(key)))
+            : QString(QChar(int(key))).toLower();
+    sendKey(widget, int(key), combination.keyboardModifiers(), text);
 }
 
 void mouse(PictureArea *area, const QString &action, QPointF at, bool &held)

@@ -44,6 +44,10 @@ void click(QWidget *widget);
 void setValue(QWidget *widget, const QString &valueText);
 // A key press and release with a key code (13 = Enter, 8 = Backspace).
 void pressKey(QWidget *widget, int code);
+// A key press and release by the key's name: Left, Right, Up, Down, PageUp, PageDown, Home,
+// End, Enter, Escape, Tab, Backspace, Space, Delete, or any key as Qt names it ("F2",
+// "Ctrl+A").
+void pressKey(QWidget *widget, const QString &keyName);
 // Mouse down, move or up on a picture area at a point in its user units; held keeps the
 // left button's state between lines.
 void mouse(PictureArea *area, const QString &action, QPointF at, bool &held);

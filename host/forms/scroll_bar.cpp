@@ -2,6 +2,8 @@
 
 #include "host/numbers/fault.h"
 
+#include <QKeyEvent>
+
 #include <cstdlib>
 #include <string>
 
@@ -40,6 +42,18 @@ void ScrollBar::setValue(int value)
                         + objectName().toStdString() + " (" + std::to_string(m_range.minimum)
                         + " to " + std::to_string(m_range.maximum) + ").");
     QScrollBar::setValue(toPosition(value));
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    const bool left = event->key() == Qt::Key_Left;
+    if (!left && event->key() != Qt::Key_Right) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    // On a right-to-left form the minimum end is on the right.
+    triggerAction(left != isRightToLeft() ? SliderSingleStepSub : SliderSingleStepAdd);
+    event->accept();
 }
 
 int ScrollBar::toClassic(int position) const

@@ -35,6 +35,11 @@ public:
     // runs nothing. A value outside the range is a range fault.
     void setValue(int value);
 
+protected:
+    // Left and Up move towards the minimum end, Right and Down towards the maximum end (Qt
+    // 6.4 turns Left and Right round on a scroll bar); PageUp, PageDown, Home and End as Qt.
+    void keyPressEvent(QKeyEvent *event) override;
+
 signals:
     // Change and Scroll in the classic sense, with the classic value.
     void changed(int value);

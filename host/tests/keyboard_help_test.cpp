@@ -160,7 +160,7 @@ public:
     MenuForm()
         : host::Form("Menued", "Menued", 3000, 1500)
     {
-        addMenuItem(addMenu("mnuFile", "File"), "itQuit", "Quit");
+        addMenuItem(addMenu("mnuFile", "&File"), "itQuit", "&Quit");
     }
 };
 
@@ -174,7 +174,7 @@ TEST(MenuBar, AddsItsHeightToTheWindowAndLeavesTheClientItsTwips)
     EXPECT_GT(bar, 0);
     EXPECT_EQ(form.height(), 100 + bar);
     EXPECT_EQ(form.client()->y(), bar);
-    form.addMenu("mnuLater", "Later");
+    form.addMenu("mnuLater", "&Later");
     QApplication::processEvents();
     EXPECT_EQ(form.client()->size(), QSize(200, 100));
     EXPECT_EQ(form.height(), 100 + form.menuBar()->height());

@@ -1,6 +1,7 @@
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
 #include "host/forms/scroll_bar.h"
+#include "host/tests/support/keyboard_checks.h"
 #include "host/tests/support/test_support.h"
 #include "reach/ui/form1.h"
 
@@ -207,6 +208,25 @@ TEST_F(ReachForm, LongReachPausesOnlyAtItsStart)
     ASSERT_GT(form.model().handy, 290);
     EXPECT_GE(elapsed, reach::Form1::pacedSteps * pauseMs);
     EXPECT_LT(elapsed, 290 * pauseMs);
+}
+
+// Enter on a control that does not take it (a check box, a text box, a scroll bar) reaches;
+// a focused button takes Enter itself.
+TEST_F(ReachForm, EnterAnywhereReachesUnlessAButtonHasTheFocus)
+{
+    form.setStepPause(0);
+    QTest::keyClick(control<QCheckBox>("chkSeeDistractor"), Qt::Key_Return);
+    const double reached = form.model().handy;
+    EXPECT_GT(reached, 50) << "the hand went up towards the target";
+    QTest::keyClick(control<QPushButton>("commRestart"), Qt::Key_Return);
+    EXPECT_EQ(form.model().handy, 0) << "RESTART took the Enter and put the hand back";
+    QTest::keyClick(control<QWidget>("txtHandx"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form.model().handy, reached);
+}
+
+TEST_F(ReachForm, EveryScrollBarAnswersItsKeys)
+{
+    EXPECT_EQ(host::testing::scrollBarKeyFaults(form), QStringList());
 }
 
 // When REACH greys itself out the focus goes to RESTART, so a Space restarts instead of

@@ -33,10 +33,17 @@ TEST_F(ReachExport, CellCsvHoldsWhatVarPrints)
     runScriptLines("click chkSeeDistractor\nclick commReach");
     const auto rows = saved("cell1", "cells.csv");
     ASSERT_EQ(rows.size(), 101u);
-    EXPECT_EQ(rows[0], (std::vector<std::string> {"cell", "prefDir", "cellResp", "targResp"}));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string> {"cell", "preferred direction (rad)", "response",
+                                         "response to the target alone"}));
     EXPECT_EQ(rows[100][0], "100");
-    for (const char *name : {"prefDir", "cellResp", "targResp"})
-        EXPECT_EQ(csvValues(rows, name), var(name)) << name;
+    const char *variables[] = {"prefDir", "cellResp", "targResp"};
+    for (std::size_t column = 1; column <= 3; ++column) {
+        std::string values;
+        for (std::size_t row = 1; row < rows.size(); ++row)
+            values += (row > 1 ? " " : "") + rows[row][column];
+        EXPECT_EQ(values, var(variables[column - 1])) << rows[0][column];
+    }
 }
 
 // The hand display's path: each reach since the last Delete Path from its start (step 0),
@@ -48,7 +55,7 @@ TEST_F(ReachExport, PathCsvFollowsTheReachesTheDisplayShows)
     runScriptLines("click commRestart\nclick optTpos(1)\nclick commReach");
     const auto rows = saved("picture1", "path.csv");
     ASSERT_GT(rows.size(), 4u);
-    EXPECT_EQ(rows[0], (std::vector<std::string> {"reach", "step", "handx", "handy"}));
+    EXPECT_EQ(rows[0], (std::vector<std::string> {"reach", "step", "hand x", "hand y"}));
     EXPECT_EQ(rows[1], (std::vector<std::string> {"1", "0", "0", "0"}));
     std::size_t second = 1;
     while (second < rows.size() && rows[second][0] == "1")

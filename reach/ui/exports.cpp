@@ -3,6 +3,7 @@
 // the reaches the hand display shows.
 
 #include "host/forms/csv_table.h"
+#include "host/forms/export_menu.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
 #include "reach/ui/form1.h"
@@ -13,12 +14,15 @@ void Form1::bindExports()
 {
     host::setCsvData(cell1, [this] { return cellsCsv(); });
     host::setCsvData(picture1, [this] { return handPathCsv(); });
+    host::setExportName(cell1, "cell display");
+    host::setExportName(picture1, "hand display");
 }
 
 // One row per cell, in the order of `var prefDir`.
 std::string Form1::cellsCsv() const
 {
-    host::CsvTable table({"cell", "prefDir", "cellResp", "targResp"});
+    host::CsvTable table(
+        {"cell", "preferred direction (rad)", "response", "response to the target alone"});
     for (int i = 1; i <= m_model.ncells; ++i) {
         const auto at = std::size_t(i - 1);
         table.startRow();
@@ -32,7 +36,7 @@ std::string Form1::cellsCsv() const
 
 std::string Form1::handPathCsv() const
 {
-    host::CsvTable table({"reach", "step", "handx", "handy"});
+    host::CsvTable table({"reach", "step", "hand x", "hand y"});
     for (const PathPoint &point : m_handPath) {
         table.startRow();
         table.cell(int32_t(point.reach));

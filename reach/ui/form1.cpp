@@ -50,6 +50,8 @@ void Form1::formLoad()
 void Form1::bindEvents()
 {
     host::onClick(commReach, [this] { commReach_Click(); });
+    // Enter anywhere on the form reaches, unless a button has the focus (it presses that one).
+    setDefaultButton(commReach);
     host::onClick(commRestart, [this] { commRestart_Click(); });
     host::onClick(commDelPath, [this] { commDelPath_Click(); });
     host::onClick(commPrint, [this] { commPrint_Click(); });

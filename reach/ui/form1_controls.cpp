@@ -509,13 +509,13 @@ void Form1::createControls()
 
 void Form1::createMenu()
 {
-    QMenu *sims = addMenu("mnuSims", "Simulations");
-    const char *captions[] = {"Near Right", "Near Left", "Far Right", "Far Left"};
+    QMenu *sims = addMenu("mnuSims", "&Simulations");
+    const char *captions[] = {"Near &Right", "Near &Left", "&Far Right", "F&ar Left"};
     for (int i = 0; i < 4; ++i)
         host::onMenuClick(addMenuItem(sims, host::arrayName("itSim", i), captions[i]),
                           [this, i] { itSim_Click(i); });
     addMenuSeparator(sims, "itLine");
-    host::onMenuClick(addMenuItem(sims, "itAll", "All Positions"), [this] { itAll_Click(); });
+    host::onMenuClick(addMenuItem(sims, "itAll", "All &Positions"), [this] { itAll_Click(); });
 }
 
 // What each control and picture does in the model, in one sentence, shown when the pointer

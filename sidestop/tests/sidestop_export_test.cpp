@@ -28,7 +28,9 @@ TEST_F(SidestopExport, HistoryAndInputLevelsHoldWhatVarPrints)
 
     const auto levels = readCsv(dir.filePath("levels.csv"));
     ASSERT_EQ(levels.size(), 11u);
-    EXPECT_EQ(levels[0], (std::vector<std::string> {"unit", "extip", "extipDef", "text1"}));
+    EXPECT_EQ(
+        levels[0],
+        (std::vector<std::string> {"unit", "input now", "default input", "level in its box"}));
     std::string extip, extipDef;
     for (std::size_t row = 1; row < levels.size(); ++row) {
         extip += (row > 1 ? " " : "") + levels[row][1];

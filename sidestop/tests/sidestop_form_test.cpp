@@ -5,12 +5,15 @@
 #include "host/forms/event_loop.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/scroll_bar.h"
+#include "host/tests/support/keyboard_checks.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +116,33 @@ TEST_F(SidestopForm, DraggingAThumbScrolls)
     EXPECT_EQ(std::get<double>(form.state().net.poswt), 0.37);
     bar->setSliderDown(false);
     EXPECT_EQ(control<QLineEdit>("txtPoswt")->text(), "0.37");
+}
+
+TEST_F(SidestopForm, EveryScrollBarAnswersItsKeys)
+{
+    EXPECT_EQ(host::testing::scrollBarKeyFaults(form), QStringList());
+}
+
+// The graph window is a tool window of the main one, opened beside it on its screen; the
+// online check box follows it, also when its own close box closes it.
+TEST_F(SidestopForm, GraphWindowOpensBesideTheMainWindowAndTheCheckBoxFollowsIt)
+{
+    sidestop::GraphWindow &graph = form.graphWindow();
+    auto *online = control<QCheckBox>("chkUpdate");
+    openGraph();
+    EXPECT_EQ(graph.windowHandle()->transientParent(), form.windowHandle());
+    EXPECT_TRUE(graph.windowFlags().testFlag(Qt::Tool));
+    // The test screen is too narrow for the two side by side (host tests check the places).
+    EXPECT_TRUE(form.screen()->availableGeometry().contains(graph.frameGeometry().topLeft()));
+    EXPECT_TRUE(online->isChecked());
+    graph.close();
+    EXPECT_FALSE(online->isChecked());
+    clickIndicator(online);
+    EXPECT_TRUE(graph.isVisible());
+    EXPECT_TRUE(online->isChecked());
+    clickIndicator(online);
+    EXPECT_FALSE(graph.isVisible());
+    EXPECT_FALSE(online->isChecked());
 }
 
 TEST_F(SidestopForm, ClosingTheMainWindowClosesTheGraphWindow)

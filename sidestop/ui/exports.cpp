@@ -2,6 +2,7 @@
 // activation of every unit after every iteration of the last run, and the input levels.
 
 #include "host/forms/csv_table.h"
+#include "host/forms/export_menu.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
 #include "sidestop/ui/form1.h"
@@ -14,6 +15,8 @@ void Form1::bindExports()
 {
     host::setCsvData(m_graph.graph(), [this] { return historyCsv(); });
     host::setCsvData(m_graph.bargraph(), [this] { return inputLevelsCsv(); });
+    host::setExportName(m_graph.graph(), "activations over time");
+    host::setExportName(m_graph.bargraph(), "input levels");
 }
 
 // One row per iteration of the last run, in the order of `var actHistory`.
@@ -37,7 +40,7 @@ std::string Form1::historyCsv() const
 // and the level its text box shows, which the next run takes.
 std::string Form1::inputLevelsCsv() const
 {
-    host::CsvTable table({"unit", "extip", "extipDef", "text1"});
+    host::CsvTable table({"unit", "input now", "default input", "level in its box"});
     for (int unit = 1; unit <= kUnits; ++unit) {
         table.startRow();
         table.cell(int32_t(unit));

@@ -38,6 +38,9 @@ Form1::Form1(QWidget *parent)
     host::setColors(client(), formBack);
     host::layOut(client(), form1Layout());
     move(host::twipsToPixels(390), host::twipsToPixels(1305));
+    // The graph window is a tool window of this one: it stays in front of it and goes with
+    // it, and the online check box shows whether it is open.
+    m_graph.setParent(this, m_graph.windowFlags() | Qt::Tool);
     findControls();
     bindEvents();
     exposeState();
@@ -91,6 +94,7 @@ void Form1::bindEvents()
     host::onClick(control<QPushButton>("comPardef"), [this] { comPardef_Click(); });
     host::onClick(control<QPushButton>("commRun"), [this] { commRun_Click(); });
     host::onClick(chkUpdate, [this] { chkUpdate_Click(); });
+    connect(&m_graph, &GraphWindow::closed, this, [this] { host::setCheckValue(chkUpdate, 0); });
 }
 
 void Form1::exposeState()

@@ -95,7 +95,6 @@ GraphWindow::GraphWindow(bool &graphOff)
     picBargraph = control<host::PictureArea>("picBargraph");
     picGraph = control<host::PictureArea>("picGraph");
     picBargraph->setFillsBoxes(true);
-    move(host::twipsToPixels(2565), host::twipsToPixels(1080));
 }
 
 void GraphWindow::formLoad()
@@ -107,6 +106,10 @@ void GraphWindow::formLoad()
     m_barForeColor = picBargraph->foreColor();
 }
 
-void GraphWindow::formUnload() { m_graphOff = true; }
+void GraphWindow::formUnload()
+{
+    m_graphOff = true;
+    emit closed();
+}
 
 } // namespace sidestop

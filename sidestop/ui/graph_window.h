@@ -18,7 +18,7 @@ namespace sidestop {
 // The "Unit activation graph" window: the input levels as a bar graph on top, the activation
 // history of the last run below. It loads, hidden, the first time one of its drawing areas is
 // used and closes by the check box on the main window or by its own close box; closing it
-// discards the drawings and marks the graph closed.
+// discards the drawings, marks the graph closed and tells the main window (closed()).
 class GraphWindow : public host::Form
 {
     Q_OBJECT
@@ -43,6 +43,9 @@ public:
     void redrawBar(int unit, float level, std::string_view oldText);
     // Back to the colours the bar graph had when the window loaded.
     void restoreBarColors();
+
+signals:
+    void closed();
 
 protected:
     void formLoad() override;

@@ -30,13 +30,15 @@ void Form1::commRun_Click()
         m_graph.plotHistory(m_sim.actHistory, m_sim.extipOff);
 }
 
-// Opens the graph window while it is closed, else closes it; the check box's own value does
-// not decide. An empty or negative iteration count becomes 20 so that the time axis has a
-// range.
+// Opens the graph window beside this one while it is closed, else closes it; the check box
+// then shows whether the window is open. An empty or negative iteration count becomes 20 so
+// that the time axis has a range.
 void Form1::chkUpdate_Click()
 {
     if (m_sim.graphOff) {
         m_sim.graphOff = false;
+        host::setCheckValue(chkUpdate, 1);
+        m_graph.placeBeside(this);
         m_graph.show();
         if (m_sim.niter <= 0)
             m_sim.niter = 20;
@@ -45,6 +47,7 @@ void Form1::chkUpdate_Click()
     } else {
         m_sim.graphOff = true;
         m_graph.unload();
+        host::setCheckValue(chkUpdate, 0);
     }
 }
 

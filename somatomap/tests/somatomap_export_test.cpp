@@ -39,13 +39,14 @@ TEST_F(SomatomapExport, MapCsvHoldsWhatVarPrints)
     const auto rows = readCsv(dir.filePath("map.csv"));
     ASSERT_EQ(rows.size(), 401u);
     ASSERT_EQ(rows[0].size(), 35u);
-    EXPECT_EQ(rows[0][2], "smapAct");
-    EXPECT_EQ(rows[0][34], "w32");
+    EXPECT_EQ(rows[0][0], "node i");
+    EXPECT_EQ(rows[0][2], "activation");
+    EXPECT_EQ(rows[0][34], "weight 32");
     EXPECT_EQ((std::vector<std::string> {rows[1][0], rows[1][1], rows[2][0], rows[2][1],
                                          rows[400][0], rows[400][1]}),
               (std::vector<std::string> {"1", "1", "1", "2", "20", "20"}));
-    EXPECT_EQ(csvValues(rows, "smapAct"), var("smapAct"));
-    EXPECT_EQ(csvValues(rows, "w"), var("smapWts"));
+    EXPECT_EQ(csvValues(rows, "activation"), var("smapAct"));
+    EXPECT_EQ(csvValues(rows, "weight"), var("smapWts"));
 }
 
 // Each trial of a whole-hand run adds the error the run shows; a new run keeps the one before

@@ -9,6 +9,7 @@
 #include "host/numbers/number_text.h"
 #include "host/numbers/random.h"
 #include "host/numbers/rounding.h"
+#include "host/tests/support/keyboard_checks.h"
 #include "somatomap/model/contrast.h"
 #include "somatomap/model/learning.h"
 #include "somatomap/model/similarity.h"
@@ -122,7 +123,7 @@ protected:
 
 TEST_F(SomatomapForm, ControlsSitAtTheirTwips)
 {
-    EXPECT_EQ(form.windowTitle(), "Form1");
+    EXPECT_EQ(form.windowTitle(), "somatomap");
     EXPECT_EQ(form.client()->size(),
               QSize(host::twipsToPixels(Form1WidthTwips), host::twipsToPixels(Form1HeightTwips)));
     int regionBoxes = 0;
@@ -146,6 +147,11 @@ TEST_F(SomatomapForm, ControlsSitAtTheirTwips)
     EXPECT_EQ(bar->minimumValue(), 1);
     EXPECT_EQ(bar->maximumValue(), 10);
     EXPECT_EQ(bar->value(), 3);
+}
+
+TEST_F(SomatomapForm, TheScrollBarAnswersItsKeys)
+{
+    EXPECT_EQ(host::testing::scrollBarKeyFaults(form), QStringList());
 }
 
 TEST_F(SomatomapForm, StartUpGridIsDrawnInTheDefaultColourAndRedrawsInGreen)

@@ -4,6 +4,7 @@
 
 #include "host/forms/csv_table.h"
 #include "host/forms/events.h"
+#include "host/forms/export_menu.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
 #include "somatomap/ui/form1.h"
@@ -15,9 +16,11 @@ namespace somatomap {
 void Form1::bindExports()
 {
     host::setCsvData(picSenseMap, [this] { return mapCsv(); });
+    host::setExportName(picSenseMap, "sensory map");
+    host::setExportName(Picture1, "hand");
 
-    QMenu *view = addMenu("menView", "View");
-    host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning Curve"),
+    QMenu *view = addMenu("menView", "&View");
+    host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning &Curve"),
                       [this] { m_curveWindow.open(); });
 }
 
@@ -25,9 +28,9 @@ void Form1::bindExports()
 // them): its coordinates, its activation and its 32 weights.
 std::string Form1::mapCsv() const
 {
-    std::vector<std::string> header {"i", "j", "smapAct"};
+    std::vector<std::string> header {"node i", "node j", "activation"};
     for (int k = 1; k <= InputLength; ++k)
-        header.push_back(std::string("w").append(std::to_string(k)));
+        header.push_back(std::string("weight ").append(std::to_string(k)));
     host::CsvTable table(header);
     for (int i = 1; i <= MapSide; ++i) {
         for (int j = 1; j <= MapSide; ++j) {

@@ -26,7 +26,7 @@ std::string textOf(const QLineEdit *box) { return box->text().toStdString(); }
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : host::Form("Form1", "Form1", Form1WidthTwips, Form1HeightTwips, parent)
+    : host::Form("Form1", "somatomap", Form1WidthTwips, Form1HeightTwips, parent)
 {
     host::layOut(client(), form1Layout());
     findControls();

@@ -124,8 +124,10 @@ private:
     QLineEdit *txtError = nullptr;
 
     host::LearningCurve m_curve;
-    host::LearningCurveWindow m_curveWindow {
-        "frmLearningCurve", "Learning curve", {"Trial", "Error", "trial", "error"}, m_curve};
+    host::LearningCurveWindow m_curveWindow {"frmLearningCurve",
+                                             "Learning curve",
+                                             {"Trial", "Error", "trial", "error", "radius drops"},
+                                             m_curve};
 };
 
 } // namespace somatomap

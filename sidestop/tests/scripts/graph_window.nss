@@ -55,8 +55,8 @@ click chkUpdate
 pixel picGraph 16 0.5
 pixel picGraph 12 1
 pixel picGraph 20 0
-# The window's own close box leaves the check box as it is; the next click on the box opens
-# the window again and unchecks it.
+# The window's own close box unticks the check box; the next click on the box opens the
+# window again and ticks it.
 close frmAgraph
 var graphOff
 show chkUpdate value
