@@ -19,5 +19,11 @@ int main(int argc, char *argv[])
                                     launcher::LauncherWindow::startingWith(arguments));
     window.setWindowTitle(host::titleWithSeed(window.windowTitle(), commandLine));
     window.show();
+    // NEUROSIMS_GRAB=FILE (tools/screenshots): the window as it first shows goes to a PNG file,
+    // and the launcher ends.
+    if (const QString file = qEnvironmentVariable("NEUROSIMS_GRAB"); !file.isEmpty()) {
+        QApplication::processEvents();
+        return window.grab().save(file) ? 0 : 1;
+    }
     return app.exec();
 }

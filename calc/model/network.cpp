@@ -161,7 +161,7 @@ void update_weights(Network &net)
 
 float lrateFromText(std::string_view text)
 {
-    const double value = host::valOrInfinity(text);
+    const double value = host::boxValOrInfinity(text, {"learning rate", "0.001"});
     if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The learning rate " + host::quotedText(text) + " is too large.");

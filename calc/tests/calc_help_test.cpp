@@ -88,4 +88,16 @@ TEST_F(CalcHelp, HelpComesAfterTheAboutCommandAndShowsTheWeightDiagram)
     EXPECT_EQ(weights.size(), control<QWidget>("picWts")->size() * form.devicePixelRatio());
 }
 
+// Every text box shows the longest text it gets whole: the largest counts, a small learning
+// rate, a sigmoid run's error.
+TEST_F(CalcHelp, TextBoxesShowTheirLongestTextsWhole)
+{
+    const QStringList cut = host::testing::boxesCuttingText(form,
+                                                            {{"txtIpepoques", "32767"},
+                                                             {"txtLrate", "0.005"},
+                                                             {"txtEpoques", "32767"},
+                                                             {"txtError", "27.58921"}});
+    EXPECT_EQ(cut.join(", ").toStdString(), "");
+}
+
 } // namespace

@@ -43,7 +43,7 @@ void showNow(QLineEdit *box, const std::string &text)
 Form1::RunSettings Form1::readRunSettings() const
 {
     const std::string epochsText = txtIpepoques->text().toStdString();
-    double epochs = host::valOrInfinity(epochsText);
+    double epochs = host::boxValOrInfinity(epochsText, {"number of epochs", "10000"});
     if (epochs == 0)
         epochs = kDefaultEpochs;
     // The range of a 16-bit count, halves rounding to the even neighbour.

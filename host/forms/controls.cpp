@@ -4,6 +4,7 @@
 #include "host/forms/form.h"
 #include "host/forms/option_button.h"
 #include "host/forms/picture_area.h"
+#include "host/forms/text_box_fit.h"
 #include "host/forms/wrapping_buttons.h"
 
 #include <QAbstractButton>
@@ -384,6 +385,8 @@ void layOut(QWidget *client, const std::vector<ControlRow> &rows)
         QWidget *control = create(container, row);
         control->setObjectName(row.name);
         place(control, row);
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            keepTextWhole(box, classicFont(row.font), box->width());
         if (row.kind != ControlKind::Line && row.kind != ControlKind::Rectangle
             && row.kind != ControlKind::RoundedRectangle)
             setColors(control, row.backColor.isValid() ? row.backColor : defaultBack(row.kind),

@@ -152,6 +152,47 @@ double valOrInfinity(std::string_view text)
     }
 }
 
+namespace {
+
+// Whether the number that begins the text (after blanks) goes on with an exponent or a
+// decimal comma.
+bool continuesAsAnotherNumber(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    const size_t length = decimalPrefixLength(text);
+    if (length == 0 || length + 1 >= text.size())
+        return false;
+    const char mark = text[length];
+    const char next = text[length + 1];
+    if (mark == 'e' || mark == 'E')
+        return isDigit(next) || next == '+' || next == '-';
+    return mark == ',' && isDigit(next);
+}
+
+void checkPlainNumber(std::string_view text, const NumberBox &box)
+{
+    if (continuesAsAnotherNumber(text))
+        throw Fault(Fault::Kind::NotANumber,
+                    "Write the " + std::string(box.name)
+                        + " as a plain decimal number, for example " + std::string(box.example)
+                        + ".");
+}
+
+} // namespace
+
+double boxVal(std::string_view text, const NumberBox &box)
+{
+    checkPlainNumber(text, box);
+    return Val(text);
+}
+
+double boxValOrInfinity(std::string_view text, const NumberBox &box)
+{
+    checkPlainNumber(text, box);
+    return valOrInfinity(text);
+}
+
 double toDouble(std::string_view text)
 {
     std::string_view number = trimmed(text);

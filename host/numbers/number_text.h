@@ -17,6 +17,21 @@ double Val(std::string_view text);
 // reads as +infinity, which every such range refuses with the caller's own message.
 double valOrInfinity(std::string_view text);
 
+// A number box as a message names it ("learning rate") and a value it takes ("0.001").
+struct NumberBox
+{
+    std::string_view name;
+    std::string_view example;
+};
+
+// Val and valOrInfinity for the text of a number box. A number continued by an exponent (e or E
+// followed by a digit or a sign) or by a decimal comma (a comma followed by a digit) is what a
+// user writes meaning another number than the leading one, so such a text is refused: a fault
+// "Write the learning rate as a plain decimal number, for example 0.001.". Any other text after
+// the number is left out as Val leaves it ("12abc" reads 12).
+double boxVal(std::string_view text, const NumberBox &box);
+double boxValOrInfinity(std::string_view text, const NumberBox &box);
+
 // The whole text, apart from surrounding blanks, must be a number; otherwise a fault of a
 // text that is no number, naming the text. Numbers are always read with a point as the
 // decimal separator, whatever the user's locale.

@@ -113,6 +113,35 @@ INSTANTIATE_TEST_SUITE_P(
                     ValCase {"SecondPointStops", "1.2.3", 1.2}),
     [](const auto &info) { return info.param.name; });
 
+TEST(NumberBox, AnExponentOrADecimalCommaAfterTheNumberIsRefused)
+{
+    const host::NumberBox rate {"learning rate", "0.001"};
+    for (const char *written : {"1e-3", " 1E3", "2e+1", "1.e5", "0,5", "-3,25", "7e0abc"}) {
+        try {
+            host::boxVal(written, rate);
+            ADD_FAILURE() << written << " was read";
+        } catch (const Fault &fault) {
+            EXPECT_EQ(fault.kind(), Fault::Kind::NotANumber);
+            EXPECT_STREQ(fault.what(),
+                         "Write the learning rate as a plain decimal number, for example 0.001.");
+        }
+        EXPECT_EQ(faultKindOf([&] { host::boxValOrInfinity(written, rate); }),
+                  Fault::Kind::NotANumber);
+    }
+    // Any other text after the number, or an e or a comma that no number follows, is left out
+    // as by the leading-number rule; a text that begins with no number reads 0.
+    for (auto [text, value] : {std::pair {"12abc", 12.0},
+                               {"0.5e", 0.5},
+                               {"3em", 3.0},
+                               {"2, 3", 2.0},
+                               {"4,x", 4.0},
+                               {"e5", 0.0},
+                               {",5", 0.0}})
+        EXPECT_EQ(host::boxVal(text, rate), value) << text;
+    EXPECT_EQ(host::boxValOrInfinity(std::string(400, '9'), rate),
+              std::numeric_limits<double>::infinity());
+}
+
 TEST(TextToNumber, WholeTextMustBeANumber)
 {
     EXPECT_EQ(host::toDouble(" 0.5 "), 0.5);

@@ -74,4 +74,18 @@ TEST_F(ReachHelp, HelpShowsBothDisplaysAndTheMenuBarLeavesTheClientItsSize)
             << picture;
 }
 
+// Every text box shows the longest text it gets whole: places the mouse can give anywhere on
+// the display, the hand's position after a reach with the distractor.
+TEST_F(ReachHelp, TextBoxesShowTheirLongestTextsWhole)
+{
+    const QStringList cut = host::testing::boxesCuttingText(form,
+                                                            {{"txtTxpos", "-97.50693"},
+                                                             {"txtTypos", "197.5069"},
+                                                             {"txtDxpos", "-97.50693"},
+                                                             {"txtDypos", "197.5069"},
+                                                             {"txtHandx", "-22.69338"},
+                                                             {"txtHandy", "108.0285"}});
+    EXPECT_EQ(cut.join(", ").toStdString(), "");
+}
+
 } // namespace

@@ -94,4 +94,19 @@ TEST_F(SidestopHelp, HelpOpensWithAPictureOfTheWindowAndTheClientKeepsItsSize)
     EXPECT_EQ(picture.size(), form.client()->size() * form.devicePixelRatio());
 }
 
+// Every text box shows the longest text it gets whole: levels and weights as their scroll bars
+// write them, the largest counts a run takes.
+TEST_F(SidestopHelp, TextBoxesShowTheirLongestTextsWhole)
+{
+    const QStringList cut = host::testing::boxesCuttingText(form,
+                                                            {{"text1(0)", "0.35"},
+                                                             {"text1(9)", "0.35"},
+                                                             {"txtNegwt", "1.95"},
+                                                             {"txtPoswt", "0.95"},
+                                                             {"txtNoise", "0.198"},
+                                                             {"txtIter", "32767"},
+                                                             {"txtExtipoff", "32767"}});
+    EXPECT_EQ(cut.join(", ").toStdString(), "");
+}
+
 } // namespace

@@ -35,22 +35,23 @@ double weightOfText(std::string_view text, const char *weight, const char *examp
 
 double weightOnEnter(std::string_view text, const char *weight, const char *example)
 {
-    try {
-        return host::Val(text);
-    } catch (const host::Fault &) {
+    const double value = host::boxValOrInfinity(text, {weight, example});
+    if (std::isinf(value))
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The " + std::string(weight) + " " + quoted(text)
                               + " is too large: type a number such as " + example + ".");
-    }
+    return value;
 }
 
-int16_t countOnEnter(std::string_view text, const char *hint)
+int16_t countOnEnter(std::string_view text, const host::NumberBox &box, const char *hint)
 {
     double value = 0;
     try {
-        value = host::Val(text);
+        value = host::boxVal(text, box);
         return host::nearestInt16(value);
-    } catch (const host::Fault &) {
+    } catch (const host::Fault &fault) {
+        if (fault.kind() != host::Fault::Kind::Overflow)
+            throw; // a number with an exponent or a decimal comma
         // A number too large for a double leaves value at 0: its sign is the text's.
         const size_t first = text.find_first_not_of(" \t");
         const bool negative = value < 0 || (value == 0 && first != text.npos && text[first] == '-');

@@ -75,11 +75,12 @@ void Form1::bindParameterBars()
 void Form1::bindEnterKeys()
 {
     onEnter(txtIter, [this] {
-        m_sim.niter = countOnEnter(text(txtIter), "a whole number of iterations from 1 to 32767");
+        m_sim.niter = countOnEnter(text(txtIter), {"number of iterations", "20"},
+                                   "a whole number of iterations from 1 to 32767");
     });
     onEnter(txtExtipoff, [this] {
-        m_sim.extipOff
-            = countOnEnter(text(txtExtipoff), "a whole number from 0 to 32767 as the input offset");
+        m_sim.extipOff = countOnEnter(text(txtExtipoff), {"input offset", "16"},
+                                      "a whole number from 0 to 32767 as the input offset");
     });
     onEnter(txtPoswt, [this] {
         m_sim.net.poswt = weightOnEnter(text(txtPoswt), "positive feedback weight", "0.1");

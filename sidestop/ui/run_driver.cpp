@@ -39,13 +39,13 @@ int16_t iterationsOfText(std::string_view text)
 }
 
 // A unit's input: the leading number of its text, which may be too large for a double.
-double unitInput(std::string_view text)
+double unitInput(std::string_view text, int unit)
 {
-    try {
-        return host::Val(text);
-    } catch (const host::Fault &) {
+    const std::string name = "input of unit " + std::to_string(unit + 1);
+    const double input = host::boxValOrInfinity(text, {name, "0.5"});
+    if (std::isinf(input))
         tooLargeToCompute();
-    }
+    return input;
 }
 
 // Every activation lies in 0..1, so the excitation of a unit is at most |poswt| + |input| and
@@ -71,7 +71,7 @@ RunSettings checkedRunSettings(const RunTexts &texts, bool ramp, InhibitionRule 
     settings.negwtText = texts.negwt;
     settings.niter = iterationsOfText(texts.iterations);
     for (int k = 0; k < kUnits; ++k)
-        settings.base[k] = unitInput(texts.units[k]);
+        settings.base[k] = unitInput(texts.units[k], k);
     checkMagnitudes(poswt, negwt, settings.base);
     settings.ramp = ramp;
     settings.rule = rule;

@@ -73,4 +73,18 @@ TEST_F(SomatomapHelp, F1ShowsTheHandAndTheMapAndTheClientKeepsItsSize)
     EXPECT_EQ(map.size(), control<QWidget>("picSenseMap")->size() * form.devicePixelRatio());
 }
 
+// Every text box shows the longest text it gets whole: the largest counts, a small learning
+// rate, a trial's error.
+TEST_F(SomatomapHelp, TextBoxesShowTheirLongestTextsWhole)
+{
+    const QStringList cut = host::testing::boxesCuttingText(form,
+                                                            {{"txtPeakrad", "10"},
+                                                             {"txtLrate", "0.005"},
+                                                             {"txtNumTrials", "32767"},
+                                                             {"txtTrialNum", "32767"},
+                                                             {"txtCurrentRad", "10"},
+                                                             {"txtError", "0.3374546"}});
+    EXPECT_EQ(cut.join(", ").toStdString(), "");
+}
+
 } // namespace

@@ -77,6 +77,9 @@ void Form1::commLrnHand_Click()
 {
     const WholeHandPlan plan
         = planWholeHand(txtPeakrad->text().toStdString(), txtNumTrials->text().toStdString());
+    // Every step reads the learning rate again (it may be changed during the run); a rate the
+    // steps cannot use is refused before the run begins.
+    learningRate();
     m_stopLearning = false;
     m_map.error = 0;
     m_curveWindow.startRun();

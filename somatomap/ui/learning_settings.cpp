@@ -23,13 +23,12 @@ bool fitsInt16(double value) { return value >= Int16Low - 0.5 && value < Int16Hi
 
 double finiteRadius(std::string_view peakradText)
 {
-    try {
-        return host::Val(peakradText);
-    } catch (const Fault &) {
+    const double radius = host::boxValOrInfinity(peakradText, {"bubble radius", "3"});
+    if (std::isinf(radius))
         throw Fault(Fault::Kind::Overflow,
                     "The Bubble Radius box holds " + host::quotedText(peakradText)
                         + ", a number too large to use as a radius.");
-    }
+    return radius;
 }
 
 [[noreturn]] void refuseMinusTwo()
@@ -71,7 +70,7 @@ double learningRate(std::string_view lrateText)
 {
     // Too large for a double (the reader faults) or for the float the weights learn in (from
     // half a unit above the largest float on, a float would be infinite).
-    const double lrate = host::valOrInfinity(lrateText);
+    const double lrate = host::boxValOrInfinity(lrateText, {"learning rate", "0.2"});
     if (!(std::fabs(lrate) < 0x1.ffffffp+127))
         throw Fault(Fault::Kind::Overflow,
                     "The Learning Rate box holds " + host::quotedText(lrateText)
@@ -87,7 +86,7 @@ int16_t WholeHandPlan::scheduledRadius(int trial) const
 WholeHandPlan planWholeHand(std::string_view peakradText, std::string_view numTrialsText)
 {
     const double rad = finiteRadius(peakradText);
-    const double trials = host::valOrInfinity(numTrialsText);
+    const double trials = host::boxValOrInfinity(numTrialsText, {"number of trials", "1000"});
     if (!fitsInt16(trials))
         throw Fault(Fault::Kind::Overflow,
                     "The Number of Trials box holds " + host::quotedText(numTrialsText)

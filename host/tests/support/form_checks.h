@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -79,6 +80,36 @@ inline QStringList tabStops(const Form &form)
             break;
     }
     return stops;
+}
+
+// The text boxes of a form that cut the text they are given: each box shows its text, and a
+// box whose text fits draws the same pixels whether its cursor stands at the start or at the
+// end of the text (a box too narrow scrolls to keep the cursor in view). Also named: a box
+// that grew over a control it did not touch before.
+inline QStringList boxesCuttingText(Form &form, const QList<std::pair<QString, QString>> &texts)
+{
+    QStringList cut;
+    for (const auto &[name, text] : texts) {
+        auto *box = form.control<QLineEdit>(name);
+        const QRect own = box->geometry();
+        box->clearFocus(); // a focused box draws its cursor
+        box->setText(text);
+        box->setCursorPosition(0);
+        const QImage atStart = box->grab().toImage();
+        box->setCursorPosition(int(text.size()));
+        bool covers = false;
+        for (QWidget *other :
+             box->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            covers = covers
+                || (other != box && !dynamic_cast<LineControl *>(other)
+                    && !dynamic_cast<ShapeControl *>(other) && !other->isWindow()
+                    && !other->geometry().intersects(own)
+                    && other->geometry().intersects(box->geometry()));
+        if (box->grab().toImage() != atStart || covers)
+            cut << name + " " + text;
+        box->setCursorPosition(0);
+    }
+    return cut;
 }
 
 } // namespace host::testing

@@ -43,6 +43,6 @@ var error
 # The leading-number rule stays: text after the number is ignored, no number reads as 0.
 type txtLrate 0.2abc
 type txtNumTrials 1 trial
-type txtPeakrad 1e5
+type txtPeakrad 1 node
 click commLrnHand
 show txtTrialNum text
