@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Exporting a display: PNG at the screen's resolution and at 2x, and SVG, each written to a
 // file, for the busiest display of three programs: calc's weight diagram after a run (boxes,
 // a grid, labels and 49 segment-icon lines on it), somatomap's map after Find Peak Activity

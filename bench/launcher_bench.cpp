@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The launcher opening: the window made with its four icons and thumbnails, shown and
 // painted. Thumbnails come from the build (run `cmake --build` first).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "bench/bench_window.h"
 #include "host/forms/scroll_bar.h"
 #include "somatomap/ui/form1.h"

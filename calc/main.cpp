@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/ui/form1.h"
 #include "host/forms/command_line.h"
 #include "host/forms/program.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The neurosims developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installation and the Debian package.
 #
 # Installed under a prefix (/usr in the package), the four programs are

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The neurosims developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Qt and standard headers most of the windows and the forms runtime include, and with
 # GoogleTest those of their tests, precompiled once per build tree. Every target that uses
 # Qt Widgets, directly or through a library of this project, compiles with one of the two;

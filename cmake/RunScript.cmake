@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The neurosims developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs PROGRAM under the automation script SCRIPT in WORKDIR and compares its standard
 # output with EXPECTED line for line. For every "printto FILE" line of the script, the
 # text of the written PDF (pdftotext) is appended to the output after a "== FILE ==" line.

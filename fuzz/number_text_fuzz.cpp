@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the input as a number text in every way the host reads numbers, writes what it read
 // as text, and reads that back. What must hold:
 //   - a read never yields an infinity or a NaN, and a refusal is a fault with a message;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads the input as a pattern file and, when it loads, learns one epoch on it as a run does
 // (every pattern presented once in order, under the threshold rule for an input of even length
 // and the sigmoid otherwise). What must hold: the loader either gives a network whose every

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the input as an automation script against a fresh window of the program, in this
 // process under the offscreen platform. Every line goes through the real event path; what a
 // script may legally do must never crash, hang or trip a sanitizer. Files a script would

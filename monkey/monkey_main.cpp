@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The monkey: plays random but legal scripts against the program's window, round after
 // round, each round on a fresh window: clicks, scroll values, typing into every text box,
 // drags on the picture areas, menu items, presses during the yields of runs, closing in the

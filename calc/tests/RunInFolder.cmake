@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The neurosims developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs PROGRAM under the automation script SCRIPT in the folder WORKDIR, which holds the
 # file DATA as its calc2.dat (or no calc2.dat when DATA is empty), and checks that its
 # standard output equals EXPECTED and its exit status is STATUS.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three network displays: the seven-segment input figure, the sixteen output boxes and
 // the weight diagram. Each change shows at once, also inside a learning run that does not
 // yield, so that a slow run is seen presentation by presentation.

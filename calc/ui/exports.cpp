@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the displays export as numbers, and the learning curve: the sum of errors of every
 // epoch of the current run (a fresh LEARN starts a run, ReStart goes on with it) beside that
 // of the run before, in a window of its own opened from the View menu.

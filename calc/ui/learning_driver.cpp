@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The learning driver: LEARN starts a fresh run from zero weights, ReStart continues from the
 // current weights, Stop ends a run after the epoch in progress. A run presents every pattern
 // once per epoch and yields once at the end of each epoch, which is how Stop and the other

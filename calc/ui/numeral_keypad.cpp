@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keypad shows a numeral's segments; "Input Displayed Numeral" tests the network on the
 // stored pattern of the numeral shown; the arrows step through the numerals and do both.
 

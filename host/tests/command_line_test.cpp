@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line every program reads before it opens a window.
 
 #include "host/forms/command_line.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard, screen-reader and help side of the forms layer: tab order by the layout,
 // accessible names, Enter on buttons, a menu bar that leaves the client area its size, and
 // the help page with its pictures.

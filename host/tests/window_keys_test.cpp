@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keys that act on whole windows (Quit, Close, a default button for Enter), key names in
 // scripts, menu mnemonics, and where a second window opens.
 

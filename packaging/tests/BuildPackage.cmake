@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The neurosims developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package with CPack (configuration CONFIG) into PACKAGE_DIR and checks it:
 # the files it holds equal the list in EXPECTED plus the user guide (the pages, pictures and
 # scripts of the folder GUIDE), the programs are executable, and its dependencies name the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The neurosims developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Unpacks PACKAGE_DIR/neurosims.deb into a folder of its own, validates the menu entries and
 # the AppStream descriptions it installs, and starts each of PROGRAMS (comma-separated) from
 # its installed path, in an empty working folder, under the automation script

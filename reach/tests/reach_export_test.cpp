@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the two displays save as numbers, and the right button that opens their menu.
 
 #include "host/forms/picture_area.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two displays: the cell responses as spokes or bars, the hand display's baseline and
 // path colour.
 

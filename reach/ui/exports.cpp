@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The numbers behind the two displays, saved from their menus as CSV: the direction cells
 // (preferred direction, response and response to the target alone) and the hand's path in
 // the reaches the hand display shows.

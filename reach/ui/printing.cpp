@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Printing: the stored hand paths or the cell display, framed, with marks, a legend and a
 // block of the model's settings, on the program's printer page.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Placing target and distractor, and the reaches: REACH with its optional comparison,
 // RESTART, and the series of reaches of the "Simulations" menu.
 

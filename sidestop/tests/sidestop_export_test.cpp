@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the graph window's two displays save as numbers.
 
 #include "host/tests/support/export_fixture.h"

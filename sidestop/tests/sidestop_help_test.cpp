@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Help, tooltips and the keyboard in both sidestop windows.
 
 #include "host/tests/support/form_checks.h"

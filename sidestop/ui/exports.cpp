@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The numbers behind the graph window's two displays, saved from their menus as CSV: the
 // activation of every unit after every iteration of the last run, and the input levels.
 

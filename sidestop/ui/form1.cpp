@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sidestop/ui/form1.h"
 
 #include "sidestop/ui/form1_layout.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawings of the graph window: axes with ticks and printed values, the input bars, the
 // online bar redraw and the activation history.
 

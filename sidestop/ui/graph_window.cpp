@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The graph window: where its labels, drawing areas and separator sit (twips of the client
 // area), and what its load and close do.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The parameter controls of the main window: the scroll bars that write their scaled value
 // into a text box and a variable at once, the boxes that commit on Enter, the unit level bars
 // and the two default buttons.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // RUN and the switch that opens and closes the graph window.
 
 #include "sidestop/ui/form1.h"

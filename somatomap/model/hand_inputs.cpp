@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "somatomap/model/hand_inputs.h"
 
 #include "host/numbers/fault.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the sensory map saves as numbers, and the learning curve of whole-hand runs.
 
 #include "host/forms/automation.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The somatomap window driven through its controls: its layout, the map's squares and
 // winner cell by their pixels, the hand-part colours drawn over the map, and learning and
 // sharpening checked against the model's own figures with a frozen clock.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the sensory map exports as numbers, and the learning curve: the error shown after
 // every trial of the current whole-hand run beside that of the run before, in a window of
 // its own opened from the View menu.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of the somatomap window: the hand with its 24 region boxes, its outline and
 // the hand-part choice on the left; the sensory map, its buttons and boxes on the right.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hand: touching one region, choosing a whole finger or the palm, and CLEAR. The off
 // colour and the hand-part colours are read from their swatches each time they are used.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Learning and sharpening from the buttons: Learn Stimulus, Map Whole Hand with its
 // shrinking neighbourhood, Abort, Reset Weights, Stepwise Enhance and Find Peak Activity.
 

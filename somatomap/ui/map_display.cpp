@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sensory map: a 20 x 20 grid of unit cells in which every node's activation shows as a
 // filled square of that side, centred in its cell, or the winner of a learning step fills
 // its whole cell in red. The area keeps its drawing between operations.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The keys every scroll bar of a program's windows answers, pressed as a student presses them
