@@ -86,7 +86,7 @@ TEST_F(CalcExport, CurveFollowsTheRunsEpochByEpoch)
 {
     learn("5");
     ASSERT_EQ(form.curve().current.size(), 5u);
-    EXPECT_EQ(host::automationText(form.curve().current.back()), var("sumError"));
+    EXPECT_EQ(host::roundTripText(form.curve().current.back()), var("sumError"));
     const auto first = form.curve().current;
 
     learn("3");
@@ -102,7 +102,7 @@ TEST_F(CalcExport, CurveFollowsTheRunsEpochByEpoch)
     EXPECT_EQ(rows[0],
               (std::vector<std::string> {"epoch", "sum of errors", "previous sum of errors"}));
     EXPECT_EQ(csvValues(rows, "epoch"), "1 2 3 4 5 6");
-    EXPECT_EQ(csvValues(rows, "sum of errors"), host::automationText(form.curve().current));
+    EXPECT_EQ(csvValues(rows, "sum of errors"), host::roundTripText(form.curve().current));
     EXPECT_EQ(rows[6][2], "") << "the run before had five epochs";
 }
 

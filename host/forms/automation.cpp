@@ -12,6 +12,7 @@
 #include "host/forms/script_actions.h"
 #include "host/numbers/clock.h"
 #include "host/numbers/fault.h"
+#include "host/numbers/state_registry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,6 +44,7 @@ struct AutomationState
 {
     bool failed = false;
     QMap<QString, std::function<std::string()>> variables;
+    std::vector<const StateRegistry *> registries;
     std::vector<PendingLine> atYield;
     bool mouseHeld = false;
 };
@@ -60,6 +62,17 @@ QString afterWords(const QString &line, int count)
 }
 
 void say(const QString &line) { std::cout << line.toStdString() << std::endl; }
+
+// The value `var` prints: a piece of a registry's state, or an exposed variable.
+std::string variableText(const QString &name)
+{
+    for (const StateRegistry *registry : state().registries)
+        if (const StateEntry *entry = registry->find(name.toStdString()))
+            return stateText(*entry);
+    if (!state().variables.contains(name))
+        scriptError("no variable named " + name);
+    return state().variables[name]();
+}
 
 void run(const QString &line);
 
@@ -100,9 +113,7 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         say(words[1] + "." + words[2] + "=" + property(findWidget(words[1]), words[2]));
     } else if (command == "var") {
         need(1);
-        if (!state().variables.contains(words[1]))
-            scriptError("no variable named " + words[1]);
-        say(words[1] + "=" + QString::fromStdString(state().variables[words[1]]()));
+        say(words[1] + "=" + QString::fromStdString(variableText(words[1])));
     } else if (command == "pixel") {
         need(3);
         auto *area = findControl<PictureArea>(words[1], "picture area");
@@ -187,20 +198,12 @@ void yieldReached()
 
 } // namespace
 
+void exposeState(const StateRegistry &registry) { state().registries.push_back(&registry); }
+
 void exposeVariable(const QString &name, std::function<std::string()> valuesText)
 {
     state().variables[name] = std::move(valuesText);
 }
-
-std::string automationText(float value) { return script::shortestRoundTrip(value); }
-
-std::string automationText(double value) { return script::shortestRoundTrip(value); }
-
-std::string automationText(int16_t value) { return std::to_string(value); }
-
-std::string automationText(int32_t value) { return std::to_string(value); }
-
-std::string automationText(bool value) { return value ? "true" : "false"; }
 
 int runScript(const QString &path, const std::function<bool()> &start)
 {

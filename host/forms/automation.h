@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "host/numbers/round_trip_text.h"
+
 #include <QString>
 
 #include <array>
@@ -12,6 +14,8 @@
 #include <vector>
 
 namespace host {
+
+class StateRegistry;
 
 // Automation: a script drives the program's windows through the real event path and prints
 // what it asks for. Faults print "fault: ...", a program's messages "message: ..." (answered
@@ -47,39 +51,20 @@ namespace host {
 // start fails (the program cannot run).
 int runScript(const QString &path, const std::function<bool()> &start = {});
 
+// Makes every piece of a program's state printable by `var NAME` (the text stateText gives).
+// The registry must outlive the script.
+void exposeState(const StateRegistry &registry);
+
 // Makes a model variable printable by `var NAME`. The text lists the values, arrays
 // flattened first index outermost, each as the shortest text that reads back to the same
 // number.
 void exposeVariable(const QString &name, std::function<std::string()> valuesText);
 
-std::string automationText(float value);
-std::string automationText(double value);
-std::string automationText(int16_t value);
-std::string automationText(int32_t value);
-std::string automationText(bool value);
-
-template <typename Container>
-requires requires(const Container &c)
-{
-    c.begin();
-    c.end();
-}
-std::string automationText(const Container &values)
-{
-    std::string text;
-    for (const auto &value : values) {
-        if (!text.empty())
-            text += ' ';
-        text += automationText(value);
-    }
-    return text;
-}
-
 // Exposes a variable that lives as long as the program (form or model state).
 template <typename Storage> void exposeVariable(const QString &name, const Storage &storage)
 {
     exposeVariable(name,
-                   std::function<std::string()>([&storage] { return automationText(storage); }));
+                   std::function<std::string()>([&storage] { return roundTripText(storage); }));
 }
 
 } // namespace host

@@ -448,6 +448,11 @@ void showText(QLineEdit *box, const QString &text)
     box->repaint();
 }
 
+void showNumberText(QLineEdit *box, const std::string &text)
+{
+    showText(box, QString::fromStdString(text));
+}
+
 void setToolTip(QWidget *control, const QString &text) { control->setToolTip(text); }
 
 void setColors(QWidget *control, QColor back, QColor fore)

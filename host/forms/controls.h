@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -93,6 +94,8 @@ void deselect(QRadioButton *option);
 // Shows a text in a text box from its first character on (a number's text, say), at once:
 // also inside a handler that does not yield.
 void showText(QLineEdit *box, const QString &text);
+// A number's text in a text box, as showText: floatText(x), intText(n), ...
+void showNumberText(QLineEdit *box, const std::string &text);
 
 // The one sentence that shows when the pointer rests on a control: what it does in the model.
 void setToolTip(QWidget *control, const QString &text);

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "host/forms/automation.h"
+#include "host/numbers/round_trip_text.h"
 
 #include <cmath>
 #include <string>
@@ -31,7 +31,7 @@ public:
                 return;
             }
         }
-        textCell(automationText(value));
+        textCell(roundTripText(value));
     }
     // A cell of text (quoted when it holds a comma, a quote or a line break); "" leaves the
     // cell empty.

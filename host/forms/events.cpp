@@ -187,6 +187,13 @@ void onScroll(ScrollBar *bar, std::function<void()> handler)
     QObject::connect(bar, &ScrollBar::scrolled, bar, [handler] { runHandler(handler); });
 }
 
+void onScrollOrChange(ScrollBar *bar, std::function<void(int value)> handler)
+{
+    auto moved = [bar, handler = std::move(handler)] { handler(bar->value()); };
+    onScroll(bar, moved);
+    onChange(bar, moved);
+}
+
 void onChange(QLineEdit *box, std::function<void()> handler)
 {
     QObject::connect(box, &QLineEdit::textChanged, box, [handler] { runHandler(handler); });

@@ -33,6 +33,9 @@ void onMenuClick(QAction *menuItem, std::function<void()> handler);
 // value() is then the thumb's position.
 void onChange(ScrollBar *bar, std::function<void()> handler);
 void onScroll(ScrollBar *bar, std::function<void()> handler);
+// A slider whose thumb, dragged or set, does one job: the handler gets the bar's value on
+// Scroll and on Change alike.
+void onScrollOrChange(ScrollBar *bar, std::function<void(int value)> handler);
 // Text box Change: runs whenever its text changes, from code or by typing.
 void onChange(QLineEdit *box, std::function<void()> handler);
 // Key typed into a text box, with its key code (13 Enter, 8 Backspace, 27 Escape, 9 Tab,

@@ -9,6 +9,7 @@
 #include "host/forms/picture_export.h"
 #include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
+#include "host/numbers/round_trip_text.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -83,7 +84,7 @@ QString position(QWidget *widget, bool left)
 {
     if (auto *area = qobject_cast<PictureArea *>(widget->parentWidget())) {
         const QPointF at = area->childPosition(widget);
-        return QString::fromStdString(shortestRoundTrip(left ? at.x() : at.y()));
+        return QString::fromStdString(roundTripText(left ? at.x() : at.y()));
     }
     return QString::number((left ? widget->x() : widget->y()) * 15);
 }

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <charconv>
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -61,21 +59,6 @@ void exportPicture(PictureArea *area, const QString &format, const QString &file
 // forecolor, left, top.
 QString property(QWidget *widget, const QString &name);
 QString colorText(QColor color);
-
-// The shortest text that reads back to the same number (a negative zero as -0). A value
-// that is not a finite number has no such text: it is an error naming it.
-template <typename Number> std::string shortestRoundTrip(Number value)
-{
-    if (!std::isfinite(value))
-        scriptError(
-            QStringLiteral("the value %1 is not a finite number, which no text reads back as")
-                .arg(double(value)));
-    if (value == 0)
-        return std::signbit(value) ? "-0" : "0";
-    char buffer[64];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
 
 } // namespace script
 } // namespace host

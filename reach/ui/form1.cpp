@@ -100,13 +100,11 @@ void Form1::bindEvents()
 // position while it is dragged) and redraw the cells.
 void Form1::bindSlider(host::ScrollBar *bar, std::function<void(int)> store)
 {
-    auto scrolled = [this, bar, store] {
-        store(bar->value());
+    host::onScrollOrChange(bar, [this, store = std::move(store)](int value) {
+        store(value);
         cellResponse();
         showCells();
-    };
-    host::onScroll(bar, scrolled);
-    host::onChange(bar, scrolled);
+    });
 }
 
 void Form1::exposeState()

@@ -26,7 +26,7 @@ std::function<std::string()> weightText(const Weight &weight)
 {
     return [&weight] {
         if (const double *number = std::get_if<double>(&weight))
-            return host::automationText(*number);
+            return host::roundTripText(*number);
         return std::get<std::string>(weight);
     };
 }

@@ -28,14 +28,6 @@ void showIn(QLineEdit *box, const std::string &text)
     host::showText(box, QString::fromStdString(text));
 }
 
-// Dragging the thumb (Scroll) and any change of the value (Change) do the same work.
-void onScrollOrChange(host::ScrollBar *bar, const std::function<void(int value)> &handler)
-{
-    auto scrolled = [bar, handler] { handler(bar->value()); };
-    host::onScroll(bar, scrolled);
-    host::onChange(bar, scrolled);
-}
-
 void onEnter(QLineEdit *box, std::function<void()> handler)
 {
     host::onKeyPress(box, [handler = std::move(handler)](int keyCode) {
@@ -51,23 +43,23 @@ std::string text(const QLineEdit *box) { return box->text().toStdString(); }
 // Each bar shows its value in its text box first, then stores it.
 void Form1::bindParameterBars()
 {
-    onScrollOrChange(hsbNiterations, [this](int a) {
+    host::onScrollOrChange(hsbNiterations, [this](int a) {
         showIn(txtIter, host::intText(a));
         m_sim.niter = int16_t(a);
     });
-    onScrollOrChange(hsbExtipoff, [this](int a) {
+    host::onScrollOrChange(hsbExtipoff, [this](int a) {
         showIn(txtExtipoff, host::intText(a));
         m_sim.extipOff = int16_t(a);
     });
-    onScrollOrChange(hsbPoswt, [this](int a) {
+    host::onScrollOrChange(hsbPoswt, [this](int a) {
         showIn(txtPoswt, host::doubleText(a / 100.0));
         m_sim.net.poswt = a / 100.0;
     });
-    onScrollOrChange(hsbNegwt, [this](int a) {
+    host::onScrollOrChange(hsbNegwt, [this](int a) {
         showIn(txtNegwt, host::doubleText(a / 100.0));
         m_sim.net.negwt = a / 100.0;
     });
-    onScrollOrChange(hsbNoise, [this](int a) {
+    host::onScrollOrChange(hsbNoise, [this](int a) {
         showIn(txtNoise, host::doubleText(a / 500.0));
         m_sim.net.noiseSD = float(a / 500.0);
     });

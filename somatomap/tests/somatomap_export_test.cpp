@@ -73,8 +73,8 @@ TEST_F(SomatomapExport, CurveHoldsTheErrorOfEveryTrial)
     const auto rows = readCsv(dir.filePath("curve.csv"));
     ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[0], (std::vector<std::string> {"trial", "error", "previous error"}));
-    EXPECT_EQ(csvValues(rows, "error"), host::automationText(form.curve().current));
-    EXPECT_EQ(csvValues(rows, "previous"), host::automationText(first));
+    EXPECT_EQ(csvValues(rows, "error"), host::roundTripText(form.curve().current));
+    EXPECT_EQ(csvValues(rows, "previous"), host::roundTripText(first));
 }
 
 // Opened and closed while the run yields, the window shows the trials as they end and the run
