@@ -21,7 +21,7 @@ calc::Network numeralNetwork()
     net.nOutputs = 16;
     net.nPatterns = 16;
     for (int p = 1; p <= 16; ++p) {
-        net.inPatterns.push_back(calc::str_to_array(segments[p - 1]));
+        net.inPatterns.push_back(calc::strToArray(segments[p - 1]));
         net.targets.push_back(calc::UnitList {int16_t(p)});
     }
     calc::clearWeights(net);
@@ -36,10 +36,10 @@ void runEpoch(calc::Network &net, calc::OutputRule rule)
     for (int p = 1; p <= 16; ++p) {
         net.curInput = net.inPatterns[size_t(p - 1)];
         net.curTarget = net.targets[size_t(p - 1)];
-        calc::compute_net(net);
-        calc::apply_activation(net, rule);
-        calc::compute_errors(net);
-        calc::update_weights(net);
+        calc::computeNet(net);
+        calc::applyActivation(net, rule);
+        calc::computeErrors(net);
+        calc::updateWeights(net);
     }
 }
 

@@ -30,7 +30,7 @@ void twentyEpochs(benchmark::State &state)
     form.findChild<QRadioButton *>("optSig")->setChecked(true);
     form.findChild<QLineEdit *>("txtIpepoques")->setText("20");
     for (auto _ : state)
-        form.commLearn_Click();
+        form.onLearn();
     state.counters["presentations"] = 320;
 }
 BENCHMARK(twentyEpochs)->Unit(benchmark::kMillisecond);
@@ -39,7 +39,7 @@ void showWeights(benchmark::State &state)
 {
     calc::Form1 &form = shownForm();
     for (auto _ : state)
-        form.show_weights();
+        form.onSeeWeights();
 }
 BENCHMARK(showWeights)->Unit(benchmark::kMicrosecond);
 
@@ -51,8 +51,8 @@ void keypadAndTest(benchmark::State &state)
     bool eight = false;
     for (auto _ : state) {
         eight = !eight;
-        form.commShownum_Click(eight ? 8 : 1);
-        form.commProcessIp_Click();
+        form.onShowNumeral(eight ? 8 : 1);
+        form.onProcessInput();
     }
 }
 BENCHMARK(keypadAndTest)->Unit(benchmark::kMicrosecond);

@@ -42,8 +42,8 @@ host::PictureArea *calcDiagram()
         [](calc::Form1 &window) {
             window.findChild<QRadioButton *>("optSig")->setChecked(true);
             window.findChild<QLineEdit *>("txtIpepoques")->setText("5");
-            window.commLearn_Click();
-            window.show_weights();
+            window.onLearn();
+            window.onSeeWeights();
         },
         [] { QDir::setCurrent(QFileInfo(__FILE__).dir().filePath("../calc")); });
     return form.findChild<host::PictureArea *>("picWts");

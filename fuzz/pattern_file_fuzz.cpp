@@ -54,10 +54,10 @@ void present(calc::Network &net, int16_t pattern, calc::OutputRule rule)
     net.curTarget = net.targets.at(size_t(pattern - 1));
     const auto weights = net.weights;
     try {
-        calc::compute_net(net);
-        calc::apply_activation(net, rule);
-        calc::compute_errors(net);
-        calc::update_weights(net);
+        calc::computeNet(net);
+        calc::applyActivation(net, rule);
+        calc::computeErrors(net);
+        calc::updateWeights(net);
     } catch (const host::Fault &) {
         if (net.weights != weights)
             broken("a refused step changed the weights");

@@ -4,11 +4,9 @@
 #include "calc/model/network.h"
 
 #include "host/numbers/fault.h"
-#include "host/numbers/number_text.h"
 
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace calc {
@@ -82,7 +80,7 @@ void clearUnits(Network &net)
     net.errors.assign(size_t(net.nOutputs), 0.0f);
 }
 
-void compute_net(Network &net)
+void computeNet(Network &net)
 {
     const int16_t count = checkedActiveCount(net);
     for (int k = 0; k < net.nOutputs; ++k) {
@@ -95,7 +93,7 @@ void compute_net(Network &net)
     net.nActiveInputs = count;
 }
 
-void apply_activation(Network &net, OutputRule rule)
+void applyActivation(Network &net, OutputRule rule)
 {
     for (int k = 0; k < net.nOutputs; ++k) {
         const float x = net.netInputs[size_t(k)];
@@ -112,17 +110,17 @@ double sigmoid(float x)
     return 1 / (e + 1);
 }
 
-void compute_errors(Network &net)
+void computeErrors(Network &net)
 {
     for (int k = 0; k < net.nOutputs; ++k) {
         const double output = net.outputs[size_t(k)];
-        const float error = float(is_member(k + 1, net.curTarget) ? 1 - output : -output);
+        const float error = float(isMember(k + 1, net.curTarget) ? 1 - output : -output);
         net.errors[size_t(k)] = error;
         net.sumError = float(std::fabs(double(error)) + net.sumError);
     }
 }
 
-void update_weights(Network &net)
+void updateWeights(Network &net)
 {
     const int count = net.nActiveInputs;
     if (count < 0 || count > int(net.curInput.size()))
@@ -162,15 +160,6 @@ void update_weights(Network &net)
     }
 }
 
-float lrateFromText(std::string_view text)
-{
-    const double value = host::boxValOrInfinity(text, {"learning rate", "0.001"});
-    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
-        throw host::Fault(host::Fault::Kind::Overflow,
-                          "The learning rate " + host::quotedText(text) + " is too large.");
-    return float(value);
-}
-
 int16_t patternOfNumeral(int16_t numeral)
 {
     if (numeral == 0)
@@ -184,5 +173,7 @@ int16_t numeralOfPattern(int16_t pattern)
         return 0;
     return pattern < 10 ? pattern : int16_t(pattern - 1);
 }
+
+std::string numeralText(int numeral) { return std::string(1, "0123456789AbCdEF"[numeral & 15]); }
 
 } // namespace calc

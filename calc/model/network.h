@@ -7,7 +7,7 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
+#include <string>
 #include <vector>
 
 namespace calc {
@@ -55,10 +55,10 @@ void clearUnits(Network &net);
 // Net input of every output unit from the active units of curInput; sets nActiveInputs. The
 // active units are the entries before the first 0, or all ten when there is none. A unit
 // outside 1..nInputs is an index fault raised before anything changes.
-void compute_net(Network &net);
+void computeNet(Network &net);
 
 // Output of every output unit from its net input under the rule in force.
-void apply_activation(Network &net, OutputRule rule);
+void applyActivation(Network &net, OutputRule rule);
 
 // 1 when x exceeds 1.0 (exactly 1.0 gives 0), otherwise 0.
 int16_t threshold(float x);
@@ -68,20 +68,21 @@ int16_t threshold(float x);
 double sigmoid(float x);
 
 // Error of every output unit against curTarget; adds each |error| to sumError.
-void compute_errors(Network &net);
+void computeErrors(Network &net);
 
 // The delta rule for the last presentation: for every output unit with a non-zero error, adds
 // the 32-bit float error * lrate to the weight from each active input. A unit of curInput
 // outside 1..nInputs is an index fault, and a weight carried beyond the range of a 32-bit float
 // an overflow fault, raised before any weight changes.
-void update_weights(Network &net);
-
-// The learning rate a text gives: its leading number as a 32-bit float, 0 when there is none.
-float lrateFromText(std::string_view text);
+void updateWeights(Network &net);
 
 // Numeral values 0..15 (0..9, A..F) and pattern numbers 1..16 (which are also the numbers of
 // the numerals' output units): the units stand for 1, 2, ..., 9, 0, A, b, C, d, E, F.
 int16_t patternOfNumeral(int16_t numeral);
 int16_t numeralOfPattern(int16_t pattern);
+
+// The numeral's name as the keypad shows it: "0" ... "9", "A", "b", "C", "d", "E", "F" (taken
+// modulo 16).
+std::string numeralText(int numeral);
 
 } // namespace calc

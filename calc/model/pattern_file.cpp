@@ -17,10 +17,6 @@ namespace calc {
 
 namespace {
 
-constexpr int kMaxPatterns = 16;
-constexpr int kMaxInputs = 7;
-constexpr int kMaxOutputs = 16;
-
 std::string_view trimmedBlanks(std::string_view text)
 {
     const size_t first = text.find_first_not_of(' ');
@@ -84,7 +80,7 @@ public:
     UnitList list(std::string_view text)
     {
         try {
-            return str_to_array(text);
+            return strToArray(text);
         } catch (const host::Fault &fault) {
             failHere(fault.what());
         }
@@ -115,12 +111,11 @@ Network loadPatternFile(const std::string &path)
     Network net;
 
     net.nPatterns = file.leadingNumber(file.nextLine("the number of patterns"));
-    if (!(net.nPatterns >= 1 && net.nPatterns <= kMaxPatterns))
-        file.failHere("The number of patterns must lie between 1 and "
-                      + std::to_string(kMaxPatterns) + "; this line reads as "
-                      + host::doubleText(net.nPatterns) + ".");
-    net.nInputs = file.size("input units", kMaxInputs);
-    net.nOutputs = file.size("output units", kMaxOutputs);
+    if (!(net.nPatterns >= 1 && net.nPatterns <= maxPatterns))
+        file.failHere("The number of patterns must lie between 1 and " + std::to_string(maxPatterns)
+                      + "; this line reads as " + host::doubleText(net.nPatterns) + ".");
+    net.nInputs = file.size("input units", maxInputs);
+    net.nOutputs = file.size("output units", maxOutputs);
 
     const size_t slots = size_t(host::nearestInt32(net.nPatterns));
     net.inPatterns.assign(slots, UnitList {});

@@ -10,7 +10,12 @@
 namespace calc {
 
 // The file the program reads its training patterns from, in the current directory.
-inline constexpr const char *kPatternFileName = "calc2.dat";
+inline constexpr const char *patternFileName = "calc2.dat";
+
+// The largest sizes a pattern file may give.
+inline constexpr int maxPatterns = 16;
+inline constexpr int maxInputs = 7;
+inline constexpr int maxOutputs = 16;
 
 // Reads a pattern file and returns a network of its sizes and patterns, with every weight,
 // net input, output and error 0. The file is text, one record a line:

@@ -12,7 +12,7 @@
 
 namespace calc {
 
-UnitList str_to_array(std::string_view text)
+UnitList strToArray(std::string_view text)
 {
     UnitList list {};
     size_t count = 0;

@@ -17,12 +17,12 @@ using UnitList = std::array<int16_t, 10>;
 // item (a leading blank, two blanks in a row, a trailing blank) gives a 0 entry. An item is read
 // by its leading number (0 when it has none) and rounded to the nearest integer, halves to even.
 // More than ten items is an index fault; an item beyond the 16-bit range an overflow fault.
-UnitList str_to_array(std::string_view text);
+UnitList strToArray(std::string_view text);
 
 // Whether any of the ten entries of the list equals value numerically, the entries after a 0
 // included. All ten are compared without an early exit: the same answer, without a branch per
 // entry, and with a whole-number value the compiler compares the entries as integers.
-template <typename Number> bool is_member(Number value, const UnitList &list)
+template <typename Number> bool isMember(Number value, const UnitList &list)
 {
     bool found = false;
     for (int16_t entry : list)

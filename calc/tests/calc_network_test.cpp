@@ -3,6 +3,7 @@
 
 #include "calc/model/network.h"
 #include "calc/model/pattern_file.h"
+#include "calc/model/run_settings.h"
 
 #include "host/numbers/fault.h"
 
@@ -101,7 +102,7 @@ TEST_P(CalcNetInput, SumsTheWeightsOfTheNamedUnits)
 {
     Network net = smallNetwork();
     net.curInput = GetParam().input;
-    calc::compute_net(net);
+    calc::computeNet(net);
     EXPECT_EQ(net.nActiveInputs, GetParam().active);
     EXPECT_EQ(net.netInputs, GetParam().expected);
 }
@@ -141,7 +142,7 @@ TEST(CalcNetInputPrecision, RunningSumIsAFloatAfterEveryAddition)
     Network net = smallNetwork();
     net.weights[0] = {1e8f, 1.0f, -1e8f, 0, 0, 0, 0};
     net.curInput = {1, 2, 3};
-    calc::compute_net(net);
+    calc::computeNet(net);
     EXPECT_EQ(net.netInputs[0], 0.0f); // 1e8 + 1 is 1e8 as a float
 }
 
@@ -153,7 +154,7 @@ TEST(CalcNetInputFaults, UnitOutsideTheNetworkChangesNothing)
         net.nActiveInputs = 4;
         net.curInput = input;
         try {
-            calc::compute_net(net);
+            calc::computeNet(net);
             ADD_FAILURE() << "no fault";
         } catch (const Fault &fault) {
             EXPECT_EQ(fault.kind(), Fault::Kind::IndexOutOfRange);
@@ -168,10 +169,10 @@ TEST(CalcActivation, ZeroWeightsGiveTheRestingOutputs)
     Network net = smallNetwork();
     calc::clearWeights(net);
     net.curInput = {1, 2, 3};
-    calc::compute_net(net);
-    calc::apply_activation(net, OutputRule::Threshold);
+    calc::computeNet(net);
+    calc::applyActivation(net, OutputRule::Threshold);
     EXPECT_EQ(net.outputs, (std::vector<float> {0, 0, 0}));
-    calc::apply_activation(net, OutputRule::Sigmoid);
+    calc::applyActivation(net, OutputRule::Sigmoid);
     EXPECT_EQ(net.outputs, (std::vector<float>(3, 0.0066928509f)));
 }
 
@@ -194,7 +195,7 @@ TEST_P(CalcErrors, AreTargetMinusOutputAndAccumulate)
     net.outputs = GetParam().outputs;
     net.curTarget = GetParam().target;
     net.sumError = 0.5f;
-    calc::compute_errors(net);
+    calc::computeErrors(net);
     EXPECT_EQ(net.errors, GetParam().expected);
     EXPECT_EQ(net.sumError, GetParam().sumError);
 }
@@ -221,7 +222,7 @@ TEST(CalcWeightUpdate, DeltaRuleOnActiveInputsOfWrongUnitsOnly)
     net.nActiveInputs = 3;
     net.errors = {0.3f, 0, -1};
     net.lrate = 0.05f;
-    calc::update_weights(net);
+    calc::updateWeights(net);
 
     const float up = float(double(0.3f) * 0.05f);
     const float down = float(-1.0 * 0.05f);
@@ -240,15 +241,15 @@ TEST(CalcWeightUpdate, NothingChangesWithoutActiveInputsOrWithRateZero)
     net.errors = {1, -1, 0.5f};
     net.lrate = 0.05f;
     net.curInput = {0, 3};
-    calc::compute_net(net);
-    calc::update_weights(net);
+    calc::computeNet(net);
+    calc::updateWeights(net);
     EXPECT_EQ(net.weights, before.weights);
 
     net.curInput = {1, 2, 3};
     net.lrate = calc::lrateFromText("not a number");
     EXPECT_EQ(net.lrate, 0.0f);
-    calc::compute_net(net);
-    calc::update_weights(net);
+    calc::computeNet(net);
+    calc::updateWeights(net);
     EXPECT_EQ(net.weights, before.weights);
 }
 
@@ -260,7 +261,7 @@ TEST(CalcWeightUpdate, StaleActiveListOrHugeRateFaultsBeforeAnyChange)
     net.lrate = 0.05f;
     net.curInput = {1, 0};
     net.nActiveInputs = 2; // counted for an earlier list
-    EXPECT_THROW(calc::update_weights(net), Fault);
+    EXPECT_THROW(calc::updateWeights(net), Fault);
     EXPECT_EQ(net.weights, before.weights);
     EXPECT_THROW(calc::lrateFromText(std::string(60, '9')), Fault);
 }
@@ -275,7 +276,7 @@ TEST(CalcWeightUpdate, WeightBeyondTheFloatRangeFaultsBeforeAnyChange)
     net.errors = {1, 1, 1};
     net.lrate = calc::lrateFromText("100000000000000000000000000000000000000"); // 1e38
     try {
-        calc::update_weights(net);
+        calc::updateWeights(net);
         ADD_FAILURE() << "no fault";
     } catch (const Fault &fault) {
         EXPECT_EQ(fault.kind(), Fault::Kind::Overflow);
@@ -284,19 +285,19 @@ TEST(CalcWeightUpdate, WeightBeyondTheFloatRangeFaultsBeforeAnyChange)
 
     const float rate = net.lrate;
     net.weights[0][5] = rate; // now every weight stays a float: three times the rate at most
-    calc::update_weights(net);
+    calc::updateWeights(net);
     EXPECT_EQ(net.weights[0][5], float(double(float(double(rate) + rate)) + rate));
 }
 
 TEST(CalcMembership, ScansAllTenEntries)
 {
     const UnitList list {4, 7, 4};
-    EXPECT_TRUE(calc::is_member(4, list));
-    EXPECT_TRUE(calc::is_member(7.0, list));
-    EXPECT_FALSE(calc::is_member(5, list));
-    EXPECT_FALSE(calc::is_member(4.5, list));
-    EXPECT_TRUE(calc::is_member(0, list)); // the trailing zeros
-    EXPECT_TRUE(calc::is_member(9, UnitList {1, 0, 0, 0, 0, 0, 0, 0, 0, 9}));
+    EXPECT_TRUE(calc::isMember(4, list));
+    EXPECT_TRUE(calc::isMember(7.0, list));
+    EXPECT_FALSE(calc::isMember(5, list));
+    EXPECT_FALSE(calc::isMember(4.5, list));
+    EXPECT_TRUE(calc::isMember(0, list)); // the trailing zeros
+    EXPECT_TRUE(calc::isMember(9, UnitList {1, 0, 0, 0, 0, 0, 0, 0, 0, 9}));
 }
 
 TEST(CalcNumbering, NumeralsAndPatternsBothWays)
@@ -313,10 +314,10 @@ void present(Network &net, int pattern, OutputRule rule)
 {
     net.curInput = net.inPatterns[size_t(pattern - 1)];
     net.curTarget = net.targets[size_t(pattern - 1)];
-    calc::compute_net(net);
-    calc::apply_activation(net, rule);
-    calc::compute_errors(net);
-    calc::update_weights(net);
+    calc::computeNet(net);
+    calc::applyActivation(net, rule);
+    calc::computeErrors(net);
+    calc::updateWeights(net);
 }
 
 TEST(CalcProperty, ThresholdRuleLearnsEveryNumeralWithinTwentyEpochs)
@@ -336,8 +337,8 @@ TEST(CalcProperty, ThresholdRuleLearnsEveryNumeralWithinTwentyEpochs)
     for (int16_t numeral = 0; numeral < 16; ++numeral) {
         const int16_t pattern = calc::patternOfNumeral(numeral);
         net.curInput = net.inPatterns[size_t(pattern - 1)];
-        calc::compute_net(net);
-        calc::apply_activation(net, OutputRule::Threshold);
+        calc::computeNet(net);
+        calc::applyActivation(net, OutputRule::Threshold);
         for (int k = 1; k <= 16; ++k)
             EXPECT_EQ(net.outputs[size_t(k - 1)], k == pattern ? 1.0f : 0.0f)
                 << "numeral " << numeral << ", unit " << k;

@@ -32,7 +32,7 @@ class CalcListText : public testing::TestWithParam<ListCase>
 
 TEST_P(CalcListText, GivesTheUnitList)
 {
-    EXPECT_EQ(calc::str_to_array(GetParam().text), GetParam().expected);
+    EXPECT_EQ(calc::strToArray(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,14 +54,14 @@ TEST(CalcListTextFaults, TooManyItemsOrTooLargeAnItem)
 {
     for (const char *text : {"1 2 3 4 5 6 7 8 9 10 11", "1 2 3 4 5 6 7 8 9 10 ", "           "}) {
         try {
-            calc::str_to_array(text);
+            calc::strToArray(text);
             ADD_FAILURE() << "no fault for \"" << text << "\"";
         } catch (const Fault &fault) {
             EXPECT_EQ(fault.kind(), Fault::Kind::IndexOutOfRange) << text;
         }
     }
     try {
-        calc::str_to_array("3 40000");
+        calc::strToArray("3 40000");
         ADD_FAILURE() << "no fault";
     } catch (const Fault &fault) {
         EXPECT_EQ(fault.kind(), Fault::Kind::Overflow);

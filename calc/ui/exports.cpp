@@ -8,6 +8,7 @@
 #include "calc/ui/form1.h"
 #include "calc/ui/form1_layout.h"
 #include "calc/ui/segment_names.h"
+#include "host/forms/controls.h"
 #include "host/forms/csv_table.h"
 #include "host/forms/events.h"
 #include "host/forms/export_menu.h"
@@ -23,7 +24,7 @@ namespace {
 std::string inputName(int j)
 {
     const std::string number = std::to_string(j);
-    return j <= 7 ? number + " " + kSegmentNames[j - 1] : std::string("input ").append(number);
+    return j <= 7 ? number + " " + segmentNames[j - 1] : std::string("input ").append(number);
 }
 
 } // namespace
@@ -35,7 +36,8 @@ void Form1::bindExports()
     const auto weights = [this] { return weightsCsv(); };
     host::setCsvData(picWts, weights);
     host::setExportName(picWts, "weights");
-    for (host::PictureArea *box : picOpnode) {
+    for (int v = 0; v < 16; ++v) {
+        auto *box = control<host::PictureArea>(host::arrayName("picOpnode", v));
         host::setCsvData(box, weights);
         host::setExportName(box, "weights and outputs");
     }
@@ -49,19 +51,20 @@ void Form1::bindExports()
 // from each segment, its output.
 std::string Form1::weightsCsv() const
 {
+    const Network &net = m_core.net;
     std::vector<std::string> header {"unit", "numeral"};
-    for (int j = 1; j <= m_net.nInputs; ++j)
+    for (int j = 1; j <= net.nInputs; ++j)
         header.push_back(inputName(j));
     header.push_back("output");
     host::CsvTable table(header);
-    for (int k = 1; k <= m_net.nOutputs; ++k) {
+    for (int k = 1; k <= net.nOutputs; ++k) {
         table.startRow();
         table.cell(int16_t(k));
         table.textCell(k <= 16 ? numeralCaption(numeralOfPattern(int16_t(k))).toStdString()
                                : std::string());
-        for (float w : m_net.weights.at(size_t(k - 1)))
+        for (float w : net.weights.at(size_t(k - 1)))
             table.cell(w);
-        table.cell(m_net.outputs.at(size_t(k - 1)));
+        table.cell(net.outputs.at(size_t(k - 1)));
     }
     return table.text();
 }

@@ -3,18 +3,17 @@
 
 #pragma once
 
-#include "calc/model/network.h"
+#include "calc/model/core.h"
+#include "calc/model/state.h"
+#include "calc/ui/displays.h"
 #include "host/forms/form.h"
 #include "host/forms/learning_curve.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
-class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace host {
 class PictureArea;
@@ -25,7 +24,8 @@ namespace calc {
 // The numeral identifier window: the learning controls, the choice of output rule, Stop and
 // ReStart, a keypad of the sixteen numerals that shows a numeral's segments and tests the
 // network on it, and three displays: the seven-segment input figure, the sixteen output boxes
-// and the weight diagram. The network and the run flags live here from load to the end.
+// and the weight diagram. The window binds its controls to the core's calls; the network and
+// the run flags live in the core.
 class Form1 : public host::Form
 {
     Q_OBJECT
@@ -33,32 +33,26 @@ class Form1 : public host::Form
 public:
     explicit Form1(QWidget *parent = nullptr);
 
-    const Network &network() const { return m_net; }
-    bool running() const { return m_running; }
+    const Core &core() const { return m_core; }
+    const Network &network() const { return m_core.net; }
+    bool running() const { return m_core.run.running; }
 
     // Event handlers, public so that tests and benchmarks can drive them as events do.
-    void commLearn_Click();
-    void CommandRestart_Click();
-    void CommandHalt_Click();
-    void commShownum_Click(int16_t index);
-    void commProcessIp_Click();
-    void Image1_Click();
-    void Image2_Click();
-    void Picture1_Click(int16_t index);
-    void Check1_Click();
-    void Command1_Click();
-    void menAbout_Click();
+    void onLearn(); // commLearn
+    void onRestart(); // CommandRestart
+    void onHalt(); // CommandHalt
+    void onShowNumeral(int16_t numeral); // commShownum(numeral)
+    void onProcessInput(); // commProcessIp
+    void onPreviousNumeral(); // Image1
+    void onNextNumeral(); // Image2
+    void onSegmentClick(int16_t index); // Picture1(index)
+    void onDisplayIo(); // Check1
+    void onSeeWeights(); // Command1
+    void onAbout(); // menAbout
 
     // The learning curve of the current and the previous run, and its window.
     const host::LearningCurve &curve() const { return m_curve; }
     host::LearningCurveWindow &curveWindow() { return m_curveWindow; }
-
-    // Displays
-    void clear_segments();
-    void show_input(int16_t pattern);
-    void show_outputs();
-    void draw_weight_grid();
-    void show_weights();
 
 protected:
     void formLoad() override;
@@ -67,44 +61,25 @@ protected:
 private:
     void createControls();
     void bindEvents();
-    void exposeState();
+    void bindOptions();
+    RunCallbacks runCallbacks();
+    void showWeights();
     // Exports and the learning curve
     void bindExports();
     std::string weightsCsv() const;
 
-    // Learning driver
-    struct RunSettings
-    {
-        int16_t epochs = 0;
-        float lrate = 0;
-    };
-    RunSettings readRunSettings() const;
-    void learn(bool fresh, RunSettings settings);
-    void present(int16_t pattern);
-    void shuffle_order();
-    OutputRule outputRule() const;
-    int16_t nextNumeralWithPattern(int step) const;
-
-    Network m_net;
-
-    bool m_running = false;
-    bool m_displayLearning = false;
-    bool m_learnSlowly = false;
-    int16_t m_shownNumeral = 0;
-    int16_t m_shownPattern = 0;
+    Core m_core;
+    host::StateRegistry m_state = stateRegistry(m_core);
+    RunCallbacks m_run;
 
     host::PictureArea *picWts = nullptr;
-    std::array<host::PictureArea *, 7> Picture1 {};
-    std::array<host::PictureArea *, 16> picOpnode {};
+    SegmentBoxes picture1 {};
+    OutputBoxes picOpnode {};
     QPushButton *commLearn = nullptr;
     QLineEdit *txtIpepoques = nullptr;
     QLineEdit *txtLrate = nullptr;
     QLineEdit *txtEpoques = nullptr;
     QLineEdit *txtError = nullptr;
-    QCheckBox *chkGoSlow = nullptr;
-    QCheckBox *chkShowWts = nullptr;
-    QCheckBox *chkRandom = nullptr;
-    QRadioButton *optThresh = nullptr;
 
     host::LearningCurve m_curve;
     host::LearningCurveWindow m_curveWindow {

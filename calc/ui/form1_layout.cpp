@@ -6,6 +6,7 @@
 
 #include "calc/ui/form1_layout.h"
 
+#include "calc/model/network.h"
 #include "calc/ui/display_colors.h"
 #include "host/forms/controls.h"
 
@@ -58,23 +59,20 @@ private:
     std::vector<host::ControlRow> m_rows;
 };
 
-constexpr host::FontChoice kCaptionFont {"MS Sans Serif", 9.75};
-constexpr host::FontChoice kBoldFont {"MS Sans Serif", 8.25, true};
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
-
-const char *const kNumeralCaptions[16]
-    = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "b", "C", "d", "E", "F"};
+constexpr host::FontChoice captionFont {"MS Sans Serif", 9.75};
+constexpr host::FontChoice boldFont {"MS Sans Serif", 8.25, true};
+constexpr Qt::Alignment alignRight = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment alignCentre = Qt::AlignHCenter | Qt::AlignVCenter;
 
 // Top-left corners of the keypad buttons, by numeral.
-constexpr int kKeypad[16][2] = {
+constexpr int keypadCorners[16][2] = {
     {2124, 984},  {2604, 996},  {3084, 996},  {3564, 996},  {2112, 1356}, {2604, 1356},
     {3084, 1356}, {3564, 1356}, {2124, 1716}, {2616, 1716}, {3084, 1716}, {3564, 1716},
     {2136, 2076}, {2604, 2076}, {3084, 2076}, {3564, 2076},
 };
 
 // The seven segment boxes of the input figure, by segment index 0..6.
-constexpr int kSegments[7][4] = {
+constexpr int segmentBoxes[7][4] = {
     {324, 756, 1212, 252},  {324, 996, 252, 1092},   {1284, 984, 252, 1092}, {324, 2064, 1212, 252},
     {324, 2304, 252, 1212}, {1284, 2304, 252, 1212}, {324, 3504, 1212, 252},
 };
@@ -85,7 +83,7 @@ void addLearningFrame(Rows &rows)
                     .kind = ControlKind::Frame,
                     .caption = "LEARNING",
                     .twips = {240, 240, 3372, 2724},
-                    .font = kCaptionFont});
+                    .font = captionFont});
     auto in = [&rows](Row row) {
         row.container = "Frame1";
         rows.push_back(row);
@@ -115,7 +113,7 @@ void addLearningFrame(Rows &rows)
         .kind = ControlKind::Label,
         .caption = "Learning Rate",
         .twips = {372, 1152, 1428, 240},
-        .align = kRight});
+        .align = alignRight});
     in({.name = "txtLrate",
         .kind = ControlKind::TextBox,
         .caption = "0.05",
@@ -128,7 +126,7 @@ void addLearningFrame(Rows &rows)
         .kind = ControlKind::Label,
         .caption = "Epoques",
         .twips = {576, 1968, 1092, 252},
-        .align = kRight});
+        .align = alignRight});
     in({.name = "txtEpoques",
         .kind = ControlKind::TextBox,
         .caption = "0",
@@ -137,7 +135,7 @@ void addLearningFrame(Rows &rows)
         .kind = ControlKind::Label,
         .caption = "Sum Error",
         .twips = {468, 2328, 1212, 252},
-        .align = kRight});
+        .align = alignRight});
     in({.name = "txtError",
         .kind = ControlKind::TextBox,
         .caption = "0",
@@ -150,7 +148,7 @@ void addRuleAndRunFrames(Rows &rows)
                     .kind = ControlKind::Frame,
                     .caption = "Activation Function",
                     .twips = {3720, 276, 2652, 1212},
-                    .font = kCaptionFont});
+                    .font = captionFont});
     // The threshold option takes the focus, and with it the selection, when the window opens.
     rows.push_back({.container = "frmArule",
                     .name = "optThresh",
@@ -168,7 +166,7 @@ void addRuleAndRunFrames(Rows &rows)
                     .kind = ControlKind::Frame,
                     .caption = "Stop/Start",
                     .twips = {3765, 1725, 2505, 1275},
-                    .font = kCaptionFont});
+                    .font = captionFont});
     rows.push_back({.container = "frame3",
                     .name = "CommandHalt",
                     .kind = ControlKind::Button,
@@ -194,12 +192,12 @@ void addWeightDiagram(Rows &rows)
                     .kind = ControlKind::Label,
                     .caption = "WEIGHTS DISPLAY",
                     .twips = {6576, 1044, 4284, 300},
-                    .font = kCaptionFont,
-                    .align = kCentre});
+                    .font = captionFont,
+                    .align = alignCentre});
     rows.push_back({.name = "picWts",
                     .kind = ControlKind::Picture,
                     .twips = {6540, 1575, 4680, 7620},
-                    .backColor = kWeightsBack});
+                    .backColor = weightsBack});
     for (const SegmentIcon &icon : segmentIcons()) {
         rows.push_back({.container = "picWts",
                         .name = icon.name,
@@ -216,7 +214,7 @@ void addNetworkFrame(Rows &rows)
                     .kind = ControlKind::Frame,
                     .caption = "RUN NETWORK",
                     .twips = {252, 3264, 6132, 6012},
-                    .font = kCaptionFont});
+                    .font = captionFont});
     auto in = [&rows](Row row) {
         row.container = "Frame2";
         rows.push_back(row);
@@ -225,21 +223,21 @@ void addNetworkFrame(Rows &rows)
         .kind = ControlKind::Label,
         .caption = "Input Units",
         .twips = {360, 372, 1296, 288},
-        .font = kBoldFont,
-        .align = kCentre});
+        .font = boldFont,
+        .align = alignCentre});
     for (int i = 0; i < 7; ++i) {
-        const int *box = kSegments[i];
+        const int *box = segmentBoxes[i];
         in({.name = host::arrayName("Picture1", i),
             .kind = ControlKind::Picture,
             .twips = {box[0], box[1], box[2], box[3]},
-            .backColor = kSegmentCleared});
+            .backColor = segmentCleared});
     }
     in({.name = "Shape1", .kind = ControlKind::Rectangle, .twips = {2004, 780, 2052, 1692}});
     for (int v = 0; v < 16; ++v) {
         in({.name = host::arrayName("commShownum", v),
             .kind = ControlKind::Button,
-            .caption = kNumeralCaptions[v],
-            .twips = {kKeypad[v][0], kKeypad[v][1], 372, 252}});
+            .caption = numeralCaption(v),
+            .twips = {keypadCorners[v][0], keypadCorners[v][1], 372, 252}});
     }
     in({.name = "Image1", .kind = ControlKind::Picture, .twips = {4590, 2040, 480, 480}});
     in({.name = "Image2", .kind = ControlKind::Picture, .twips = {5070, 2040, 480, 480}});
@@ -262,10 +260,10 @@ void addNetworkFrame(Rows &rows)
         in({.name = host::arrayName("picOpnode", v),
             .kind = ControlKind::Picture,
             .twips = {left, boxTop, 372, 372},
-            .backColor = kOutputRest});
+            .backColor = outputRest});
         in({.name = host::arrayName("Label1", v),
             .kind = ControlKind::Label,
-            .caption = kNumeralCaptions[v],
+            .caption = numeralCaption(v),
             .twips = {left, labelTop, 252, 252}});
     }
     in({.name = "Label3",
@@ -276,7 +274,7 @@ void addNetworkFrame(Rows &rows)
 
 } // namespace
 
-QString numeralCaption(int numeral) { return kNumeralCaptions[numeral & 15]; }
+QString numeralCaption(int numeral) { return QString::fromStdString(numeralText(numeral)); }
 
 std::vector<SegmentIcon> segmentIcons()
 {
@@ -307,15 +305,17 @@ std::vector<SegmentIcon> segmentIcons()
     std::vector<SegmentIcon> icons;
     for (int j = 1; j <= 7; ++j) {
         const Figure &f = figures[j - 1];
-        auto colorOf = [j](int segment) { return segment == j ? kIconLit : kIconGrey; };
+        auto colorOf = [j](int segment) { return segment == j ? iconLit : iconGrey; };
         for (int b = 0; b < 3; ++b)
-            icons.push_back({host::arrayName("Line1", 3 * (j - 1) + b), colorOf(barSegment[b]),
-                             QLine(f.left, f.bars[b], f.right, f.bars[b])});
+            icons.push_back({.name = host::arrayName("Line1", 3 * (j - 1) + b),
+                             .color = colorOf(barSegment[b]),
+                             .ends = QLine(f.left, f.bars[b], f.right, f.bars[b])});
         const int xs[4] = {f.left, f.upperRightX, f.left, f.right};
         const int(*ys[4])[2] = {&f.upper[0], &f.upper[1], &f.lower[0], &f.lower[1]};
         for (int s = 0; s < 4; ++s)
-            icons.push_back({host::arrayName("Line2", 4 * (j - 1) + s), colorOf(verticalSegment[s]),
-                             QLine(xs[s], (*ys[s])[0], xs[s], (*ys[s])[1])});
+            icons.push_back({.name = host::arrayName("Line2", 4 * (j - 1) + s),
+                             .color = colorOf(verticalSegment[s]),
+                             .ends = QLine(xs[s], (*ys[s])[0], xs[s], (*ys[s])[1])});
     }
     return icons;
 }

@@ -3,6 +3,8 @@
 
 #include "calc/ui/help.h"
 
+#include "calc/model/network.h"
+#include "calc/ui/form1_layout.h"
 #include "calc/ui/segment_names.h"
 #include "host/forms/controls.h"
 #include "host/forms/form.h"
@@ -13,12 +15,6 @@
 namespace calc {
 
 namespace {
-
-const char *const kNumerals[16]
-    = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "b", "C", "d", "E", "F"};
-
-// The output unit that stands for numeral v: units 1..16 are the numerals 1..9, 0, A..F.
-int outputUnit(int v) { return v == 0 ? 10 : v <= 9 ? v : v + 1; }
 
 void addToolTips(host::Form &form)
 {
@@ -70,9 +66,9 @@ void addToolTips(host::Form &form)
                          QString("Input unit %1, the %2 segment: blue while the numeral shown "
                                  "lights it; a click toggles it.")
                              .arg(i + 1)
-                             .arg(kSegmentNames[i]));
+                             .arg(segmentNames[i]));
         host::setAccessibleName(segment,
-                                QString("Input segment %1, %2").arg(i + 1).arg(kSegmentNames[i]));
+                                QString("Input segment %1, %2").arg(i + 1).arg(segmentNames[i]));
     }
     host::setAccessibleName(form.control<QWidget>("Image1"), "Previous numeral");
     host::setAccessibleName(form.control<QWidget>("Image2"), "Next numeral");
@@ -80,14 +76,14 @@ void addToolTips(host::Form &form)
         host::setToolTip(form.control<QWidget>(host::arrayName("commShownum", v)),
                          QString("Shows the segments of the numeral %1 in the input display; "
                                  "\"Input Displayed Numeral\" then tests it.")
-                             .arg(kNumerals[v]));
+                             .arg(numeralCaption(v)));
         QWidget *box = form.control<QWidget>(host::arrayName("picOpnode", v));
         host::setToolTip(box,
                          QString("Output unit %1, which should answer the numeral %2 alone: red "
                                  "when its output exceeds 0.1.")
-                             .arg(outputUnit(v))
-                             .arg(kNumerals[v]));
-        host::setAccessibleName(box, QString("Output unit for %1").arg(kNumerals[v]));
+                             .arg(patternOfNumeral(int16_t(v)))
+                             .arg(numeralCaption(v)));
+        host::setAccessibleName(box, QString("Output unit for %1").arg(numeralCaption(v)));
     }
 }
 

@@ -12,7 +12,7 @@ namespace calc {
 
 std::string patternFilePath()
 {
-    const QString name = QString::fromLatin1(kPatternFileName);
+    const QString name = QString::fromLatin1(patternFileName);
     const QDir programDir(QCoreApplication::applicationDirPath());
     const QString candidates[] = {
         name,
@@ -23,7 +23,7 @@ std::string patternFilePath()
         if (QFileInfo(path).isFile())
             return QDir::cleanPath(path).toStdString();
     }
-    return kPatternFileName;
+    return patternFileName;
 }
 
 } // namespace calc
