@@ -34,10 +34,17 @@ struct Row
     QLine lineTwips {};
 };
 
+constexpr host::FontChoice captionFont {"MS Sans Serif", 9.75};
+constexpr host::FontChoice boldFont {"MS Sans Serif", 8.25, true};
+constexpr Qt::Alignment alignRight = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment alignCentre = Qt::AlignHCenter | Qt::AlignVCenter;
+
+using enum ControlKind;
+
 class Rows
 {
 public:
-    void push_back(const Row &row)
+    void add(const Row &row)
     {
         host::ControlRow control {};
         control.container = row.container;
@@ -53,16 +60,26 @@ public:
         control.lineTwips = row.lineTwips;
         m_rows.push_back(control);
     }
+    // The rows, in their order, placed in a container.
+    void addIn(const QString &container, std::initializer_list<Row> inside)
+    {
+        for (Row row : inside) {
+            row.container = container;
+            add(row);
+        }
+    }
+    // A frame, its caption in the caption font.
+    void addFrame(Row frame)
+    {
+        frame.kind = Frame;
+        frame.font = captionFont;
+        add(frame);
+    }
     std::vector<host::ControlRow> take() { return std::move(m_rows); }
 
 private:
     std::vector<host::ControlRow> m_rows;
 };
-
-constexpr host::FontChoice captionFont {"MS Sans Serif", 9.75};
-constexpr host::FontChoice boldFont {"MS Sans Serif", 8.25, true};
-constexpr Qt::Alignment alignRight = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Qt::Alignment alignCentre = Qt::AlignHCenter | Qt::AlignVCenter;
 
 // Top-left corners of the keypad buttons, by numeral.
 constexpr int keypadCorners[16][2] = {
@@ -79,148 +96,81 @@ constexpr int segmentBoxes[7][4] = {
 
 void addLearningFrame(Rows &rows)
 {
-    rows.push_back({.name = "Frame1",
-                    .kind = ControlKind::Frame,
-                    .caption = "LEARNING",
-                    .twips = {240, 240, 3372, 2724},
-                    .font = captionFont});
-    auto in = [&rows](Row row) {
-        row.container = "Frame1";
-        rows.push_back(row);
-    };
-    in({.name = "Label2",
-        .kind = ControlKind::Label,
-        .caption = "Num. Epoques",
-        .twips = {600, 240, 1092, 252}});
-    in({.name = "txtIpepoques",
-        .kind = ControlKind::TextBox,
-        .caption = "20",
-        .twips = {1800, 240, 612, 288}});
-    in({.name = "chkGoSlow",
-        .kind = ControlKind::CheckBox,
-        .caption = "Run Slowly",
-        .twips = {2025, 552, 1176, 252}});
-    in({.name = "chkShowWts",
-        .kind = ControlKind::CheckBox,
-        .caption = "Show Weights",
-        .twips = {120, 828, 1425, 192},
-        .value = 1});
-    in({.name = "chkRandom",
-        .kind = ControlKind::CheckBox,
-        .caption = "Random Order",
-        .twips = {1752, 816, 1416, 240}});
-    in({.name = "Label5",
-        .kind = ControlKind::Label,
-        .caption = "Learning Rate",
-        .twips = {372, 1152, 1428, 240},
-        .align = alignRight});
-    in({.name = "txtLrate",
-        .kind = ControlKind::TextBox,
-        .caption = "0.05",
-        .twips = {1896, 1116, 492, 288}});
-    in({.name = "commLearn",
-        .kind = ControlKind::Button,
-        .caption = "LEARN",
-        .twips = {744, 1500, 1932, 372}});
-    in({.name = "lblEpoques",
-        .kind = ControlKind::Label,
-        .caption = "Epoques",
-        .twips = {576, 1968, 1092, 252},
-        .align = alignRight});
-    in({.name = "txtEpoques",
-        .kind = ControlKind::TextBox,
-        .caption = "0",
-        .twips = {1788, 1956, 852, 288}});
-    in({.name = "lblError",
-        .kind = ControlKind::Label,
-        .caption = "Sum Error",
-        .twips = {468, 2328, 1212, 252},
-        .align = alignRight});
-    in({.name = "txtError",
-        .kind = ControlKind::TextBox,
-        .caption = "0",
-        .twips = {1812, 2316, 852, 288}});
+    rows.addFrame({.name = "Frame1", .caption = "LEARNING", .twips = {240, 240, 3372, 2724}});
+    // clang-format off
+    rows.addIn("Frame1", {
+        {.name = "Label2", .kind = Label, .caption = "Num. Epoques",
+         .twips = {600, 240, 1092, 252}},
+        {.name = "txtIpepoques", .kind = TextBox, .caption = "20", .twips = {1800, 240, 612, 288}},
+        {.name = "chkGoSlow", .kind = CheckBox, .caption = "Run Slowly",
+         .twips = {2025, 552, 1176, 252}},
+        {.name = "chkShowWts", .kind = CheckBox, .caption = "Show Weights",
+         .twips = {120, 828, 1425, 192}, .value = 1},
+        {.name = "chkRandom", .kind = CheckBox, .caption = "Random Order",
+         .twips = {1752, 816, 1416, 240}},
+        {.name = "Label5", .kind = Label, .caption = "Learning Rate",
+         .twips = {372, 1152, 1428, 240}, .align = alignRight},
+        {.name = "txtLrate", .kind = TextBox, .caption = "0.05", .twips = {1896, 1116, 492, 288}},
+        {.name = "commLearn", .kind = Button, .caption = "LEARN", .twips = {744, 1500, 1932, 372}},
+        {.name = "lblEpoques", .kind = Label, .caption = "Epoques", .twips = {576, 1968, 1092, 252},
+         .align = alignRight},
+        {.name = "txtEpoques", .kind = TextBox, .caption = "0", .twips = {1788, 1956, 852, 288}},
+        {.name = "lblError", .kind = Label, .caption = "Sum Error", .twips = {468, 2328, 1212, 252},
+         .align = alignRight},
+        {.name = "txtError", .kind = TextBox, .caption = "0", .twips = {1812, 2316, 852, 288}},
+    });
+    // clang-format on
 }
 
 void addRuleAndRunFrames(Rows &rows)
 {
-    rows.push_back({.name = "frmArule",
-                    .kind = ControlKind::Frame,
-                    .caption = "Activation Function",
-                    .twips = {3720, 276, 2652, 1212},
-                    .font = captionFont});
+    // clang-format off
+    rows.addFrame({.name = "frmArule", .caption = "Activation Function",
+                   .twips = {3720, 276, 2652, 1212}});
     // The threshold option takes the focus, and with it the selection, when the window opens.
-    rows.push_back({.container = "frmArule",
-                    .name = "optThresh",
-                    .kind = ControlKind::Option,
-                    .caption = "Threshold activation rule",
-                    .twips = {252, 360, 2052, 252},
-                    .value = 1});
-    rows.push_back({.container = "frmArule",
-                    .name = "optSig",
-                    .kind = ControlKind::Option,
-                    .caption = "Sigmoid activation rule",
-                    .twips = {240, 720, 1932, 252}});
-
-    rows.push_back({.name = "frame3",
-                    .kind = ControlKind::Frame,
-                    .caption = "Stop/Start",
-                    .twips = {3765, 1725, 2505, 1275},
-                    .font = captionFont});
-    rows.push_back({.container = "frame3",
-                    .name = "CommandHalt",
-                    .kind = ControlKind::Button,
-                    .caption = "Stop",
-                    .twips = {630, 315, 1110, 345}});
-    rows.push_back({.container = "frame3",
-                    .name = "CommandRestart",
-                    .kind = ControlKind::Button,
-                    .caption = "ReStart",
-                    .twips = {555, 720, 1275, 345}});
-
+    rows.addIn("frmArule", {
+        {.name = "optThresh", .kind = Option, .caption = "Threshold activation rule",
+         .twips = {252, 360, 2052, 252}, .value = 1},
+        {.name = "optSig", .kind = Option, .caption = "Sigmoid activation rule",
+         .twips = {240, 720, 1932, 252}},
+    });
+    rows.addFrame({.name = "frame3", .caption = "Stop/Start", .twips = {3765, 1725, 2505, 1275}});
+    rows.addIn("frame3", {
+        {.name = "CommandHalt", .kind = Button, .caption = "Stop", .twips = {630, 315, 1110, 345}},
+        {.name = "CommandRestart", .kind = Button, .caption = "ReStart",
+         .twips = {555, 720, 1275, 345}},
+    });
     // Check1 lies inside the rectangle of the learning frame; created after it, it shows
     // above it.
-    rows.push_back({.name = "Check1",
-                    .kind = ControlKind::CheckBox,
-                    .caption = "Display I/O",
-                    .twips = {720, 792, 1092, 252}});
+    rows.add({.name = "Check1", .kind = CheckBox, .caption = "Display I/O",
+              .twips = {720, 792, 1092, 252}});
+    // clang-format on
 }
 
 void addWeightDiagram(Rows &rows)
 {
-    rows.push_back({.name = "Label4",
-                    .kind = ControlKind::Label,
-                    .caption = "WEIGHTS DISPLAY",
-                    .twips = {6576, 1044, 4284, 300},
-                    .font = captionFont,
-                    .align = alignCentre});
-    rows.push_back({.name = "picWts",
-                    .kind = ControlKind::Picture,
-                    .twips = {6540, 1575, 4680, 7620},
-                    .backColor = weightsBack});
+    // clang-format off
+    rows.add({.name = "Label4", .kind = Label, .caption = "WEIGHTS DISPLAY",
+              .twips = {6576, 1044, 4284, 300}, .font = captionFont, .align = alignCentre});
+    rows.add({.name = "picWts", .kind = Picture,
+              .twips = {6540, 1575, 4680, 7620}, .backColor = weightsBack});
+    // clang-format on
     for (const SegmentIcon &icon : segmentIcons()) {
-        rows.push_back({.container = "picWts",
-                        .name = icon.name,
-                        .kind = ControlKind::Line,
-                        .value = 1,
-                        .foreColor = icon.color,
-                        .lineTwips = icon.ends});
+        rows.addIn("picWts",
+                   {{.name = icon.name,
+                     .kind = Line,
+                     .value = 1,
+                     .foreColor = icon.color,
+                     .lineTwips = icon.ends}});
     }
 }
 
 void addNetworkFrame(Rows &rows)
 {
-    rows.push_back({.name = "Frame2",
-                    .kind = ControlKind::Frame,
-                    .caption = "RUN NETWORK",
-                    .twips = {252, 3264, 6132, 6012},
-                    .font = captionFont});
-    auto in = [&rows](Row row) {
-        row.container = "Frame2";
-        rows.push_back(row);
-    };
+    rows.addFrame({.name = "Frame2", .caption = "RUN NETWORK", .twips = {252, 3264, 6132, 6012}});
+    auto in = [&rows](const Row &row) { rows.addIn("Frame2", {row}); };
     in({.name = "Label7",
-        .kind = ControlKind::Label,
+        .kind = Label,
         .caption = "Input Units",
         .twips = {360, 372, 1296, 288},
         .font = boldFont,
@@ -228,46 +178,45 @@ void addNetworkFrame(Rows &rows)
     for (int i = 0; i < 7; ++i) {
         const int *box = segmentBoxes[i];
         in({.name = host::arrayName("Picture1", i),
-            .kind = ControlKind::Picture,
+            .kind = Picture,
             .twips = {box[0], box[1], box[2], box[3]},
             .backColor = segmentCleared});
     }
-    in({.name = "Shape1", .kind = ControlKind::Rectangle, .twips = {2004, 780, 2052, 1692}});
+    in({.name = "Shape1", .kind = Rectangle, .twips = {2004, 780, 2052, 1692}});
     for (int v = 0; v < 16; ++v) {
         in({.name = host::arrayName("commShownum", v),
-            .kind = ControlKind::Button,
+            .kind = Button,
             .caption = numeralCaption(v),
             .twips = {keypadCorners[v][0], keypadCorners[v][1], 372, 252}});
     }
-    in({.name = "Image1", .kind = ControlKind::Picture, .twips = {4590, 2040, 480, 480}});
-    in({.name = "Image2", .kind = ControlKind::Picture, .twips = {5070, 2040, 480, 480}});
-    in({.name = "Label6",
-        .kind = ControlKind::Label,
-        .caption = "Step through training set",
-        .twips = {4164, 2580, 1728, 300}});
-    in({.name = "commProcessIp",
-        .kind = ControlKind::Button,
-        .caption = "Input Displayed Numeral",
-        .twips = {2040, 3360, 1656, 552}});
-    in({.name = "Command1",
-        .kind = ControlKind::Button,
-        .caption = "See Wts",
-        .twips = {4572, 3444, 1092, 432}});
+    // clang-format off
+    rows.addIn("Frame2", {
+        {.name = "Image1", .kind = Picture, .twips = {4590, 2040, 480, 480}},
+        {.name = "Image2", .kind = Picture, .twips = {5070, 2040, 480, 480}},
+        {.name = "Label6", .kind = Label, .caption = "Step through training set",
+         .twips = {4164, 2580, 1728, 300}},
+        {.name = "commProcessIp", .kind = Button, .caption = "Input Displayed Numeral",
+         .twips = {2040, 3360, 1656, 552}},
+        {.name = "Command1", .kind = Button, .caption = "See Wts",
+         .twips = {4572, 3444, 1092, 432}},
+    });
+    // clang-format on
+    // The output boxes of 1..9, 0, A in a row, those of b..F below; each numeral under its box.
     for (int v = 0; v < 16; ++v) {
         const int left = v <= 10 ? 480 * (v + 1) : 1680 + 480 * (v - 11);
         const int boxTop = v <= 10 ? 4080 : 4920;
         const int labelTop = v <= 10 ? 4560 : 5280;
         in({.name = host::arrayName("picOpnode", v),
-            .kind = ControlKind::Picture,
+            .kind = Picture,
             .twips = {left, boxTop, 372, 372},
             .backColor = outputRest});
         in({.name = host::arrayName("Label1", v),
-            .kind = ControlKind::Label,
+            .kind = Label,
             .caption = numeralCaption(v),
             .twips = {left, labelTop, 252, 252}});
     }
     in({.name = "Label3",
-        .kind = ControlKind::Label,
+        .kind = Label,
         .caption = "OUTPUT UNIT RESPONSE",
         .twips = {1800, 5640, 2052, 372}});
 }
