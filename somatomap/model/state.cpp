@@ -30,12 +30,12 @@ host::StateRegistry stateRegistry(Core &core)
 {
     SensoryMap &map = core.map;
     host::StateRegistry registry;
-    registry.add("IpVectors", map.ipVectors,
-                 within(0, 1, "An input component is 0 or 1."));
+    registry.add("IpVectors", map.ipVectors, within(0, 1, "An input component is 0 or 1."));
     registry.add("IpSums", map.ipSums,
                  within(0, inputLength, "A region has from 0 to 32 active components."));
-    registry.add("smapWts", map.smapWts,
-                 within(0, std::numeric_limits<double>::infinity(), "A weight of the map is 0 or more."));
+    registry.add(
+        "smapWts", map.smapWts,
+        within(0, std::numeric_limits<double>::infinity(), "A weight of the map is 0 or more."));
     registry.add("smapAct", map.smapAct);
     registry.add("palmXval", map.palmXval, within(0, 3, "The palm column is from 0 to 3."));
     registry.add("palmYval", map.palmYval, within(0, 2, "The palm row is from 0 to 2."));

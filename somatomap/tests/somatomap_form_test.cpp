@@ -15,10 +15,10 @@
 #include "host/tests/support/keyboard_checks.h"
 #include "somatomap/model/contrast.h"
 #include "somatomap/model/learning.h"
+#include "somatomap/model/learning_settings.h"
 #include "somatomap/model/similarity.h"
 #include "somatomap/ui/form1.h"
 #include "somatomap/ui/form1_layout.h"
-#include "somatomap/model/learning_settings.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -117,8 +117,8 @@ void Form1::bindCore()
         .showMap = [this] { showSensoryMap(false); },
         .showWinner = [this](int i, int j) { showWinner(i, j); },
         .showTrial = [this](int trial) { host::showNumberText(txtTrialNum, host::intText(trial)); },
-        .showRadius =
-            [this](int radius) { host::showNumberText(txtCurrentRad, host::intText(radius)); },
+        .showRadius
+        = [this](int radius) { host::showNumberText(txtCurrentRad, host::intText(radius)); },
         .trialEnded =
             [this](float error) {
                 host::showNumberText(txtError, host::floatText(error));
@@ -137,8 +137,8 @@ void Form1::bindCore()
                 if (m_stimulusPauseMs > 0)
                     host::pause(m_stimulusPauseMs);
             },
-        .reportFault =
-            [](const host::Fault &fault) { host::reportFault(QString::fromStdString(fault.what())); },
+        .reportFault
+        = [](const host::Fault &fault) { host::reportFault(QString::fromStdString(fault.what())); },
     };
 }
 
