@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The neurosims developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The somatomap window driven through its controls: its layout, the map's squares and
-// winner cell by their pixels, the hand-part colours drawn over the map, and learning and
-// sharpening checked against the model's own figures with a frozen clock.
+// The somatomap window driven through its controls: its layout, the map's grid by its pixels,
+// the hand-part colours drawn over the map, and learning and sharpening checked against the
+// model's own figures with a frozen clock.
 
 #include "host/forms/controls.h"
 #include "host/forms/picture_area.h"
@@ -37,7 +37,6 @@ namespace {
 
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
-const QColor paleGrey(224, 224, 224);
 
 class SomatomapForm : public ::testing::Test
 {
@@ -141,45 +140,6 @@ TEST_F(SomatomapForm, StartUpGridIsDrawnInTheDefaultColourAndRedrawsInGreen)
     form.onCleanHand();
     EXPECT_EQ(runsOf(green, 10.5), 19);
     EXPECT_EQ(runsOf(Qt::black, 10.5), 0);
-}
-
-TEST_F(SomatomapForm, SquaresHaveTheActivationAsTheirSide)
-{
-    SensoryMap &map = form.map();
-    map.smapAct = {};
-    map.act(2, 1) = 0.25f;
-    map.act(3, 1) = 1.0f;
-    map.act(4, 1) = -0.1f;
-    form.showSensoryMap(false);
-    host::PictureArea *area = senseMap();
-    EXPECT_EQ(area->pixelAt(QPointF(0.5, 0.5)), paleGrey) << "activation 0 shows nothing";
-    EXPECT_EQ(area->pixelAt(QPointF(3.5, 0.5)), paleGrey) << "a negative activation neither";
-    EXPECT_EQ(area->pixelAt(QPointF(1.5, 0.5)), red) << "a quarter square in the middle";
-    EXPECT_EQ(area->pixelAt(QPointF(1.5 + 0.2, 0.5)), paleGrey);
-    EXPECT_EQ(area->pixelAt(QPointF(1.5, 0.5 - 0.2)), paleGrey);
-    for (QPointF corner : {QPointF(2.05, 0.05), QPointF(2.95, 0.95), QPointF(2.05, 0.95)})
-        EXPECT_EQ(area->pixelAt(corner), red) << "activation 1 covers its whole cell";
-
-    // Drawn over without clearing, in another colour; the squares of before stay.
-    map.smapAct = {};
-    map.act(3, 1) = 0.5f;
-    form.showSensoryMap(true, QColor(0, 0, 255));
-    EXPECT_EQ(area->pixelAt(QPointF(2.5, 0.5)), QColor(0, 0, 255));
-    EXPECT_EQ(area->pixelAt(QPointF(2.5 + 0.4, 0.5)), red);
-    EXPECT_EQ(area->pixelAt(QPointF(1.5, 0.5)), red);
-}
-
-TEST_F(SomatomapForm, WinnerFillsItsCellInRedOnAClearedGrid)
-{
-    form.showSensoryMap(false);
-    form.map().smapAct = {};
-    form.showWinner(5, 7);
-    host::PictureArea *area = senseMap();
-    for (QPointF inside : {QPointF(4.05, 6.05), QPointF(4.5, 6.5), QPointF(4.95, 6.95)})
-        EXPECT_EQ(area->pixelAt(inside), red);
-    EXPECT_EQ(area->pixelAt(QPointF(5.5, 6.5)), paleGrey);
-    EXPECT_EQ(area->pixelAt(QPointF(4.5, 7.5)), paleGrey);
-    EXPECT_EQ(runsOf(green, 10.5), 19);
 }
 
 TEST_F(SomatomapForm, HandPartDrawsItsBubblesOverTheTouchedResponse)
