@@ -53,8 +53,8 @@ host::PictureArea *somatomapMap()
 {
     calcDiagram(); // the application
     auto &form = extraWindow<somatomap::Form1>([](somatomap::Form1 &window) {
-        window.picHandF1_Click(8);
-        window.CommFindWinner_Click();
+        window.onHandPicture(8);
+        window.onFindPeakActivity();
     });
     return form.findChild<host::PictureArea *>("picSenseMap");
 }

@@ -22,7 +22,7 @@ SensoryMap startedMap()
     SensoryMap map;
     encodeHandRegions(map);
     host::freezeClock(36000.5);
-    RandomMapWts(map);
+    randomMapWts(map);
     host::thawClock();
     return map;
 }
@@ -33,9 +33,9 @@ void activate(benchmark::State &state, Similarity similarity)
     SensoryMap map = startedMap();
     int16_t region = 0;
     for (auto _ : state) {
-        ActivateSensoryMap(map, region, similarity);
+        activateSensoryMap(map, region, similarity);
         benchmark::DoNotOptimize(map.smapAct);
-        region = int16_t((region + 1) % RegionCount);
+        region = int16_t((region + 1) % regionCount);
     }
 }
 
@@ -47,7 +47,7 @@ BENCHMARK_CAPTURE(activate, radialBasis, Similarity::RadialBasis);
 void enhance(benchmark::State &state)
 {
     SensoryMap map = startedMap();
-    ActivateSensoryMap(map, 0, Similarity::NormalisedDotProduct);
+    activateSensoryMap(map, 0, Similarity::NormalisedDotProduct);
     const auto response = map.smapAct;
     for (auto _ : state) {
         map.smapAct = response;
@@ -64,7 +64,7 @@ BENCHMARK(enhance);
 void learn(benchmark::State &state)
 {
     SensoryMap map = startedMap();
-    ActivateSensoryMap(map, 0, Similarity::NormalisedDotProduct);
+    activateSensoryMap(map, 0, Similarity::NormalisedDotProduct);
     const SensoryMap start = map;
     for (auto _ : state) {
         for (int i = 7; i <= 13; ++i)

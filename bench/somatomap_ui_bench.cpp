@@ -29,10 +29,10 @@ void defaultWholeHandRun(benchmark::State &state)
     form.control<QRadioButton>(radialBasis ? "optRadBas" : "optDotProd")->setChecked(true);
     for (auto _ : state) {
         state.PauseTiming();
-        form.commReset_Click();
-        form.picHandF1_Click(0);
+        form.onResetWeights();
+        form.onHandPicture(0);
         state.ResumeTiming();
-        form.commLrnHand_Click();
+        form.onMapWholeHand();
     }
     form.control<QRadioButton>("optDotProd")->setChecked(true);
     state.counters["stimuli"] = 240;
@@ -45,7 +45,7 @@ void regionClick(benchmark::State &state)
     somatomap::Form1 &form = shownForm();
     int region = 0;
     for (auto _ : state) {
-        form.picHandF1_Click(region);
+        form.onHandPicture(region);
         region = (region + 7) % 24;
     }
 }
@@ -57,9 +57,9 @@ void findPeakActivity(benchmark::State &state)
     somatomap::Form1 &form = shownForm();
     for (auto _ : state) {
         state.PauseTiming();
-        form.picHandF1_Click(9);
+        form.onHandPicture(9);
         state.ResumeTiming();
-        form.CommFindWinner_Click();
+        form.onFindPeakActivity();
     }
 }
 BENCHMARK(findPeakActivity)->Unit(benchmark::kMicrosecond);
@@ -72,7 +72,7 @@ namespace {
 void drawResponse(benchmark::State &state)
 {
     somatomap::Form1 &form = shownForm();
-    form.picHandF1_Click(9);
+    form.onHandPicture(9);
     for (auto _ : state)
         form.showSensoryMap(false);
 }

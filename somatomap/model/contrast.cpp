@@ -12,9 +12,9 @@ namespace somatomap {
 
 namespace {
 
-constexpr double DecayGain = 4;
-constexpr double PeakMargin = 0.1;
-constexpr float SilenceLevel = 0.1f;
+constexpr double decayGain = 4;
+constexpr double peakMargin = 0.1;
+constexpr float silenceLevel = 0.1f;
 
 struct Peak
 {
@@ -27,8 +27,8 @@ struct Peak
 Peak peakOf(const SensoryMap &map)
 {
     Peak peak;
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
             if (map.act(i, j) > peak.value)
                 peak = {map.act(i, j), i, j};
         }
@@ -59,16 +59,16 @@ void enhanceContrast(SensoryMap &map, double rad)
     const Peak peak = peakOf(map);
     const double maxAct = peak.value;
     const double slope = maxAct / (rad + 2);
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
             const double a = map.act(i, j);
             const int d = inBubble(rad, i, j, peak.i, peak.j);
             if (d >= 0) {
-                const double cap = d == 0 ? 1.0 : maxAct - PeakMargin;
+                const double cap = d == 0 ? 1.0 : maxAct - peakMargin;
                 map.act(i, j) = minOf(cap, a + maxAct * slope * (rad - d));
             } else {
-                const float decayed = float(a * std::exp(-DecayGain * (maxAct - a)));
-                map.act(i, j) = decayed < SilenceLevel ? 0 : decayed;
+                const float decayed = float(a * std::exp(-decayGain * (maxAct - a)));
+                map.act(i, j) = decayed < silenceLevel ? 0 : decayed;
             }
         }
     }

@@ -22,32 +22,32 @@ void setTriple(InputVector &vector, int first)
 
 } // namespace
 
-int16_t handpart(int16_t index) { return int16_t(1 + host::intToInt16(index / 6.0)); }
+int16_t handPart(int16_t index) { return int16_t(1 + host::intToInt16(index / 6.0)); }
 
-int16_t fingerpart(int16_t index) { return int16_t(1 + host::Mod(index, 6)); }
+int16_t fingerPart(int16_t index) { return int16_t(1 + host::Mod(index, 6)); }
 
-void palmpart(SensoryMap &map, int16_t index)
+void palmPart(SensoryMap &map, int16_t index)
 {
-    if (index < PalmFirstRegion || index >= RegionCount)
+    if (index < palmFirstRegion || index >= regionCount)
         throw host::Fault(host::Fault::Kind::IndexOutOfRange,
                           "A palm region is a whole number from 18 to 23, not "
                               + std::to_string(index) + ".");
-    int k = index - PalmFirstRegion;
+    int k = index - palmFirstRegion;
     map.palmXval = int16_t(1 + host::Mod(k, 3));
     map.palmYval = int16_t(1 + host::intToInt16(k / 3.0));
 }
 
-InputVector makevector(SensoryMap &map, int16_t index)
+InputVector makeVector(SensoryMap &map, int16_t index)
 {
     requireRegion(index);
     InputVector vector {};
-    if (index < PalmFirstRegion) {
-        int finger = handpart(index);
-        int position = fingerpart(index);
+    if (index < palmFirstRegion) {
+        int finger = handPart(index);
+        int position = fingerPart(index);
         setTriple(vector, 2 * finger - 1);
         setTriple(vector, 2 * position + 6);
     } else {
-        palmpart(map, index);
+        palmPart(map, index);
         int column = map.palmXval;
         int row = map.palmYval;
         setTriple(vector, 2 * column + 19);
@@ -60,20 +60,20 @@ InputVector makevector(SensoryMap &map, int16_t index)
     return vector;
 }
 
-float SumActivity(const InputVector &IpVector)
+float sumActivity(const InputVector &ipVector)
 {
     float sum = 0;
-    for (int16_t component : IpVector)
+    for (int16_t component : ipVector)
         sum = float(double(sum) + component);
     return sum;
 }
 
 void encodeHandRegions(SensoryMap &map)
 {
-    for (int r = 0; r < RegionCount; ++r)
-        map.IpVectors[r] = makevector(map, int16_t(r));
-    for (int r = 0; r < RegionCount; ++r)
-        map.IpSums[r] = SumActivity(map.IpVectors[r]);
+    for (int r = 0; r < regionCount; ++r)
+        map.ipVectors[r] = makeVector(map, int16_t(r));
+    for (int r = 0; r < regionCount; ++r)
+        map.ipSums[r] = sumActivity(map.ipVectors[r]);
 }
 
 } // namespace somatomap

@@ -17,19 +17,19 @@ namespace somatomap {
 // base end of the finger positions, so it overlaps the finger bases.
 
 // The finger 1..3 of a finger region: 1 + Int(index / 6).
-int16_t handpart(int16_t index);
+int16_t handPart(int16_t index);
 // The position 1..6 along the finger (1 the fingertip, 6 the base): 1 + (index Mod 6).
-int16_t fingerpart(int16_t index);
+int16_t fingerPart(int16_t index);
 // Sets palmXval (column 1..3) and palmYval (row 1..2) of palm region 18..23.
-void palmpart(SensoryMap &map, int16_t index);
+void palmPart(SensoryMap &map, int16_t index);
 
 // The input vector of hand region 0..23; a palm region also sets palmXval and palmYval.
-InputVector makevector(SensoryMap &map, int16_t index);
+InputVector makeVector(SensoryMap &map, int16_t index);
 
 // The sum of the components, added in order as a 32-bit float.
-float SumActivity(const InputVector &IpVector);
+float sumActivity(const InputVector &ipVector);
 
-// Encodes every region into IpVectors, then sums each into IpSums, as the window does
+// Encodes every region into ipVectors, then sums each into ipSums, as the window does
 // once when it loads.
 void encodeHandRegions(SensoryMap &map);
 

@@ -22,7 +22,7 @@ namespace {
 // Scales a weight vector with the given component sum so that it sums to 4.
 void rescale(WeightVector &w, float sum)
 {
-    const float divisor = float(double(sum) / WeightSum);
+    const float divisor = float(double(sum) / weightSum);
     for (float &component : w)
         component = float(double(component) / divisor);
 }
@@ -37,17 +37,17 @@ std::string nodeText(int i, int j)
 // of two floats rounds to the same float whether it is formed in float or in double and
 // keeps the sign of the exact result, so these run in float; the three-factor product is
 // formed in double. The two running sums are taken in component order.
-float moveTowards(WeightVector &w, const std::array<float, InputLength> &x, double rateNbr,
+float moveTowards(WeightVector &w, const std::array<float, inputLength> &x, double rateNbr,
                   float &error)
 {
-    std::array<float, InputLength> diff;
-    for (int k = 0; k < InputLength; ++k) {
+    std::array<float, inputLength> diff;
+    for (int k = 0; k < inputLength; ++k) {
         diff[k] = x[k] - w[k];
         const float moved = w[k] + float(rateNbr * diff[k]);
         w[k] = moved > 0 ? moved : 0.0f;
     }
     float sum = 0;
-    for (int k = 0; k < InputLength; ++k) {
+    for (int k = 0; k < inputLength; ++k) {
         error += std::fabs(diff[k]);
         sum += w[k];
     }
@@ -62,7 +62,7 @@ void requireRescalable(float sum, int i, int j)
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The learning step would make the weights of node " + nodeText(i, j)
                               + " too large for a 32-bit float; use a smaller learning rate.");
-    if (!(float(double(sum) / WeightSum) > 0))
+    if (!(float(double(sum) / weightSum) > 0))
         throw host::Fault(host::Fault::Kind::DivisionByZero,
                           "The learning step would leave node " + nodeText(i, j)
                               + " with no weight to rescale; use a learning rate from 0 to 1.");
@@ -70,11 +70,11 @@ void requireRescalable(float sum, int i, int j)
 
 } // namespace
 
-void RandomMapWts(SensoryMap &map)
+void randomMapWts(SensoryMap &map)
 {
     host::Randomize(host::clockSeed());
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
             WeightVector &w = map.node(i, j);
             float sum = 0;
             for (float &component : w) {
@@ -115,9 +115,9 @@ Neighbourhood neighbourhoodOf(const SensoryMap &map, int16_t peakrad, int16_t ma
     nb.maxi = maxi;
     nb.maxj = maxj;
     nb.ilo = within16Bits(maxOf(1, double(maxi) - peakrad));
-    nb.ihi = within16Bits(minOf(MapSide, double(maxi) + peakrad));
+    nb.ihi = within16Bits(minOf(mapSide, double(maxi) + peakrad));
     nb.jlo = within16Bits(maxOf(1, double(maxj) - peakrad));
-    nb.jhi = within16Bits(minOf(MapSide, double(maxj) + peakrad));
+    nb.jhi = within16Bits(minOf(mapSide, double(maxj) + peakrad));
     nb.peakAct = map.act(maxi, maxj);
     nb.slope = float(double(nb.peakAct) / (peakrad + 2));
     const int16_t jExtent = within16Bits(within16Bits(nb.jhi + 1) - nb.jlo);
@@ -126,20 +126,20 @@ Neighbourhood neighbourhoodOf(const SensoryMap &map, int16_t peakrad, int16_t ma
     return nb;
 }
 
-void updateSmapWts(SensoryMap &map, int16_t Ipindex, int16_t peakrad, int16_t maxi, int16_t maxj,
+void updateSmapWts(SensoryMap &map, int16_t ipIndex, int16_t peakrad, int16_t maxi, int16_t maxj,
                    double lrate)
 {
-    requireRegion(Ipindex);
+    requireRegion(ipIndex);
     const float rate = float(lrate);
     if (!std::isfinite(rate))
         throw host::Fault(host::Fault::Kind::Overflow,
                           "The learning rate is too large for a 32-bit float.");
     const Neighbourhood nb = neighbourhoodOf(map, peakrad, maxi, maxj);
-    std::array<float, InputLength> x;
-    std::copy(map.IpVectors[Ipindex].begin(), map.IpVectors[Ipindex].end(), x.begin());
+    std::array<float, inputLength> x;
+    std::copy(map.ipVectors[ipIndex].begin(), map.ipVectors[ipIndex].end(), x.begin());
 
     // The new weights are gathered first and stored only when every node could be rescaled.
-    std::array<WeightVector, MapSide * MapSide> updated;
+    std::array<WeightVector, mapSide * mapSide> updated;
     int count = 0;
     float error = map.error;
     for (int i = nb.ilo; i <= nb.ihi; ++i) {

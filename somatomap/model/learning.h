@@ -12,7 +12,7 @@ namespace somatomap {
 // Gives every node new random weights: after re-seeding the random sequence from the
 // clock, 32 uniform values per node (node by node in node order, component by component),
 // scaled so that they sum to 4.
-void RandomMapWts(SensoryMap &map);
+void randomMapWts(SensoryMap &map);
 
 // Where and how strongly one learning step acts: the square of half-side peakrad around
 // the winner (maxi, maxj), cut by the map's edge, with a strength that falls linearly
@@ -40,7 +40,7 @@ struct Neighbourhood
 // the activation map's current value there. A radius of -2 leaves no slope and is refused.
 Neighbourhood neighbourhoodOf(const SensoryMap &map, int16_t peakrad, int16_t maxi, int16_t maxj);
 
-// One learning step for hand region Ipindex: every node (i, j) of the neighbourhood moves its
+// One learning step for hand region ipIndex: every node (i, j) of the neighbourhood moves its
 // weights towards the region's input x, w(k) <- max(0, w(k) + lrate * nbr(i, j) * (x(k) - w(k))),
 // and rescales them to sum to 4. Each |x(k) - w(k)| is added to the running error, which is
 // then divided, as a whole, by the neighbourhood's node count. lrate is the learning rate as
@@ -48,7 +48,7 @@ Neighbourhood neighbourhoodOf(const SensoryMap &map, int16_t peakrad, int16_t ma
 // used as a 32-bit float. A step that would leave a node with no weight at all (a learning
 // rate below 0 or above 1 can) or with weights beyond the range of a 32-bit float is
 // refused, like a bad region, winner or radius, before anything changes.
-void updateSmapWts(SensoryMap &map, int16_t Ipindex, int16_t peakrad, int16_t maxi, int16_t maxj,
+void updateSmapWts(SensoryMap &map, int16_t ipIndex, int16_t peakrad, int16_t maxi, int16_t maxj,
                    double lrate);
 
 } // namespace somatomap

@@ -12,7 +12,7 @@ namespace somatomap {
 
 void requireRegion(int index)
 {
-    if (index < 0 || index >= RegionCount)
+    if (index < 0 || index >= regionCount)
         throw host::Fault(host::Fault::Kind::IndexOutOfRange,
                           "The hand region must be a whole number from 0 to 23, not "
                               + std::to_string(index) + ".");
@@ -20,7 +20,7 @@ void requireRegion(int index)
 
 void requireNode(int i, int j, const char *what)
 {
-    if (i < 1 || i > MapSide || j < 1 || j > MapSide)
+    if (i < 1 || i > mapSide || j < 1 || j > mapSide)
         throw host::Fault(host::Fault::Kind::IndexOutOfRange,
                           std::string(what) + " (" + std::to_string(i) + ", " + std::to_string(j)
                               + ") lies outside the map, whose nodes run from 1 to 20.");

@@ -14,25 +14,25 @@ namespace somatomap {
 // has a fixed input vector of 32 components, each 0 or 1; every node has a weight vector
 // of 32 components that are >= 0 and sum to 4.
 
-inline constexpr int MapSide = 20; // node coordinates i (horizontal) and j (vertical): 1..20
-inline constexpr int InputLength = 32; // components 1..32
-inline constexpr int RegionCount = 24; // hand regions 0..23
-inline constexpr int PalmFirstRegion = 18;
-inline constexpr float WeightSum = 4;
+inline constexpr int mapSide = 20; // node coordinates i (horizontal) and j (vertical): 1..20
+inline constexpr int inputLength = 32; // components 1..32
+inline constexpr int regionCount = 24; // hand regions 0..23
+inline constexpr int palmFirstRegion = 18;
+inline constexpr float weightSum = 4;
 
 // Component k (1..32) is stored at [k - 1].
-using InputVector = std::array<int16_t, InputLength>;
-using WeightVector = std::array<float, InputLength>;
+using InputVector = std::array<int16_t, inputLength>;
+using WeightVector = std::array<float, inputLength>;
 
 // The map's whole state as plain data, named as the program's displays and automation
 // name it. Arrays are stored 0-based: region r at [r], node (i, j) at [i - 1][j - 1],
 // component k at [k - 1]; node() and act() take the 1-based node coordinates.
 struct SensoryMap
 {
-    std::array<InputVector, RegionCount> IpVectors {}; // fixed once the regions are encoded
-    std::array<float, RegionCount> IpSums {}; // number of active components per region
-    std::array<std::array<WeightVector, MapSide>, MapSide> smapWts {};
-    std::array<std::array<float, MapSide>, MapSide> smapAct {}; // the activation map
+    std::array<InputVector, regionCount> ipVectors {}; // fixed once the regions are encoded
+    std::array<float, regionCount> ipSums {}; // number of active components per region
+    std::array<std::array<WeightVector, mapSide>, mapSide> smapWts {};
+    std::array<std::array<float, mapSide>, mapSide> smapAct {}; // the activation map
     int16_t palmXval = 0; // palm column 1..3 of the palm region most recently encoded
     int16_t palmYval = 0; // palm row 1..2 of that region
     float error = 0; // running learning error, reset by the learning driver

@@ -18,14 +18,14 @@ struct RegionInput
 {
     const InputVector &x;
     float activeCount;
-    std::array<int, InputLength> active {};
+    std::array<int, inputLength> active {};
     int activeLength = 0;
 
     RegionInput(const SensoryMap &map, int16_t index)
-        : x(map.IpVectors[index])
-        , activeCount(map.IpSums[index])
+        : x(map.ipVectors[index])
+        , activeCount(map.ipSums[index])
     {
-        for (int k = 0; k < InputLength; ++k) {
+        for (int k = 0; k < inputLength; ++k) {
             if (x[k] != 0)
                 active[activeLength++] = k;
         }
@@ -43,15 +43,15 @@ float radialBasis(float squares) { return float(std::exp(-0.5 * std::sqrt(double
 
 // The radial-basis response of one row of nodes. The twenty sums are independent, so they
 // advance side by side, component after component: each sum still adds its terms in order.
-void radialBasisRow(const RegionInput &input, const std::array<WeightVector, MapSide> &weights,
-                    std::array<float, MapSide> &response)
+void radialBasisRow(const RegionInput &input, const std::array<WeightVector, mapSide> &weights,
+                    std::array<float, mapSide> &response)
 {
-    std::array<float, MapSide> squares {};
-    for (int k = 0; k < InputLength; ++k) {
-        for (int j = 0; j < MapSide; ++j)
+    std::array<float, mapSide> squares {};
+    for (int k = 0; k < inputLength; ++k) {
+        for (int j = 0; j < mapSide; ++j)
             squares[j] = withSquare(squares[j], input.x[k], weights[j][k]);
     }
-    for (int j = 0; j < MapSide; ++j)
+    for (int j = 0; j < mapSide; ++j)
         response[j] = radialBasis(squares[j]);
 }
 
@@ -66,7 +66,7 @@ float similarityOf(const RegionInput &input, const WeightVector &w, Similarity s
     }
     case Similarity::RadialBasis: {
         float squares = 0;
-        for (int k = 0; k < InputLength; ++k)
+        for (int k = 0; k < inputLength; ++k)
             squares = withSquare(squares, input.x[k], w[k]);
         return radialBasis(squares);
     }
@@ -78,23 +78,39 @@ float similarityOf(const RegionInput &input, const WeightVector &w, Similarity s
 
 } // namespace
 
-float match(const SensoryMap &map, int16_t index, const WeightVector &WtVector,
+float match(const SensoryMap &map, int16_t index, const WeightVector &wtVector,
             Similarity similarity)
 {
     requireRegion(index);
-    return similarityOf(RegionInput(map, index), WtVector, similarity);
+    return similarityOf(RegionInput(map, index), wtVector, similarity);
 }
 
-void ActivateSensoryMap(SensoryMap &map, int16_t index, Similarity similarity)
+Winner findWinner(const SensoryMap &map, int16_t index, Similarity similarity)
+{
+    Winner winner;
+    float best = 0;
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
+            const float m = match(map, index, map.node(i, j), similarity);
+            if (m > best) {
+                best = m;
+                winner = {true, int16_t(i), int16_t(j)};
+            }
+        }
+    }
+    return winner;
+}
+
+void activateSensoryMap(SensoryMap &map, int16_t index, Similarity similarity)
 {
     requireRegion(index);
     const RegionInput input(map, index);
-    for (int i = 0; i < MapSide; ++i) {
+    for (int i = 0; i < mapSide; ++i) {
         if (similarity == Similarity::RadialBasis) {
             radialBasisRow(input, map.smapWts[i], map.smapAct[i]);
             continue;
         }
-        for (int j = 0; j < MapSide; ++j)
+        for (int j = 0; j < mapSide; ++j)
             map.smapAct[i][j] = similarityOf(input, map.smapWts[i][j], similarity);
     }
 }

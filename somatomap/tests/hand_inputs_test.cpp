@@ -33,13 +33,13 @@ TEST_P(InputCode, SetsExactlyTheRegionsComponents)
 {
     const RegionCase &c = GetParam();
     SensoryMap map;
-    const InputVector vector = makevector(map, c.region);
-    for (int k = 1; k <= InputLength; ++k)
+    const InputVector vector = makeVector(map, c.region);
+    for (int k = 1; k <= inputLength; ++k)
         EXPECT_EQ(vector[k - 1], c.ones.count(k) ? 1 : 0) << "component " << k;
 
-    if (c.region < PalmFirstRegion) {
-        EXPECT_EQ(handpart(c.region), c.fingerOrColumn);
-        EXPECT_EQ(fingerpart(c.region), c.positionOrRow);
+    if (c.region < palmFirstRegion) {
+        EXPECT_EQ(handPart(c.region), c.fingerOrColumn);
+        EXPECT_EQ(fingerPart(c.region), c.positionOrRow);
         EXPECT_EQ(map.palmXval, 0);
         EXPECT_EQ(map.palmYval, 0);
     } else {
@@ -48,8 +48,8 @@ TEST_P(InputCode, SetsExactlyTheRegionsComponents)
     }
 
     encodeHandRegions(map);
-    EXPECT_EQ(map.IpVectors[c.region], vector);
-    EXPECT_EQ(map.IpSums[c.region], float(c.ones.size()));
+    EXPECT_EQ(map.ipVectors[c.region], vector);
+    EXPECT_EQ(map.ipSums[c.region], float(c.ones.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,19 +87,19 @@ class RefusedRegion : public ::testing::TestWithParam<RefusedCall>
 TEST_P(RefusedRegion, LeavesTheMapUnchanged)
 {
     SensoryMap map = somatomap::testing::uniformMap();
-    makevector(map, 19); // palm coordinates (2, 1), different from the last encoded region
+    makeVector(map, 19); // palm coordinates (2, 1), different from the last encoded region
     somatomap::testing::expectRefusedWithoutChange(GetParam(), map);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Hand, RefusedRegion,
-    ::testing::Values(RefusedCall {"RegionBelow0", [](SensoryMap &m) { makevector(m, -1); },
+    ::testing::Values(RefusedCall {"RegionBelow0", [](SensoryMap &m) { makeVector(m, -1); },
                                    host::Fault::Kind::IndexOutOfRange},
-                      RefusedCall {"RegionAbove23", [](SensoryMap &m) { makevector(m, 24); },
+                      RefusedCall {"RegionAbove23", [](SensoryMap &m) { makeVector(m, 24); },
                                    host::Fault::Kind::IndexOutOfRange},
-                      RefusedCall {"PalmpartOfAFinger", [](SensoryMap &m) { palmpart(m, 17); },
+                      RefusedCall {"PalmpartOfAFinger", [](SensoryMap &m) { palmPart(m, 17); },
                                    host::Fault::Kind::IndexOutOfRange},
-                      RefusedCall {"PalmpartAbove23", [](SensoryMap &m) { palmpart(m, 24); },
+                      RefusedCall {"PalmpartAbove23", [](SensoryMap &m) { palmPart(m, 24); },
                                    host::Fault::Kind::IndexOutOfRange}),
     somatomap::testing::caseName);
 

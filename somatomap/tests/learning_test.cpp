@@ -21,18 +21,18 @@ namespace {
 // A node's 32 weights are each rounded once when rescaled by a float sum that itself
 // carries up to 31 roundings, so their exact sum may differ from 4 by about 32 units in
 // the last place of a float near 4: 32 * 4 * FLT_EPSILON (1.5e-5).
-constexpr double SumTolerance = 32 * 4 * double(FLT_EPSILON);
+constexpr double sumTolerance = 32 * 4 * double(FLT_EPSILON);
 
 void expectWeightSumsOfFour(const SensoryMap &map)
 {
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
             double sum = 0;
             for (float w : map.node(i, j)) {
                 ASSERT_GE(w, 0.0f) << "node " << i << ", " << j;
                 sum += w;
             }
-            ASSERT_NEAR(sum, 4.0, SumTolerance) << "node " << i << ", " << j;
+            ASSERT_NEAR(sum, 4.0, sumTolerance) << "node " << i << ", " << j;
         }
     }
 }
@@ -44,7 +44,7 @@ SensoryMap randomMap(double clock)
     SensoryMap map = uniformMap();
     host::setRandomState(host::startUpRandomState);
     host::freezeClock(clock);
-    RandomMapWts(map);
+    randomMapWts(map);
     host::thawClock();
     return map;
 }
@@ -56,20 +56,20 @@ TEST(RandomMapWts, DrawsNodeByNodeAndScalesEachToSumFour)
 
     host::setRandomState(host::startUpRandomState);
     host::Randomize(4321.5);
-    WeightVector draws[MapSide + 1];
+    WeightVector draws[mapSide + 1];
     for (WeightVector &vector : draws) {
         for (float &w : vector)
             w = host::Rnd();
     }
     const std::pair<int, int> nodeOfDraw[] = {{1, 1}, {1, 2}, {2, 1}};
-    const int drawOfNode[] = {0, 1, MapSide};
+    const int drawOfNode[] = {0, 1, mapSide};
     for (int n = 0; n < 3; ++n) {
         const WeightVector &drawn = draws[drawOfNode[n]];
         const WeightVector &w = map.node(nodeOfDraw[n].first, nodeOfDraw[n].second);
         float sum = 0;
         for (float d : drawn)
             sum += d;
-        for (int k = 0; k < InputLength; ++k)
+        for (int k = 0; k < inputLength; ++k)
             EXPECT_EQ(w[k], float(double(drawn[k]) / (sum / 4))) << "draw " << drawOfNode[n];
     }
 }
@@ -145,14 +145,14 @@ TEST(UpdateSmapWts, RadiusZeroMovesOnlyTheWinnerTowardsTheInput)
     // Every |x - w| is 0.875 on the six active components and 0.125 on the other 26.
     EXPECT_EQ(map.error, 8.5f);
     const SensoryMap untouched = uniformMap();
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
             if (i != 10 || j != 10) {
                 ASSERT_EQ(map.node(i, j), untouched.node(i, j)) << i << ", " << j;
             }
         }
     }
-    for (int k = 1; k <= InputLength; ++k) {
+    for (int k = 1; k <= inputLength; ++k) {
         const bool active = k <= 3 || (k >= 8 && k <= 10);
         EXPECT_EQ(map.node(10, 10)[k - 1], active ? 0.22417831f : 0.102112636f) << k;
     }
@@ -238,27 +238,6 @@ INSTANTIATE_TEST_SUITE_P(
                      host::Fault::Kind::Overflow}),
     somatomap::testing::caseName);
 
-struct Winner
-{
-    int16_t i = 0;
-    int16_t j = 0;
-};
-
-// The first node in node order with the largest similarity above 0.
-Winner winnerOf(const SensoryMap &map, int16_t region, Similarity similarity)
-{
-    Winner winner;
-    float best = 0;
-    for (int16_t i = 1; i <= MapSide; ++i) {
-        for (int16_t j = 1; j <= MapSide; ++j) {
-            const float m = match(map, region, map.node(i, j), similarity);
-            if (m > best)
-                best = m, winner = {i, j};
-        }
-    }
-    return winner;
-}
-
 struct PropertyCase
 {
     const char *name;
@@ -277,8 +256,8 @@ TEST_P(RepeatedLearning, RaisesTheWinnersSimilarityAndKeepsSumsOfFour)
     float first = 0;
     float latest = 0;
     for (int step = 0; step < 30; ++step) {
-        ActivateSensoryMap(map, c.region, c.similarity);
-        const Winner w = winnerOf(map, c.region, c.similarity);
+        activateSensoryMap(map, c.region, c.similarity);
+        const Winner w = findWinner(map, c.region, c.similarity);
         const float before = map.act(w.i, w.j);
         updateSmapWts(map, c.region, 3, w.i, w.j, 0.2);
         latest = match(map, c.region, map.node(w.i, w.j), c.similarity);

@@ -71,12 +71,12 @@ TEST(ActivateSensoryMap, EachNodeRespondsWithItsOwnWeights)
 {
     SensoryMap map = uniformMap();
     map.node(2, 5) = allOnRegion0;
-    ActivateSensoryMap(map, 0, Similarity::NormalisedDotProduct);
+    activateSensoryMap(map, 0, Similarity::NormalisedDotProduct);
     EXPECT_EQ(map.act(2, 5), 0.6666667f);
     EXPECT_EQ(map.act(5, 2), 0.125f);
     EXPECT_EQ(map.act(20, 20), 0.125f);
 
-    ActivateSensoryMap(map, 0, Similarity::None);
+    activateSensoryMap(map, 0, Similarity::None);
     EXPECT_EQ(map.act(2, 5), 0.0f);
 }
 
@@ -173,8 +173,8 @@ TEST(EnhanceContrast, EmptyMapCentresTheBubbleOffTheMap)
 {
     SensoryMap map = uniformMap();
     enhanceContrast(map, 3);
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j)
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j)
             EXPECT_EQ(map.act(i, j), i <= 3 && j <= 3 ? -0.1f : 0.0f) << i << ", " << j;
     }
 }
@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
             [](SensoryMap &m) { enhanceContrast(m, std::numeric_limits<double>::infinity()); },
             host::Fault::Kind::Overflow},
         RefusedCall {"ActivateRegion24",
-                     [](SensoryMap &m) { ActivateSensoryMap(m, 24, Similarity::RadialBasis); },
+                     [](SensoryMap &m) { activateSensoryMap(m, 24, Similarity::RadialBasis); },
                      host::Fault::Kind::IndexOutOfRange},
         RefusedCall {
             "MatchRegionMinus1",

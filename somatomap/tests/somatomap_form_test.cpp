@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The neurosims developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The somatomap window driven through its controls: its layout, the map's squares and
-// winner cell by their pixels, the hand-part colours drawn over the map, and learning and
-// sharpening checked against the model's own figures with a frozen clock.
+// The somatomap window driven through its controls: its layout, the map's grid by its pixels,
+// the hand-part colours drawn over the map, and learning and sharpening checked against the
+// model's own figures with a frozen clock.
 
 #include "host/forms/controls.h"
 #include "host/forms/picture_area.h"
@@ -15,10 +15,10 @@
 #include "host/tests/support/keyboard_checks.h"
 #include "somatomap/model/contrast.h"
 #include "somatomap/model/learning.h"
+#include "somatomap/model/learning_settings.h"
 #include "somatomap/model/similarity.h"
 #include "somatomap/ui/form1.h"
 #include "somatomap/ui/form1_layout.h"
-#include "somatomap/ui/learning_settings.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -37,31 +37,6 @@ namespace {
 
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
-const QColor paleGrey(224, 224, 224);
-
-struct Winner
-{
-    bool found = false;
-    int16_t i = 0;
-    int16_t j = 0;
-};
-
-// The first node in node order with the largest similarity above 0.
-Winner winnerOf(const SensoryMap &map, int16_t region, Similarity similarity)
-{
-    Winner winner;
-    float best = 0;
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
-            const float m = match(map, region, map.node(i, j), similarity);
-            if (m > best) {
-                best = m;
-                winner = {true, int16_t(i), int16_t(j)};
-            }
-        }
-    }
-    return winner;
-}
 
 class SomatomapForm : public ::testing::Test
 {
@@ -70,7 +45,7 @@ protected:
     {
         host::freezeClock(3600);
         form.show();
-        form.commReset_Click(); // the weights of the frozen clock
+        form.onResetWeights(); // the weights of the frozen clock
     }
     void TearDown() override { host::thawClock(); }
 
@@ -128,7 +103,7 @@ TEST_F(SomatomapForm, ControlsSitAtTheirTwips)
 {
     EXPECT_EQ(form.windowTitle(), "somatomap");
     EXPECT_EQ(form.client()->size(),
-              QSize(host::twipsToPixels(Form1WidthTwips), host::twipsToPixels(Form1HeightTwips)));
+              QSize(host::twipsToPixels(form1WidthTwips), host::twipsToPixels(form1HeightTwips)));
     int regionBoxes = 0;
     for (const host::ControlRow &row : form1Layout()) {
         QWidget *widget = control<QWidget>(row.name);
@@ -162,48 +137,9 @@ TEST_F(SomatomapForm, StartUpGridIsDrawnInTheDefaultColourAndRedrawsInGreen)
     // Between two horizontal lines, a row crosses the 19 vertical lines.
     EXPECT_EQ(runsOf(Qt::black, 10.5), 19);
     EXPECT_EQ(runsOf(green, 10.5), 0);
-    form.commCleanHand_Click();
+    form.onCleanHand();
     EXPECT_EQ(runsOf(green, 10.5), 19);
     EXPECT_EQ(runsOf(Qt::black, 10.5), 0);
-}
-
-TEST_F(SomatomapForm, SquaresHaveTheActivationAsTheirSide)
-{
-    SensoryMap &map = form.map();
-    map.smapAct = {};
-    map.act(2, 1) = 0.25f;
-    map.act(3, 1) = 1.0f;
-    map.act(4, 1) = -0.1f;
-    form.showSensoryMap(false);
-    host::PictureArea *area = senseMap();
-    EXPECT_EQ(area->pixelAt(QPointF(0.5, 0.5)), paleGrey) << "activation 0 shows nothing";
-    EXPECT_EQ(area->pixelAt(QPointF(3.5, 0.5)), paleGrey) << "a negative activation neither";
-    EXPECT_EQ(area->pixelAt(QPointF(1.5, 0.5)), red) << "a quarter square in the middle";
-    EXPECT_EQ(area->pixelAt(QPointF(1.5 + 0.2, 0.5)), paleGrey);
-    EXPECT_EQ(area->pixelAt(QPointF(1.5, 0.5 - 0.2)), paleGrey);
-    for (QPointF corner : {QPointF(2.05, 0.05), QPointF(2.95, 0.95), QPointF(2.05, 0.95)})
-        EXPECT_EQ(area->pixelAt(corner), red) << "activation 1 covers its whole cell";
-
-    // Drawn over without clearing, in another colour; the squares of before stay.
-    map.smapAct = {};
-    map.act(3, 1) = 0.5f;
-    form.showSensoryMap(true, QColor(0, 0, 255));
-    EXPECT_EQ(area->pixelAt(QPointF(2.5, 0.5)), QColor(0, 0, 255));
-    EXPECT_EQ(area->pixelAt(QPointF(2.5 + 0.4, 0.5)), red);
-    EXPECT_EQ(area->pixelAt(QPointF(1.5, 0.5)), red);
-}
-
-TEST_F(SomatomapForm, WinnerFillsItsCellInRedOnAClearedGrid)
-{
-    form.showSensoryMap(false);
-    form.map().smapAct = {};
-    form.showWinner(5, 7);
-    host::PictureArea *area = senseMap();
-    for (QPointF inside : {QPointF(4.05, 6.05), QPointF(4.5, 6.5), QPointF(4.95, 6.95)})
-        EXPECT_EQ(area->pixelAt(inside), red);
-    EXPECT_EQ(area->pixelAt(QPointF(5.5, 6.5)), paleGrey);
-    EXPECT_EQ(area->pixelAt(QPointF(4.5, 7.5)), paleGrey);
-    EXPECT_EQ(runsOf(green, 10.5), 19);
 }
 
 TEST_F(SomatomapForm, HandPartDrawsItsBubblesOverTheTouchedResponse)
@@ -214,21 +150,21 @@ TEST_F(SomatomapForm, HandPartDrawsItsBubblesOverTheTouchedResponse)
 
     // The six enhanced responses of finger 2, as the model computes them.
     SensoryMap model = touched;
-    std::array<std::array<float, MapSide>, MapSide> largest {};
+    std::array<std::array<float, mapSide>, mapSide> largest {};
     for (int16_t k = 6; k < 12; ++k) {
-        ActivateSensoryMap(model, k, Similarity::NormalisedDotProduct);
+        activateSensoryMap(model, k, Similarity::NormalisedDotProduct);
         for (int step = 0; step < 6; ++step)
             enhanceContrast(model, 3);
-        for (int i = 1; i <= MapSide; ++i)
-            for (int j = 1; j <= MapSide; ++j)
+        for (int i = 1; i <= mapSide; ++i)
+            for (int j = 1; j <= mapSide; ++j)
                 largest[i - 1][j - 1] = std::max(largest[i - 1][j - 1], model.act(i, j));
     }
     EXPECT_EQ(form.map().smapAct, model.smapAct);
     // Squares of a tenth of a cell or more show their colour at the cell's centre; the
     // bubbles are checked where they are at least a fifth.
     int bubbles = 0, keptFromTouch = 0;
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
             const QColor centre = senseMap()->pixelAt(QPointF(i - 0.5, j - 0.5));
             if (largest[i - 1][j - 1] >= 0.2f) {
                 EXPECT_EQ(centre, QColor(192, 192, 0)) << i << ", " << j;
@@ -254,7 +190,7 @@ TEST_F(SomatomapForm, ColoursAreReadFromTheSwatchesWhenUsed)
     host::setColors(control<QWidget>("picOff"), QColor(40, 50, 60));
     click("optHandPart(3)");
     EXPECT_EQ(host::backColor(control<QWidget>("picHandF1(21)")), QColor(10, 20, 30));
-    form.commCleanHand_Click();
+    form.onCleanHand();
     EXPECT_EQ(host::backColor(control<QWidget>("picHandF1(21)")), QColor(40, 50, 60));
 }
 
@@ -264,11 +200,11 @@ TEST_F(SomatomapForm, LearnStimulusAfterStartUpOnlyRenormalises)
     click("commLrn");
     const SensoryMap &learnt = form.map();
     // Region 0 with strength 0: the weights move only by the rounding of their rescaling.
-    for (int i = 1; i <= MapSide; ++i)
-        for (int j = 1; j <= MapSide; ++j)
-            for (int k = 0; k < InputLength; ++k)
+    for (int i = 1; i <= mapSide; ++i)
+        for (int j = 1; j <= mapSide; ++j)
+            for (int k = 0; k < inputLength; ++k)
                 ASSERT_NEAR(learnt.node(i, j)[k], model.node(i, j)[k], 1e-6);
-    const Winner winner = winnerOf(model, 0, Similarity::NormalisedDotProduct);
+    const Winner winner = findWinner(model, 0, Similarity::NormalisedDotProduct);
     ASSERT_TRUE(winner.found);
     updateSmapWts(model, 0, 3, winner.i, winner.j, 0.2);
     EXPECT_EQ(learnt.smapWts, model.smapWts);
@@ -287,7 +223,7 @@ TEST_F(SomatomapForm, FractionalRadiusEnhancesWithItAndLearnsWithItsNearestInteg
     EXPECT_EQ(form.map().smapAct, model.smapAct);
 
     click("commLrn");
-    const Winner winner = winnerOf(model, 14, Similarity::NormalisedDotProduct);
+    const Winner winner = findWinner(model, 14, Similarity::NormalisedDotProduct);
     updateSmapWts(model, 14, 2, winner.i, winner.j, 0.2);
     EXPECT_EQ(form.map().smapWts, model.smapWts);
     EXPECT_EQ(control<host::ScrollBar>("hsbPeakrad")->value(), 3);
@@ -316,7 +252,7 @@ TEST_F(SomatomapForm, ReceptiveFieldChoiceActsOnTheNextResponseOnly)
 
     click("picHandF1(2)");
     SensoryMap model = touched;
-    ActivateSensoryMap(model, 2, Similarity::RadialBasis);
+    activateSensoryMap(model, 2, Similarity::RadialBasis);
     EXPECT_EQ(form.map().smapAct, model.smapAct);
 }
 
@@ -332,7 +268,7 @@ SensoryMap replayWholeHand(SensoryMap map, const WholeHandPlan &plan, double lra
         const int16_t radius = stepRadius(plan.scheduledRadius(t));
         for (int s = 0; s < 24; ++s) {
             const int16_t r = host::intToInt16(double(host::Rnd()) * 24);
-            const Winner winner = winnerOf(map, r, Similarity::NormalisedDotProduct);
+            const Winner winner = findWinner(map, r, Similarity::NormalisedDotProduct);
             if (winner.found)
                 updateSmapWts(map, r, radius, winner.i, winner.j, lrate);
         }

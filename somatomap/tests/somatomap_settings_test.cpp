@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "host/numbers/fault.h"
-#include "somatomap/ui/learning_settings.h"
+#include "somatomap/model/learning_settings.h"
 
 #include <gtest/gtest.h>
 

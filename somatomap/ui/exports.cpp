@@ -20,7 +20,7 @@ void Form1::bindExports()
 {
     host::setCsvData(picSenseMap, [this] { return mapCsv(); });
     host::setExportName(picSenseMap, "sensory map");
-    host::setExportName(Picture1, "hand");
+    host::setExportName(picture1, "hand");
 
     QMenu *view = addMenu("menView", "&View");
     host::onMenuClick(addMenuItem(view, "menLearningCurve", "Learning &Curve"),
@@ -32,16 +32,16 @@ void Form1::bindExports()
 std::string Form1::mapCsv() const
 {
     std::vector<std::string> header {"node i", "node j", "activation"};
-    for (int k = 1; k <= InputLength; ++k)
+    for (int k = 1; k <= inputLength; ++k)
         header.push_back(std::string("weight ").append(std::to_string(k)));
     host::CsvTable table(header);
-    for (int i = 1; i <= MapSide; ++i) {
-        for (int j = 1; j <= MapSide; ++j) {
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
             table.startRow();
             table.cell(int16_t(i));
             table.cell(int16_t(j));
-            table.cell(m_map.act(i, j));
-            for (float w : m_map.node(i, j))
+            table.cell(m_core.map.act(i, j));
+            for (float w : m_core.map.node(i, j))
                 table.cell(w);
         }
     }

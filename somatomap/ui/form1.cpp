@@ -5,15 +5,17 @@
 
 #include "host/forms/automation.h"
 #include "host/forms/controls.h"
+#include "host/forms/event_loop.h"
 #include "host/forms/events.h"
+#include "host/forms/messages.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/scroll_bar.h"
+#include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
-#include "somatomap/model/hand_inputs.h"
-#include "somatomap/model/learning.h"
+#include "somatomap/model/state.h"
 #include "somatomap/ui/form1_layout.h"
 #include "somatomap/ui/help.h"
-#include "somatomap/ui/learning_settings.h"
+#include "somatomap/ui/map_display.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -24,26 +26,37 @@ namespace somatomap {
 
 namespace {
 
+const QColor red(255, 0, 0);
+
 std::string textOf(const QLineEdit *box) { return box->text().toStdString(); }
+
+QString noWinnerText(int region)
+{
+    return QString("No node of the map responds to hand region %1 (every similarity is 0), "
+                   "so there is no winner to learn from.")
+        .arg(region);
+}
 
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : host::Form("Form1", "somatomap", Form1WidthTwips, Form1HeightTwips, parent)
+    : host::Form("Form1", "somatomap", form1WidthTwips, form1HeightTwips, parent)
+    , m_state(stateRegistry(m_core))
 {
     host::layOut(client(), form1Layout());
     findControls();
     bindEvents();
-    exposeState();
+    bindCore();
+    host::exposeState(m_state);
     bindExports();
     addHelp(*this);
 }
 
 void Form1::findControls()
 {
-    Picture1 = control<host::PictureArea>("Picture1");
+    picture1 = control<host::PictureArea>("Picture1");
     picOff = control<host::PictureArea>("picOff");
-    for (int k = 0; k < RegionCount; ++k)
+    for (int k = 0; k < regionCount; ++k)
         picHandF1[k] = control<host::PictureArea>(host::arrayName("picHandF1", k));
     for (int k = 0; k < 4; ++k) {
         picActivityCol[k] = control<host::PictureArea>(host::arrayName("picActivityCol", k));
@@ -64,47 +77,69 @@ void Form1::findControls()
 
 void Form1::formLoad()
 {
-    encodeHandRegions(m_map);
+    m_core.load();
     // The map's cells are unit squares: node (i, j) owns (i - 1, j - 1) to (i, j), y upwards.
     picSenseMap->setScale(0, 20, 20, 0);
-    drawGrid(); // in the area's start-up colour; redraws use green
-    RandomMapWts(m_map);
+    drawGrid(*picSenseMap); // in the area's start-up colour; redraws use green
 }
 
 void Form1::bindEvents()
 {
-    for (int k = 0; k < RegionCount; ++k)
-        host::onClick(picHandF1[k], [this, k] { picHandF1_Click(k); });
+    for (int k = 0; k < regionCount; ++k)
+        host::onClick(picHandF1[k], [this, k] { onHandPicture(k); });
     for (int k = 0; k < 4; ++k)
-        host::onClick(optHandPart[k], [this, k] { optHandPart_Click(k); });
-    host::onClick(control<QPushButton>("commCleanHand"), [this] { commCleanHand_Click(); });
-    host::onChange(hsbPeakrad, [this] { hsbPeakrad_Change(); });
-    host::onClick(control<QPushButton>("commIncCont"), [this] { commIncCont_Click(); });
-    host::onClick(control<QPushButton>("CommFindWinner"), [this] { CommFindWinner_Click(); });
-    host::onClick(control<QPushButton>("commReset"), [this] { commReset_Click(); });
-    host::onClick(control<QPushButton>("commLrn"), [this] { commLrn_Click(); });
-    host::onClick(control<QPushButton>("commLrnHand"), [this] { commLrnHand_Click(); });
-    host::onClick(control<QPushButton>("commAbort"), [this] { commAbort_Click(); });
+        host::onClick(optHandPart[k], [this, k] { onHandPartOption(k); });
+    host::onClick(control<QPushButton>("commCleanHand"), [this] { onCleanHand(); });
+    host::onChange(hsbPeakrad, [this] { onPeakRadiusChange(); });
+    host::onClick(control<QPushButton>("commIncCont"), [this] { onStepwiseEnhance(); });
+    host::onClick(control<QPushButton>("CommFindWinner"), [this] { onFindPeakActivity(); });
+    host::onClick(control<QPushButton>("commReset"), [this] { onResetWeights(); });
+    host::onClick(control<QPushButton>("commLrn"), [this] { onLearnStimulus(); });
+    host::onClick(control<QPushButton>("commLrnHand"), [this] { onMapWholeHand(); });
+    host::onClick(control<QPushButton>("commAbort"), [this] { onAbort(); });
 }
 
-void Form1::exposeState()
+// What the core reads from the boxes and options, and how its operations show.
+void Form1::bindCore()
 {
-    host::exposeVariable("IpVectors", m_map.IpVectors);
-    host::exposeVariable("IpSums", m_map.IpSums);
-    host::exposeVariable("smapWts", m_map.smapWts);
-    host::exposeVariable("smapAct", m_map.smapAct);
-    host::exposeVariable("palmXval", m_map.palmXval);
-    host::exposeVariable("palmYval", m_map.palmYval);
-    host::exposeVariable("error", m_map.error);
-    host::exposeVariable("part_touched", m_partTouched);
-    host::exposeVariable("StopLearning", m_stopLearning);
-}
-
-// Every change of the bubble radius shows it and at once sharpens the map with it.
-void Form1::hsbPeakrad_Change()
-{
-    host::showText(txtPeakrad, QString::fromStdString(host::intText(hsbPeakrad->value())));
-    CommFindWinner_Click();
+    m_core.settings = {
+        .peakradText = [this] { return textOf(txtPeakrad); },
+        .lrateText = [this] { return textOf(txtLrate); },
+        .numTrialsText = [this] { return textOf(txtNumTrials); },
+        .similarity = [this] { return similarity(); },
+        .mapActive = [this] { return host::checkValue(chkMapOn) == 1; },
+    };
+    m_core.hooks = {
+        .touched =
+            [this](int16_t region, int16_t previous) {
+                lightTouchedRegion(picHandF1, region, previous, host::backColor(picOff));
+            },
+        .showMap = [this] { showSensoryMap(false); },
+        .showWinner = [this](int i, int j) { showWinner(i, j); },
+        .showTrial = [this](int trial) { host::showNumberText(txtTrialNum, host::intText(trial)); },
+        .showRadius
+        = [this](int radius) { host::showNumberText(txtCurrentRad, host::intText(radius)); },
+        .trialEnded =
+            [this](float error) {
+                host::showNumberText(txtError, host::floatText(error));
+                m_curveWindow.addStep(error);
+            },
+        // Map Active is off while a run goes on, so that its touches only light the hand.
+        .runStarts =
+            [this] {
+                m_curveWindow.startRun();
+                host::setCheckValue(chkMapOn, 0);
+            },
+        .runEnds = [this] { host::setCheckValue(chkMapOn, 1); },
+        .yield = [] { return host::yield(); },
+        .pause =
+            [this] {
+                if (m_stimulusPauseMs > 0)
+                    host::pause(m_stimulusPauseMs);
+            },
+        .reportFault
+        = [](const host::Fault &fault) { host::reportFault(QString::fromStdString(fault.what())); },
+    };
 }
 
 Similarity Form1::similarity() const
@@ -116,10 +151,58 @@ Similarity Form1::similarity() const
     return Similarity::None;
 }
 
-bool Form1::mapActive() const { return host::checkValue(chkMapOn) == 1; }
+void Form1::showSensoryMap(bool noRefresh, std::optional<QColor> col)
+{
+    drawResponse(*picSenseMap, m_core.map, noRefresh, col.value_or(red));
+    picSenseMap->refresh();
+}
 
-double Form1::bubbleRadius() const { return somatomap::bubbleRadius(textOf(txtPeakrad)); }
+void Form1::showWinner(int maxi, int maxj)
+{
+    drawWinner(*picSenseMap, maxi, maxj);
+    picSenseMap->refresh();
+}
 
-double Form1::learningRate() const { return somatomap::learningRate(textOf(txtLrate)); }
+void Form1::onHandPicture(int index) { m_core.touch(int16_t(index)); }
+
+// The six regions of a finger or of the palm in the part's colour; while the map is active,
+// each region's sharpened response is drawn over what the map shows.
+void Form1::onHandPartOption(int index)
+{
+    const QColor c = host::backColor(picActivityCol[index]);
+    m_core.touchHandPart(
+        index, [this, c](int16_t region) { host::setColors(picHandF1[region], c); },
+        [this, c](int16_t) { showSensoryMap(true, c); });
+}
+
+void Form1::onCleanHand()
+{
+    clearHand(picHandF1, host::backColor(picOff));
+    clearMap(*picSenseMap);
+    picSenseMap->refresh();
+}
+
+// Every change of the bubble radius shows it and at once sharpens the map with it.
+void Form1::onPeakRadiusChange()
+{
+    host::showNumberText(txtPeakrad, host::intText(hsbPeakrad->value()));
+    onFindPeakActivity();
+}
+
+void Form1::onStepwiseEnhance() { m_core.enhance(1); }
+
+void Form1::onFindPeakActivity() { m_core.enhance(Core::peakSteps); }
+
+void Form1::onResetWeights() { m_core.resetWeights(); }
+
+void Form1::onLearnStimulus()
+{
+    if (!m_core.learnStimulus())
+        host::showMessage(noWinnerText(m_core.partTouched));
+}
+
+void Form1::onMapWholeHand() { m_core.learnWholeHand(); }
+
+void Form1::onAbort() { m_core.abort(); }
 
 } // namespace somatomap

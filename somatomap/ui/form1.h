@@ -5,8 +5,9 @@
 
 #include "host/forms/form.h"
 #include "host/forms/learning_curve.h"
-#include "somatomap/model/sensory_map.h"
-#include "somatomap/model/similarity.h"
+#include "host/numbers/state_registry.h"
+#include "somatomap/model/core.h"
+#include "somatomap/ui/hand_display.h"
 
 #include <QColor>
 
@@ -25,12 +26,10 @@ class ScrollBar;
 
 namespace somatomap {
 
-struct WholeHandPlan;
-
 // The somatomap window: the drawn hand on the left, whose 24 regions light up when touched,
 // and the 20 x 20 sensory map on the right with the buttons that sharpen its response and
-// train its weights. The map's arrays live here from load to the end of the program; every
-// handler reads the boxes and options at the moment it needs them.
+// train its weights. The core holds the map and the run state; the window binds its controls
+// to the core's operations and supplies what the core reads and shows.
 class Form1 : public host::Form
 {
     Q_OBJECT
@@ -39,21 +38,22 @@ public:
     explicit Form1(QWidget *parent = nullptr);
 
     // The map's state, open to tests and benchmarks.
-    SensoryMap &map() { return m_map; }
-    int16_t partTouched() const { return m_partTouched; }
-    bool stopLearning() const { return m_stopLearning; }
+    Core &core() { return m_core; }
+    SensoryMap &map() { return m_core.map; }
+    int16_t partTouched() const { return m_core.partTouched; }
+    bool stopLearning() const { return m_core.stopLearning; }
 
     // Event handlers, public so that tests and benchmarks can drive them as events do.
-    void picHandF1_Click(int index);
-    void optHandPart_Click(int index);
-    void commCleanHand_Click();
-    void hsbPeakrad_Change();
-    void commIncCont_Click();
-    void CommFindWinner_Click();
-    void commReset_Click();
-    void commLrn_Click();
-    void commLrnHand_Click();
-    void commAbort_Click();
+    void onHandPicture(int index); // picHandF1
+    void onHandPartOption(int index); // optHandPart
+    void onCleanHand(); // commCleanHand
+    void onPeakRadiusChange(); // hsbPeakrad
+    void onStepwiseEnhance(); // commIncCont
+    void onFindPeakActivity(); // CommFindWinner
+    void onResetWeights(); // commReset
+    void onLearnStimulus(); // commLrn
+    void onMapWholeHand(); // commLrnHand
+    void onAbort(); // commAbort
 
     // The learning curve of the current and the previous whole-hand run, and its window.
     const host::LearningCurve &curve() const { return m_curve; }
@@ -74,44 +74,20 @@ protected:
 private:
     void findControls();
     void bindEvents();
-    void exposeState();
+    void bindCore();
     // Exports and the learning curve
     void bindExports();
     std::string mapCsv() const;
 
     Similarity similarity() const;
-    bool mapActive() const;
-    double bubbleRadius() const;
-    double learningRate() const;
 
-    // Hand display
-    void LightUpHandPart(int index, bool inIsolation, std::optional<QColor> col = std::nullopt);
-    void activateHandPart(int index);
-    // Map display
-    void drawGrid();
-    void clearMap();
-
-    // Learning driver
-    struct Winner
-    {
-        bool found = false;
-        int16_t i = 0;
-        int16_t j = 0;
-    };
-    Winner findWinner(int16_t region) const;
-    void enhance(int steps);
-    void learnWholeHand(const WholeHandPlan &plan);
-    void runTrials(const WholeHandPlan &plan);
-    bool presentStimuli(int16_t radius);
-
-    SensoryMap m_map;
-    int16_t m_partTouched = 0; // the region last touched in isolation
-    bool m_stopLearning = false; // Abort asks the running whole-hand learning to stop
+    Core m_core;
+    host::StateRegistry m_state;
     int m_stimulusPauseMs = 5;
 
-    host::PictureArea *Picture1 = nullptr;
+    host::PictureArea *picture1 = nullptr;
     host::PictureArea *picOff = nullptr;
-    std::array<host::PictureArea *, RegionCount> picHandF1 {};
+    HandRegions picHandF1 {};
     std::array<host::PictureArea *, 4> picActivityCol {};
     std::array<QRadioButton *, 4> optHandPart {};
     host::PictureArea *picSenseMap = nullptr;

@@ -75,19 +75,19 @@ void addHand(std::vector<ControlRow> &rows)
                         .twips = {},
                         .value = 1,
                         .lineTwips = fingerOneOutline[k]});
-    rows.push_back({.container = "Picture1",
-                    .name = "picOff",
-                    .kind = ControlKind::Picture,
-                    .caption = {},
-                    .twips = QRect(255, 165, 390, 240),
-                    .backColor = offColour});
-    for (int k = 0; k < 24; ++k)
-        rows.push_back({.container = "Picture1",
-                        .name = host::arrayName("picHandF1", k),
-                        .kind = ControlKind::Picture,
-                        .caption = {},
-                        .twips = regionBoxes[k],
-                        .backColor = offColour});
+    // The off colour's swatch, then the regions, which start in it.
+    ControlRow swatch {.container = "Picture1",
+                       .name = "picOff",
+                       .kind = ControlKind::Picture,
+                       .caption = {},
+                       .twips = QRect(255, 165, 390, 240),
+                       .backColor = offColour};
+    rows.push_back(swatch);
+    for (int k = 0; k < 24; ++k) {
+        swatch.name = host::arrayName("picHandF1", k);
+        swatch.twips = regionBoxes[k];
+        rows.push_back(swatch);
+    }
 
     rows.push_back({.container = "Frame2",
                     .name = "Frame4",
@@ -114,66 +114,138 @@ void addHand(std::vector<ControlRow> &rows)
                     .twips = QRect(180, 1740, 870, 330)});
 }
 
-void addMap(std::vector<ControlRow> &rows)
+// The map and its buttons and boxes, in creation order.
+std::vector<ControlRow> mapRows()
 {
-    const auto add = [&rows](const char *container, const char *name, ControlKind kind,
-                             const char *caption, QRect twips, int value = 0) {
-        rows.push_back({.container = container,
-                        .name = name,
-                        .kind = kind,
-                        .caption = caption,
-                        .twips = twips,
-                        .value = value});
-    };
-    add("", "Frame1", ControlKind::Frame, "Sensory Map Response", QRect(5490, 45, 4815, 7980));
-    rows.push_back({.container = "Frame1",
-                    .name = "picSenseMap",
-                    .kind = ControlKind::Picture,
-                    .caption = {},
-                    .twips = QRect(270, 270, 4290, 4350),
-                    .backColor = paleGrey});
-    add("Frame1", "chkMapOn", ControlKind::CheckBox, "Map Active", QRect(300, 4710, 1650, 225), 1);
-    add("Frame1", "commIncCont", ControlKind::Button, "Stepwise Enhance",
-        QRect(2805, 4755, 1650, 270));
-    add("Frame1", "CommFindWinner", ControlKind::Button, "Find Peak Activity",
-        QRect(285, 5055, 1680, 270));
-    add("Frame1", "Frame3", ControlKind::Frame, "Receptive Field", QRect(2610, 5160, 2025, 1020));
-    add("Frame3", "optDotProd", ControlKind::Option, "Norm. dot prod.", QRect(180, 300, 1515, 210),
-        1);
-    add("Frame3", "optRadBas", ControlKind::Option, "Radial Basis", QRect(165, 570, 1425, 285));
-    add("Frame1", "commReset", ControlKind::Button, "Reset Weights", QRect(345, 5475, 1320, 390));
-    add("Frame1", "commLrn", ControlKind::Button, "Learn Stimulus", QRect(345, 6015, 1350, 375));
-    add("Frame1", "txtPeakrad", ControlKind::TextBox, "3", QRect(1950, 6435, 390, 285));
-    rows.push_back({.container = "Frame1",
-                    .name = "hsbPeakrad",
-                    .kind = ControlKind::HScrollBar,
-                    .caption = {},
-                    .twips = QRect(2385, 6465, 795, 195),
-                    .value = 3,
-                    .range = {.minimum = 1, .maximum = 10, .smallChange = 1, .largeChange = 1}});
-    add("Frame1", "Label1", ControlKind::Label, "Bubble Radius", QRect(3270, 6450, 1095, 255));
-    rows.push_back({.container = "Frame1",
-                    .name = "commLrnHand",
-                    .kind = ControlKind::Button,
-                    .caption = "Map Whole Hand",
-                    .twips = QRect(345, 6630, 1320, 390),
-                    .font = {.face = "Arial Narrow", .points = 8.25}});
-    add("Frame1", "txtLrate", ControlKind::TextBox, "0.2", QRect(1965, 6855, 435, 285));
-    add("Frame1", "Label2", ControlKind::Label, "Learning Rate", QRect(2490, 6870, 1140, 255));
-    add("Frame1", "commAbort", ControlKind::Button, "Abort", QRect(315, 7110, 960, 300));
-    add("Frame1", "txtNumTrials", ControlKind::TextBox, "10", QRect(1965, 7245, 435, 285));
-    add("Frame1", "Label3", ControlKind::Label, "Number of Trials", QRect(2535, 7260, 1365, 225));
-    add("Frame1", "txtTrialNum", ControlKind::TextBox, "0", QRect(375, 7455, 330, 285));
-    add("Frame1", "txtCurrentRad", ControlKind::TextBox, "0", QRect(765, 7470, 360, 285));
-    add("Frame1", "txtError", ControlKind::TextBox, "0", QRect(1965, 7605, 450, 300));
-    add("Frame1", "Label4", ControlKind::Label, "Error", QRect(2535, 7635, 1185, 240));
+    return {{.container = "",
+             .name = "Frame1",
+             .kind = ControlKind::Frame,
+             .caption = "Sensory Map Response",
+             .twips = QRect(5490, 45, 4815, 7980)},
+            {.container = "Frame1",
+             .name = "picSenseMap",
+             .kind = ControlKind::Picture,
+             .caption = {},
+             .twips = QRect(270, 270, 4290, 4350),
+             .backColor = paleGrey},
+            {.container = "Frame1",
+             .name = "chkMapOn",
+             .kind = ControlKind::CheckBox,
+             .caption = "Map Active",
+             .twips = QRect(300, 4710, 1650, 225),
+             .value = 1},
+            {.container = "Frame1",
+             .name = "commIncCont",
+             .kind = ControlKind::Button,
+             .caption = "Stepwise Enhance",
+             .twips = QRect(2805, 4755, 1650, 270)},
+            {.container = "Frame1",
+             .name = "CommFindWinner",
+             .kind = ControlKind::Button,
+             .caption = "Find Peak Activity",
+             .twips = QRect(285, 5055, 1680, 270)},
+            {.container = "Frame1",
+             .name = "Frame3",
+             .kind = ControlKind::Frame,
+             .caption = "Receptive Field",
+             .twips = QRect(2610, 5160, 2025, 1020)},
+            {.container = "Frame3",
+             .name = "optDotProd",
+             .kind = ControlKind::Option,
+             .caption = "Norm. dot prod.",
+             .twips = QRect(180, 300, 1515, 210),
+             .value = 1},
+            {.container = "Frame3",
+             .name = "optRadBas",
+             .kind = ControlKind::Option,
+             .caption = "Radial Basis",
+             .twips = QRect(165, 570, 1425, 285)},
+            {.container = "Frame1",
+             .name = "commReset",
+             .kind = ControlKind::Button,
+             .caption = "Reset Weights",
+             .twips = QRect(345, 5475, 1320, 390)},
+            {.container = "Frame1",
+             .name = "commLrn",
+             .kind = ControlKind::Button,
+             .caption = "Learn Stimulus",
+             .twips = QRect(345, 6015, 1350, 375)},
+            {.container = "Frame1",
+             .name = "txtPeakrad",
+             .kind = ControlKind::TextBox,
+             .caption = "3",
+             .twips = QRect(1950, 6435, 390, 285)},
+            {.container = "Frame1",
+             .name = "hsbPeakrad",
+             .kind = ControlKind::HScrollBar,
+             .caption = {},
+             .twips = QRect(2385, 6465, 795, 195),
+             .value = 3,
+             .range = {.minimum = 1, .maximum = 10, .smallChange = 1, .largeChange = 1}},
+            {.container = "Frame1",
+             .name = "Label1",
+             .kind = ControlKind::Label,
+             .caption = "Bubble Radius",
+             .twips = QRect(3270, 6450, 1095, 255)},
+            {.container = "Frame1",
+             .name = "commLrnHand",
+             .kind = ControlKind::Button,
+             .caption = "Map Whole Hand",
+             .twips = QRect(345, 6630, 1320, 390),
+             .font = {.face = "Arial Narrow", .points = 8.25}},
+            {.container = "Frame1",
+             .name = "txtLrate",
+             .kind = ControlKind::TextBox,
+             .caption = "0.2",
+             .twips = QRect(1965, 6855, 435, 285)},
+            {.container = "Frame1",
+             .name = "Label2",
+             .kind = ControlKind::Label,
+             .caption = "Learning Rate",
+             .twips = QRect(2490, 6870, 1140, 255)},
+            {.container = "Frame1",
+             .name = "commAbort",
+             .kind = ControlKind::Button,
+             .caption = "Abort",
+             .twips = QRect(315, 7110, 960, 300)},
+            {.container = "Frame1",
+             .name = "txtNumTrials",
+             .kind = ControlKind::TextBox,
+             .caption = "10",
+             .twips = QRect(1965, 7245, 435, 285)},
+            {.container = "Frame1",
+             .name = "Label3",
+             .kind = ControlKind::Label,
+             .caption = "Number of Trials",
+             .twips = QRect(2535, 7260, 1365, 225)},
+            {.container = "Frame1",
+             .name = "txtTrialNum",
+             .kind = ControlKind::TextBox,
+             .caption = "0",
+             .twips = QRect(375, 7455, 330, 285)},
+            {.container = "Frame1",
+             .name = "txtCurrentRad",
+             .kind = ControlKind::TextBox,
+             .caption = "0",
+             .twips = QRect(765, 7470, 360, 285)},
+            {.container = "Frame1",
+             .name = "txtError",
+             .kind = ControlKind::TextBox,
+             .caption = "0",
+             .twips = QRect(1965, 7605, 450, 300)},
+            {.container = "Frame1",
+             .name = "Label4",
+             .kind = ControlKind::Label,
+             .caption = "Error",
+             .twips = QRect(2535, 7635, 1185, 240)}};
 }
 
 std::vector<ControlRow> buildLayout()
 {
     std::vector<ControlRow> rows;
     addHand(rows);
-    addMap(rows);
+    const std::vector<ControlRow> map = mapRows();
+    rows.insert(rows.end(), map.begin(), map.end());
     return rows;
 }
 

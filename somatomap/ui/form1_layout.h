@@ -11,8 +11,8 @@ namespace somatomap {
 
 // The somatomap window's size in twips and its controls in creation order, each with its
 // container, name, kind, caption or start text, place in twips, font and start value.
-inline constexpr int Form1WidthTwips = 10410;
-inline constexpr int Form1HeightTwips = 9015;
+inline constexpr int form1WidthTwips = 10410;
+inline constexpr int form1HeightTwips = 9015;
 
 const std::vector<host::ControlRow> &form1Layout();
 

@@ -1,13 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The neurosims developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The sensory map: a 20 x 20 grid of unit cells in which every node's activation shows as a
-// filled square of that side, centred in its cell, or the winner of a learning step fills
-// its whole cell in red. The area keeps its drawing between operations.
+#include "somatomap/ui/map_display.h"
 
-#include "somatomap/ui/form1.h"
-
-#include "host/forms/picture_area.h"
+#include "host/forms/canvas.h"
 
 namespace somatomap {
 
@@ -16,56 +12,53 @@ namespace {
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 
+void clearGrid(host::Canvas &canvas)
+{
+    canvas.cls();
+    canvas.setForeColor(green);
+    drawGrid(canvas);
+}
+
 } // namespace
 
-void Form1::drawGrid()
+void drawGrid(host::Canvas &canvas)
 {
-    for (int k = 1; k < MapSide; ++k) {
-        picSenseMap->line(QPointF(k, 0), QPointF(k, MapSide));
-        picSenseMap->line(QPointF(0, k), QPointF(MapSide, k));
+    for (int k = 1; k < mapSide; ++k) {
+        canvas.line(QPointF(k, 0), QPointF(k, mapSide));
+        canvas.line(QPointF(0, k), QPointF(mapSide, k));
     }
 }
 
-// Clears the map to an empty green grid; callers hold a batch of the area open around it.
-void Form1::clearMap()
+void clearMap(host::Canvas &canvas)
 {
-    picSenseMap->cls();
-    picSenseMap->setForeColor(green);
-    drawGrid();
+    host::Canvas::Batch batch(canvas);
+    clearGrid(canvas);
 }
 
-// Draws the activation map in the given colour (red by default), over what the map shows
-// when noRefresh is true, else on a cleared grid. Nodes at 0 or below show nothing.
-void Form1::showSensoryMap(bool noRefresh, std::optional<QColor> col)
+void drawResponse(host::Canvas &canvas, const SensoryMap &map, bool overDrawing, QColor colour)
 {
-    {
-        host::Canvas::Batch batch(*picSenseMap);
-        if (!noRefresh)
-            clearMap();
-        picSenseMap->setForeColor(col.value_or(red));
-        for (int i = 1; i <= MapSide; ++i) {
-            for (int j = 1; j <= MapSide; ++j) {
-                const float a = m_map.act(i, j);
-                if (a > 0) {
-                    const float h = float(0.5 - a / 2.0);
-                    const QPointF corner((i - 1) + double(h), (j - 1) + double(h));
-                    picSenseMap->filledBox(corner, corner + QPointF(a, a));
-                }
+    host::Canvas::Batch batch(canvas);
+    if (!overDrawing)
+        clearGrid(canvas);
+    canvas.setForeColor(colour);
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j) {
+            const float a = map.act(i, j);
+            if (a > 0) {
+                const float h = float(0.5 - a / 2.0);
+                const QPointF corner((i - 1) + double(h), (j - 1) + double(h));
+                canvas.filledBox(corner, corner + QPointF(a, a));
             }
         }
     }
-    picSenseMap->refresh();
 }
 
-void Form1::showWinner(int maxi, int maxj)
+void drawWinner(host::Canvas &canvas, int maxi, int maxj)
 {
-    {
-        host::Canvas::Batch batch(*picSenseMap);
-        clearMap();
-        picSenseMap->setForeColor(red);
-        picSenseMap->filledBox(QPointF(maxi - 1, maxj - 1), QPointF(maxi, maxj));
-    }
-    picSenseMap->refresh();
+    host::Canvas::Batch batch(canvas);
+    clearGrid(canvas);
+    canvas.setForeColor(red);
+    canvas.filledBox(QPointF(maxi - 1, maxj - 1), QPointF(maxi, maxj));
 }
 
 } // namespace somatomap

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The neurosims developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "somatomap/ui/learning_settings.h"
+#include "somatomap/model/learning_settings.h"
 
 #include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
@@ -18,11 +18,11 @@ namespace {
 
 using host::Fault;
 
-constexpr double Int16Low = -32768;
-constexpr double Int16High = 32767;
+constexpr double int16Low = -32768;
+constexpr double int16High = 32767;
 
 // Whether the nearest integer (a half to the even neighbour) is a 16-bit integer.
-bool fitsInt16(double value) { return value >= Int16Low - 0.5 && value < Int16High + 0.5; }
+bool fitsInt16(double value) { return value >= int16Low - 0.5 && value < int16High + 0.5; }
 
 double finiteRadius(std::string_view peakradText)
 {
@@ -104,7 +104,7 @@ WholeHandPlan planWholeHand(std::string_view peakradText, std::string_view numTr
     plan.trials = host::nearestInt16(trials);
     plan.startRadius = wholeRadius(peakradText, rad);
     const double step = host::Int(plan.trials / rad);
-    if (step < Int16Low || step > Int16High)
+    if (step < int16Low || step > int16High)
         throw Fault(Fault::Kind::Overflow,
                     "The Bubble Radius box holds " + host::quotedText(peakradText)
                         + ", too close to 0 for " + std::to_string(plan.trials)
@@ -121,7 +121,7 @@ WholeHandPlan planWholeHand(std::string_view peakradText, std::string_view numTr
                         + host::intText(int32_t(std::ceil(rad)))
                         + " or more, or lower the Bubble Radius to " + host::intText(plan.trials)
                         + " or less.");
-    if (plan.startRadius - plan.trials / std::abs(int(plan.step)) < Int16Low)
+    if (plan.startRadius - plan.trials / std::abs(int(plan.step)) < int16Low)
         throw Fault(Fault::Kind::Overflow,
                     "The Bubble Radius box holds " + host::quotedText(peakradText)
                         + ": the radius schedule would drop below -32768. Enter a larger radius.");
