@@ -3,10 +3,12 @@
 
 #include "host/forms/form.h"
 
-#include "host/forms/controls.h"
+#include "host/forms/control_helpers.h"
 #include "host/forms/events.h"
+#include "host/forms/keyboard_order.h"
 #include "host/forms/loaded_forms.h"
 #include "host/forms/messages.h"
+#include "host/forms/twips.h"
 
 #include <QAction>
 #include <QApplication>

@@ -396,6 +396,27 @@ TEST_F(Controls, ATableMakesNamedPlacedControlsWithTheirStartStates)
                  std::logic_error);
 }
 
+// A tool tip table reaches every control it names, array elements too; a name the form lacks
+// is an error that names it, and no tip of the table is set.
+TEST_F(Controls, ToolTipsGoToTheControlsTheTableNames)
+{
+    host::layOut(form.client(),
+                 {
+                     {"", "commGo", ControlKind::Button, "Go", {120, 120, 900, 360}},
+                     {"", "opInk(2)", ControlKind::Option, "Red", {120, 600, 900, 252}},
+                 });
+    host::setToolTips(form, {{"commGo", "Runs the model."}, {"opInk(2)", "Draws in red."}});
+    EXPECT_EQ(form.control<QWidget>("commGo")->toolTip(), "Runs the model.");
+    EXPECT_EQ(form.control<QWidget>("opInk(2)")->toolTip(), "Draws in red.");
+    try {
+        host::setToolTips(form, {{"commGo", "Changed."}, {"commGone", "Lost."}});
+        ADD_FAILURE() << "an unknown name was taken";
+    } catch (const std::logic_error &error) {
+        EXPECT_NE(std::string(error.what()).find("commGone"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(form.control<QWidget>("commGo")->toolTip(), "Runs the model.");
+}
+
 // A click on the selected option, by mouse or Space, leaves it selected and runs its Click
 // handler: for one alone in its frame and for one among others. Code may still deselect it.
 TEST_F(Controls, ClickingTheSelectedOptionKeepsItSelected)
