@@ -44,6 +44,12 @@ const QString &withMnemonic(const QString &caption)
     return caption;
 }
 
+template <typename Entry> Entry *named(Entry *entry, const QString &name)
+{
+    entry->setObjectName(name);
+    return entry;
+}
+
 } // namespace
 
 Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
@@ -161,32 +167,29 @@ void Form::unload() { close(); }
 
 QMenu *Form::addMenu(const QString &name, const QString &caption)
 {
-    QMenu *menu = menuBar()->addMenu(withMnemonic(caption));
-    menu->setObjectName(name);
-    menuBar()->setFont(font());
-    fitToClient();
+    QMenu *menu = named(menuBar()->addMenu(withMnemonic(caption)), name);
+    fitMenuBar();
     return menu;
 }
 
 QAction *Form::addMenuItem(QMenu *menu, const QString &name, const QString &caption)
 {
-    QAction *item = menu->addAction(withMnemonic(caption));
-    item->setObjectName(name);
-    return item;
+    return named(menu->addAction(withMnemonic(caption)), name);
 }
 
-void Form::addMenuSeparator(QMenu *menu, const QString &name)
-{
-    menu->addSeparator()->setObjectName(name);
-}
+void Form::addMenuSeparator(QMenu *menu, const QString &name) { named(menu->addSeparator(), name); }
 
 QAction *Form::addMenuCommand(const QString &name, const QString &caption)
 {
-    QAction *item = menuBar()->addAction(withMnemonic(caption));
-    item->setObjectName(name);
+    QAction *item = named(menuBar()->addAction(withMnemonic(caption)), name);
+    fitMenuBar();
+    return item;
+}
+
+void Form::fitMenuBar()
+{
     menuBar()->setFont(font());
     fitToClient();
-    return item;
 }
 
 void Form::showEvent(QShowEvent *event)
