@@ -19,8 +19,8 @@
 
 namespace {
 
-constexpr int kYieldBudget = 10;
-constexpr int kMaxLines = 60;
+constexpr int yieldBudget = 10;
+constexpr int maxLines = 60;
 
 QApplication *application = nullptr;
 monkey::ScriptSession *session = nullptr;
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QStringList lines = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size))
                             .split('\n')
-                            .mid(0, kMaxLines);
-    session->run(monkey::confineFiles(lines.join('\n'), session->scratchPath("")), kYieldBudget);
+                            .mid(0, maxLines);
+    session->run(monkey::confineFiles(lines.join('\n'), session->scratchPath("")), yieldBudget);
     return 0;
 }

@@ -102,7 +102,7 @@ int main(int argc, char *argv[])
         const int marks = int(QString::fromStdString(result.output).count(mark));
         const int marksMade = int(lines.count(generator.markLine()));
         played += marks == marksMade ? int(lines.size()) - 1 - marksMade
-                                     : marks * monkey::ScriptGenerator::kEventsPerMark;
+                                     : marks * monkey::ScriptGenerator::eventsPerMark;
         cut += result.budgetSpent;
         if (echo)
             std::cout << "--- round " << rounds << "\n" << result.output;

@@ -184,22 +184,22 @@ QString ScriptGenerator::action(bool insideYield)
 {
     using Kind = Control::Kind;
     for (;;) {
-        switch (uniform(0, 13)) {
+        const int choice = uniform(0, 13);
+        switch (choice) {
         case 0:
         case 1:
         case 2:
-            if (has(Kind::Button))
-                return "click " + pick(Kind::Button).name;
+        case 4: {
+            const Kind kind = choice == 4 ? Kind::Option : Kind::Button;
+            if (has(kind))
+                return "click " + pick(kind).name;
             break;
+        }
         case 3:
             if (has(Kind::CheckBox))
                 return chance(0.5)
                     ? "click " + pick(Kind::CheckBox).name
                     : "set " + pick(Kind::CheckBox).name + " " + QString::number(uniform(0, 1));
-            break;
-        case 4:
-            if (has(Kind::Option))
-                return "click " + pick(Kind::Option).name;
             break;
         case 5:
             if (has(Kind::ScrollBar)) {
@@ -272,9 +272,9 @@ QStringList ScriptGenerator::script(int events)
         const QString next = event();
         count += int(next.count('\n')) + 1;
         lines << next.split('\n');
-        if (count - marked >= kEventsPerMark) {
+        if (count - marked >= eventsPerMark) {
             lines << markLine();
-            marked += kEventsPerMark;
+            marked += eventsPerMark;
         }
     }
     lines << markLine();

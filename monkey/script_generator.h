@@ -45,10 +45,10 @@ public:
 
     // One script of the given number of events (one line each), opening with a frozen
     // clock so that what the program seeds from the clock is the same on every run. After
-    // every kEventsPerMark events, and before the closing lines, a mark line prints the main
+    // every eventsPerMark events, and before the closing lines, a mark line prints the main
     // window's caption: the marks printed count the events the program took before it ended.
     QStringList script(int events);
-    static constexpr int kEventsPerMark = 10;
+    static constexpr int eventsPerMark = 10;
     QString markLine() const;
 
     // A text a user might type into a box.

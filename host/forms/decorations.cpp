@@ -3,9 +3,11 @@
 
 #include "host/forms/decorations.h"
 
-#include "host/forms/controls.h"
+#include "host/forms/twips.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace host {
 
@@ -13,19 +15,28 @@ namespace {
 
 QPoint pixels(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
 
-void sendToBack(QWidget *decoration, const QString &name)
+} // namespace
+
+Decoration::Decoration(QWidget *container, const QString &name, QColor colour)
+    : QWidget(container)
+    , m_colour(colour)
 {
-    decoration->setObjectName(name);
-    decoration->setAttribute(Qt::WA_TransparentForMouseEvents);
-    decoration->lower();
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    lower();
 }
 
-} // namespace
+void Decoration::setColour(QColor colour)
+{
+    m_colour = colour;
+    update();
+}
+
+bool isDecoration(const QWidget *widget) { return dynamic_cast<const Decoration *>(widget); }
 
 LineControl::LineControl(QWidget *container, const QString &name, QColor colour, int widthPixels,
                          QPoint fromTwips, QPoint toTwips)
-    : QWidget(container)
-    , m_colour(colour)
+    : Decoration(container, name, colour)
     , m_width(widthPixels)
 {
     const QPoint from = pixels(fromTwips);
@@ -35,13 +46,6 @@ LineControl::LineControl(QWidget *container, const QString &name, QColor colour,
     setGeometry(bounds);
     m_from = from - bounds.topLeft();
     m_to = to - bounds.topLeft();
-    sendToBack(this, name);
-}
-
-void LineControl::setColour(QColor colour)
-{
-    m_colour = colour;
-    update();
 }
 
 void LineControl::paintEvent(QPaintEvent *)
@@ -53,18 +57,10 @@ void LineControl::paintEvent(QPaintEvent *)
 
 ShapeControl::ShapeControl(QWidget *container, const QString &name, QColor colour, QRect twips,
                            bool rounded)
-    : QWidget(container)
-    , m_colour(colour)
+    : Decoration(container, name, colour)
     , m_rounded(rounded)
 {
     placeTwips(this, twips);
-    sendToBack(this, name);
-}
-
-void ShapeControl::setColour(QColor colour)
-{
-    m_colour = colour;
-    update();
 }
 
 void ShapeControl::paintEvent(QPaintEvent *)

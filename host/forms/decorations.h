@@ -5,45 +5,53 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 namespace host {
 
-// A straight line drawn on its container's background: it lies behind the container's other
-// controls and takes no mouse input. Its ends are given in twips of the container.
-class LineControl : public QWidget
+// A decoration drawn on its container's background in one colour, its fore colour: it lies
+// behind the container's other controls and takes no mouse input.
+class Decoration : public QWidget
+{
+public:
+    QColor colour() const { return m_colour; }
+    void setColour(QColor colour);
+
+protected:
+    Decoration(QWidget *container, const QString &name, QColor colour);
+
+    QColor m_colour;
+};
+
+// A line or rectangle of the layout, which the keyboard and free-room searches pass over.
+bool isDecoration(const QWidget *widget);
+
+// A straight line; its ends are given in twips of the container.
+class LineControl : public Decoration
 {
 public:
     LineControl(QWidget *container, const QString &name, QColor colour, int widthPixels,
                 QPoint fromTwips, QPoint toTwips);
 
-    QColor colour() const { return m_colour; }
-    void setColour(QColor colour);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor m_colour;
     int m_width;
     QPoint m_from, m_to; // in the widget's own pixels
 };
 
-// An outlined rectangle, square-cornered or rounded, on its container's background, placed
-// in twips; like a line it lies behind the other controls and takes no mouse input.
-class ShapeControl : public QWidget
+// An outlined rectangle, square-cornered or rounded, placed in twips.
+class ShapeControl : public Decoration
 {
 public:
     ShapeControl(QWidget *container, const QString &name, QColor colour, QRect twips, bool rounded);
-
-    QColor colour() const { return m_colour; }
-    void setColour(QColor colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor m_colour;
     bool m_rounded;
 };
 

@@ -57,9 +57,9 @@ int keyCode(const QKeyEvent *key)
     }
 }
 
-// A picture area's right button opens its export menu (picture_area.h): its handlers never
+// A picture area's right button opens its menu (picture_area.h): its handlers never
 // see that button, so a right click neither draws nor starts a drag there.
-bool opensExportMenu(QWidget *control, const QMouseEvent *event)
+bool opensAreaMenu(QWidget *control, const QMouseEvent *event)
 {
     if (!qobject_cast<PictureArea *>(control))
         return false;
@@ -90,13 +90,11 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:
             // A disabled control takes no mouse input, but its filters still see the events.
-            if (control->isEnabled()
-                && !opensExportMenu(control, static_cast<QMouseEvent *>(event)))
+            if (control->isEnabled() && !opensAreaMenu(control, static_cast<QMouseEvent *>(event)))
                 deliverMouse(control, static_cast<QMouseEvent *>(event));
             return false;
         case QEvent::MouseButtonRelease:
-            if (!control->isEnabled()
-                || opensExportMenu(control, static_cast<QMouseEvent *>(event)))
+            if (!control->isEnabled() || opensAreaMenu(control, static_cast<QMouseEvent *>(event)))
                 return false;
             // The control reacts to the release first, so that the handlers see its result.
             watched->event(event);

@@ -3,10 +3,12 @@
 
 #include "host/forms/form.h"
 
-#include "host/forms/controls.h"
+#include "host/forms/control_helpers.h"
 #include "host/forms/events.h"
+#include "host/forms/keyboard_order.h"
 #include "host/forms/loaded_forms.h"
 #include "host/forms/messages.h"
+#include "host/forms/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,6 +42,12 @@ const QString &withMnemonic(const QString &caption)
         throw std::logic_error("the menu caption \"" + caption.toStdString()
                                + "\" has no Alt mnemonic");
     return caption;
+}
+
+template <typename Entry> Entry *named(Entry *entry, const QString &name)
+{
+    entry->setObjectName(name);
+    return entry;
 }
 
 } // namespace
@@ -159,32 +167,29 @@ void Form::unload() { close(); }
 
 QMenu *Form::addMenu(const QString &name, const QString &caption)
 {
-    QMenu *menu = menuBar()->addMenu(withMnemonic(caption));
-    menu->setObjectName(name);
-    menuBar()->setFont(font());
-    fitToClient();
+    QMenu *menu = named(menuBar()->addMenu(withMnemonic(caption)), name);
+    fitMenuBar();
     return menu;
 }
 
 QAction *Form::addMenuItem(QMenu *menu, const QString &name, const QString &caption)
 {
-    QAction *item = menu->addAction(withMnemonic(caption));
-    item->setObjectName(name);
-    return item;
+    return named(menu->addAction(withMnemonic(caption)), name);
 }
 
-void Form::addMenuSeparator(QMenu *menu, const QString &name)
-{
-    menu->addSeparator()->setObjectName(name);
-}
+void Form::addMenuSeparator(QMenu *menu, const QString &name) { named(menu->addSeparator(), name); }
 
 QAction *Form::addMenuCommand(const QString &name, const QString &caption)
 {
-    QAction *item = menuBar()->addAction(withMnemonic(caption));
-    item->setObjectName(name);
+    QAction *item = named(menuBar()->addAction(withMnemonic(caption)), name);
+    fitMenuBar();
+    return item;
+}
+
+void Form::fitMenuBar()
+{
     menuBar()->setFont(font());
     fitToClient();
-    return item;
 }
 
 void Form::showEvent(QShowEvent *event)

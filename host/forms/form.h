@@ -84,6 +84,8 @@ protected:
 
 private:
     void fitToClient();
+    // The menu bar takes the form's font, and the window its new height.
+    void fitMenuBar();
     void addWindowKeys();
 
     QWidget *m_client;

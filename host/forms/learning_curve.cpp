@@ -19,8 +19,8 @@ namespace host {
 
 namespace {
 
-const QColor kCurrentColor(0, 0, 160);
-const QColor kPreviousColor(160, 160, 160);
+const QColor currentColor(0, 0, 160);
+const QColor previousColor(160, 160, 160);
 
 // The smallest of 1, 2, 5 times a power of ten that is at least the value.
 double niceAbove(double value)
@@ -118,7 +118,7 @@ void LearningCurveWindow::curveChanged()
         // number).
         const float from = m_curve.current[steps - 2];
         const float to = m_curve.current[steps - 1];
-        m_plot->setForeColor(kCurrentColor);
+        m_plot->setForeColor(currentColor);
         m_plot->setDrawWidth(2);
         const QPointF at(double(steps), to);
         if (std::isfinite(to))
@@ -169,8 +169,8 @@ void LearningCurveWindow::redraw()
     m_plot->print(m_labels.stepAxis);
     m_plot->setCurrentPoint(QPointF(0.02 * x, 1.09 * y));
     m_plot->print(m_labels.errorAxis);
-    drawSeries(m_curve.previous, kPreviousColor, 1);
-    drawSeries(m_curve.current, kCurrentColor, 2);
+    drawSeries(m_curve.previous, previousColor, 1);
+    drawSeries(m_curve.current, currentColor, 2);
     m_plot->setDrawWidth(1);
     drawLegend();
     m_drawn = m_curve.current.size();
@@ -209,10 +209,10 @@ void LearningCurveWindow::drawLegend()
         m_plot->print(text);
     };
     if (!m_curve.previous.empty())
-        line(kPreviousColor, "grey: the run before");
+        line(previousColor, "grey: the run before");
     m_jumpNote = jumpNote();
     if (!m_jumpNote.isEmpty())
-        line(m_curve.currentEndsWithJump() ? kCurrentColor : kPreviousColor, m_jumpNote);
+        line(m_curve.currentEndsWithJump() ? currentColor : previousColor, m_jumpNote);
 }
 
 void LearningCurveWindow::drawStep(QPointF from, QPointF to)

@@ -3,7 +3,6 @@
 
 #include "host/forms/picture_area.h"
 
-#include "host/forms/export_menu.h"
 #include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
 
@@ -207,10 +206,12 @@ void PictureArea::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
 
 void PictureArea::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = exportMenu(this);
+    event->accept();
+    if (!m_rightClickMenu)
+        return;
+    QMenu *menu = m_rightClickMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
-    event->accept();
 }
 
 } // namespace host

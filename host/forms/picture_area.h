@@ -12,6 +12,9 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+
+class QMenu;
 
 namespace host {
 
@@ -20,7 +23,8 @@ namespace host {
 // (events.h) receive positions in the area's user units; child pictures are moved in user
 // units too. A small area with only a back colour serves as a colour swatch, a marker box
 // or, with a picture, an image control. Every area keeps a record of its drawing since it was
-// last cleared, and its right button opens the menu that exports it.
+// last cleared. Its right button opens the menu it was given: the layout table gives every
+// area it makes the menu that exports it (export_menu.h).
 class PictureArea : public QWidget, public Canvas
 {
     Q_OBJECT
@@ -47,6 +51,11 @@ public:
     QColor pixelAt(QPointF user) const;
     const QImage &image() const { return m_image; }
 
+    // What a right click opens: a menu made for the area, deleted when it closes. Without
+    // one a right click does nothing (it never reaches the control the area lies on).
+    using MenuMaker = std::function<QMenu *(PictureArea *)>;
+    void setRightClickMenu(MenuMaker makeMenu) { m_rightClickMenu = std::move(makeMenu); }
+
 protected:
     void prepareDevice() override;
     void beginBatch() override;
@@ -63,7 +72,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    // A right click opens the export menu (export_menu.h).
+    // A right click opens the area's menu (setRightClickMenu).
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -77,6 +86,7 @@ private:
     std::unique_ptr<QPainter> m_batch; // open while a batch of drawing runs
     int m_batchDepth = 0;
     QRect m_batchBounds; // drawn in the batch so far
+    MenuMaker m_rightClickMenu;
 };
 
 } // namespace host

@@ -25,6 +25,7 @@
 #include <QStyleOptionButton>
 
 #include <cmath>
+#include <type_traits>
 
 namespace host::script {
 
@@ -158,29 +159,30 @@ std::pair<QWidget *, QString> locate(const QString &name, const char *kind)
     return {holders.front(), name};
 }
 
+// The control or menu item a name points to, its window loaded.
+template <typename Object> Object *findNamed(const QString &name, const char *kind)
+{
+    auto [top, ownName] = locate(name, kind);
+    auto *found = ownChild<Object>(top, ownName);
+    if (!found)
+        scriptError(QStringLiteral("no %1 named %2").arg(kind, name));
+    if constexpr (std::is_base_of_v<QWidget, Object>)
+        touch(found);
+    else
+        touch(top);
+    return found;
+}
+
 } // namespace
 
 QWidget *findWidget(const QString &name)
 {
     if (QWidget *top = window(name))
         return top;
-    auto [top, controlName] = locate(name, "control");
-    auto *found = ownChild<QWidget>(top, controlName);
-    if (!found)
-        scriptError("no control named " + name);
-    touch(found);
-    return found;
+    return findNamed<QWidget>(name, "control");
 }
 
-QAction *findAction(const QString &name)
-{
-    auto [top, itemName] = locate(name, "menu item");
-    auto *found = ownChild<QAction>(top, itemName);
-    if (!found)
-        scriptError("no menu item named " + name);
-    touch(top);
-    return found;
-}
+QAction *findAction(const QString &name) { return findNamed<QAction>(name, "menu item"); }
 
 double number(const QString &text)
 {

@@ -44,8 +44,7 @@ int widestWidth(const QLineEdit *box, int width)
     int right = container->contentsRect().right();
     for (const QObject *child : container->children()) {
         const auto *other = qobject_cast<const QWidget *>(child);
-        if (!other || other == box || other->isWindow() || dynamic_cast<const LineControl *>(other)
-            || dynamic_cast<const ShapeControl *>(other))
+        if (!other || other == box || other->isWindow() || isDecoration(other))
             continue;
         const QRect place = other->geometry();
         if (place.left() > own.right() && place.top() <= own.bottom()

@@ -8,33 +8,43 @@
 
 namespace host {
 
+namespace {
+
+// Draws a button's face from an option without a caption, then the button's caption wrapped
+// onto lines in the room the face leaves it.
+void paintWrapped(QAbstractButton *button, const QStyleOptionButton &face,
+                  QStyle::ControlElement element, QRect captionArea, Qt::Alignment align,
+                  QPalette::ColorRole role)
+{
+    QStylePainter painter(button);
+    painter.drawControl(element, face);
+    painter.drawItemText(captionArea, align | Qt::TextWordWrap, button->palette(),
+                         button->isEnabled(), button->text(), role);
+}
+
+} // namespace
+
 void WrappingCheckBox::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_CheckBox, option);
-
-    const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+    QStyleOptionButton face;
+    initStyleOption(&face);
+    face.text.clear();
+    const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &face, this);
     QRect captionArea = rect();
     captionArea.setLeft(indicator.right() + 1
-                        + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this));
-    painter.drawItemText(captionArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                         palette(), isEnabled(), text(), QPalette::WindowText);
+                        + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &face, this));
+    paintWrapped(this, face, QStyle::CE_CheckBox, captionArea, Qt::AlignLeft | Qt::AlignVCenter,
+                 QPalette::WindowText);
 }
 
 void WrappingPushButton::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-
-    const QRect captionArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(captionArea, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
-                         text(), QPalette::ButtonText);
+    QStyleOptionButton face;
+    initStyleOption(&face);
+    face.text.clear();
+    paintWrapped(this, face, QStyle::CE_PushButton,
+                 style()->subElementRect(QStyle::SE_PushButtonContents, &face, this),
+                 Qt::AlignCenter, QPalette::ButtonText);
 }
 
 } // namespace host

@@ -13,10 +13,7 @@ namespace host {
 class WrappingCheckBox : public QCheckBox
 {
 public:
-    WrappingCheckBox(const QString &caption, QWidget *parent)
-        : QCheckBox(caption, parent)
-    {
-    }
+    using QCheckBox::QCheckBox;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -27,10 +24,7 @@ protected:
 class WrappingPushButton : public QPushButton
 {
 public:
-    WrappingPushButton(const QString &caption, QWidget *parent)
-        : QPushButton(caption, parent)
-    {
-    }
+    using QPushButton::QPushButton;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

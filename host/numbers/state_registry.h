@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -161,11 +162,14 @@ const std::vector<double> &numbersOf(const std::string &name, const StateValue &
 
 } // namespace state_detail
 
-template <typename Storage> void StateRegistry::add(std::string name, Storage &storage, Check check)
+namespace state_detail {
+
+// A piece that reads its storage: name, type, shape and read.
+template <typename Held> StateEntry readingEntry(std::string name, const Held &storage)
 {
-    using Traits = state_detail::Storage<Storage>;
+    using Traits = Storage<Held>;
     StateEntry entry;
-    entry.name = name;
+    entry.name = std::move(name);
     entry.type = Traits::type;
     Traits::shape(storage, entry.shape);
     entry.read = [&storage] {
@@ -173,6 +177,15 @@ template <typename Storage> void StateRegistry::add(std::string name, Storage &s
         Traits::flatten(storage, numbers);
         return StateValue(std::move(numbers));
     };
+    return entry;
+}
+
+} // namespace state_detail
+
+template <typename Storage> void StateRegistry::add(std::string name, Storage &storage, Check check)
+{
+    using Traits = state_detail::Storage<Storage>;
+    StateEntry entry = state_detail::readingEntry(name, storage);
     constexpr bool isVector = state_detail::IsVector<Storage>::value;
     auto expected = [&storage] {
         if constexpr (isVector)
@@ -199,17 +212,7 @@ template <typename Storage> void StateRegistry::add(std::string name, Storage &s
 
 template <typename Storage> void StateRegistry::addDerived(std::string name, const Storage &storage)
 {
-    using Traits = state_detail::Storage<Storage>;
-    StateEntry entry;
-    entry.name = std::move(name);
-    entry.type = Traits::type;
-    Traits::shape(storage, entry.shape);
-    entry.read = [&storage] {
-        std::vector<double> numbers;
-        Traits::flatten(storage, numbers);
-        return StateValue(std::move(numbers));
-    };
-    add(std::move(entry));
+    add(state_detail::readingEntry(std::move(name), storage));
 }
 
 } // namespace host

@@ -14,7 +14,9 @@
 #include "host/tests/support/test_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -400,6 +402,14 @@ TEST_F(PictureExport, MenuOffersCsvOnlyWithDataAndNoDialogUnderAScript)
     EXPECT_EQ(runScriptLines("menu ExportForm.exportSvg\n"),
               "fault: No file dialog opens while a script runs: use \"export picShow svg "
               "FILE\".\n");
+
+    // A right click on an area the layout made opens the same menu.
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 form.area->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(form.marker, &rightClick);
+    auto *opened = form.marker->findChild<QMenu *>("picMarker.exportMenu");
+    ASSERT_TRUE(opened);
+    opened->close();
 }
 
 } // namespace

@@ -24,8 +24,7 @@ inline QList<QWidget *> formControls(const Form &form)
     QList<QWidget *> controls;
     for (QWidget *widget : form.client()->findChildren<QWidget *>()) {
         if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")
-            || widget->window() != &form || dynamic_cast<LineControl *>(widget)
-            || dynamic_cast<ShapeControl *>(widget))
+            || widget->window() != &form || isDecoration(widget))
             continue;
         controls.append(widget);
     }
@@ -104,8 +103,7 @@ inline QStringList boxesCuttingText(Form &form, const QList<std::pair<QString, Q
         for (QWidget *other :
              box->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             covers = covers
-                || (other != box && !dynamic_cast<LineControl *>(other)
-                    && !dynamic_cast<ShapeControl *>(other) && !other->isWindow()
+                || (other != box && !isDecoration(other) && !other->isWindow()
                     && !other->geometry().intersects(own)
                     && other->geometry().intersects(box->geometry()));
         if (box->grab().toImage() != atStart || covers)
