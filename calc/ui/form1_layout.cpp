@@ -18,21 +18,7 @@ namespace {
 
 using host::ControlKind;
 
-// A layout row whose every field has a default, so that the table names only what differs.
-struct Row
-{
-    QString container {};
-    QString name {};
-    ControlKind kind {};
-    QString caption {};
-    QRect twips {};
-    host::FontChoice font {};
-    int value = 0;
-    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
-    QColor backColor {};
-    QColor foreColor {};
-    QLine lineTwips {};
-};
+using Row = host::ControlRow;
 
 constexpr host::FontChoice captionFont {"MS Sans Serif", 9.75};
 constexpr host::FontChoice boldFont {"MS Sans Serif", 8.25, true};
@@ -44,22 +30,7 @@ using enum ControlKind;
 class Rows
 {
 public:
-    void add(const Row &row)
-    {
-        host::ControlRow control {};
-        control.container = row.container;
-        control.name = row.name;
-        control.kind = row.kind;
-        control.caption = row.caption;
-        control.twips = row.twips;
-        control.font = row.font;
-        control.value = row.value;
-        control.align = row.align;
-        control.backColor = row.backColor;
-        control.foreColor = row.foreColor;
-        control.lineTwips = row.lineTwips;
-        m_rows.push_back(control);
-    }
+    void add(const Row &row) { m_rows.push_back(row); }
     // The rows, in their order, placed in a container.
     void addIn(const QString &container, std::initializer_list<Row> inside)
     {

@@ -33,15 +33,16 @@ enum class ControlKind {
     RoundedRectangle,
 };
 
-// One row of a form's layout table. Rows are created in order, so a container's row comes
+// One row of a form's layout table; every field has a default, so that a table names only what
+// differs (with designated initializers). Rows are created in order, so a container's row comes
 // before the rows of the controls it holds. A control array element is named "name(k)".
 struct ControlRow
 {
-    QString container; // empty: the form itself; else the name of a frame or picture area
-    QString name;
-    ControlKind kind;
-    QString caption; // caption, or the start text of a text box
-    QRect twips; // left, top, width, height in twips of the container; a label of width 0
+    QString container {}; // empty: the form itself; else the name of a frame or picture area
+    QString name {};
+    ControlKind kind {};
+    QString caption {}; // caption, or the start text of a text box
+    QRect twips {}; // left, top, width, height in twips of the container; a label of width 0
                  // takes the size of its caption
     FontChoice font {};
     int value = 0; // check box 0/1/2, option 1 = selected, scroll bar value, line width
