@@ -94,7 +94,7 @@ void mkcells(Model &model)
     }
 }
 
-void cell_response(Model &model, const Switches &switches)
+void cellResponse(Model &model, const Switches &switches)
 {
     checkCells(model);
     if (switches.lateralInhibition)
