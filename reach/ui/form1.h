@@ -51,8 +51,6 @@ public:
     void onHandDisplayPress(QPointF at); // picture1 MouseDown
     void onHandDisplayMove(QPointF at); // picture1 MouseMove
 
-    static constexpr int maxReachSteps = ReachCore::maxReachSteps;
-
     // Each of the first pacedSteps steps of a reach lasts at least this long, so the eye can
     // follow the hand (a default reach takes about a second; a script's pauses take no time
     // unless it asks for real time). A longer reach goes on unpaced, still drawing every
