@@ -13,6 +13,10 @@ namespace reach {
 
 namespace {
 
+// The path colour swatches by their index, in words.
+constexpr std::pair<int, const char *> inkColours[]
+    = {{3, "blue"}, {4, "dark red"}, {5, "dark purple"}, {6, "teal"}};
+
 // Screen-reader names of the controls that no caption or label beside them names.
 void nameControls(host::Form &form)
 {
@@ -30,9 +34,7 @@ void nameControls(host::Form &form)
     };
     for (const auto &[name, accessible] : names)
         host::setAccessibleName(form.control<QWidget>(name), accessible);
-    const std::pair<int, const char *> inks[]
-        = {{3, "blue"}, {4, "dark red"}, {5, "dark purple"}, {6, "teal"}};
-    for (const auto &[index, colour] : inks) {
+    for (const auto &[index, colour] : inkColours) {
         host::setAccessibleName(form.control<QWidget>(host::arrayName("opInk", index)),
                                 QString("Path colour %1").arg(colour));
         host::setAccessibleName(form.control<QWidget>(host::arrayName("picInk", index)),
@@ -138,16 +140,10 @@ void addToolTips(host::Form &form)
                                  "next redraw.")
                              .arg(places[i]));
     }
-    struct Ink
-    {
-        int index;
-        const char *colour;
-    };
-    for (const Ink &ink :
-         {Ink {3, "blue"}, Ink {4, "dark red"}, Ink {5, "dark purple"}, Ink {6, "teal"}}) {
-        const QString tip = QString("Draws the paths from now on in %1.").arg(ink.colour);
-        host::setToolTip(form.control<QWidget>(host::arrayName("picInk", ink.index)), tip);
-        host::setToolTip(form.control<QWidget>(host::arrayName("opInk", ink.index)), tip);
+    for (const auto &[index, colour] : inkColours) {
+        const QString tip = QString("Draws the paths from now on in %1.").arg(colour);
+        host::setToolTip(form.control<QWidget>(host::arrayName("picInk", index)), tip);
+        host::setToolTip(form.control<QWidget>(host::arrayName("opInk", index)), tip);
     }
 }
 
