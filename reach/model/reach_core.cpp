@@ -20,8 +20,8 @@ void ReachCore::startUp()
     model.targResp.assign(std::size_t(model.ncells), 0.0f);
     model.tuningWidth = 5.0f;
     putHandAtOrigin();
-    placeThing(true, 20, 100);
-    placeThing(false, -20, 100);
+    placeThing(true, startTargetCorner.x, startTargetCorner.y);
+    placeThing(false, startDistractorCorner.x, startDistractorCorner.y);
 }
 
 void ReachCore::placeThing(bool isTarget, float x, float y)

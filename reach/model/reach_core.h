@@ -34,6 +34,10 @@ struct Corner
 inline constexpr std::array<Corner, 4> presets {Corner {30, 50}, Corner {-30, 50}, Corner {30, 100},
                                                 Corner {-30, 100}};
 
+// Where start-up puts the target's and the distractor's corner.
+inline constexpr Corner startTargetCorner {20, 100};
+inline constexpr Corner startDistractorCorner {-20, 100};
+
 // What a reach asks of whoever shows it. Every member may be left empty.
 struct ReachCallbacks
 {
@@ -67,8 +71,8 @@ struct ReachCore
     int pathReaches = 0;
 
     // The state the program starts in: 100 cells with no response yet, tuning width 5, no
-    // boost or suppression beyond 1, the hand at (0, 0), the target's corner at (20, 100) and
-    // the distractor's at (-20, 100).
+    // boost or suppression beyond 1, the hand at (0, 0), the target and the distractor at their
+    // start-up corners.
     void startUp();
 
     // Puts the target (or distractor) picture's top-left corner at (x, y); the point the model

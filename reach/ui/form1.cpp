@@ -40,8 +40,8 @@ void Form1::formLoad()
 
     m_core.startUp();
     showHandAtOrigin();
-    showPlace(true, {20, 100});
-    showPlace(false, {-20, 100});
+    showPlace(true, startTargetCorner);
+    showPlace(false, startDistractorCorner);
     cellResponse();
     m_core.movingThings = false;
 }
