@@ -64,7 +64,7 @@ host::PictureArea *reachDisplay()
     calcDiagram();
     auto &form = extraWindow<reach::Form1>([](reach::Form1 &window) {
         window.setStepPause(0);
-        window.commReach_Click();
+        window.onReach();
     });
     return form.findChild<host::PictureArea *>("picture1");
 }

@@ -23,7 +23,7 @@ void responseAndResultant(benchmark::State &state, bool exponential)
     model.inhibLevel = 0.6f;
     const reach::Switches switches {exponential, true, true, true, true, true};
     for (auto _ : state) {
-        reach::cell_response(model, switches);
+        reach::cellResponse(model, switches);
         benchmark::DoNotOptimize(reach::resultant(model));
     }
 }

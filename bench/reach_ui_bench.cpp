@@ -24,9 +24,9 @@ void defaultReach(benchmark::State &state)
     reach::Form1 &form = shownForm();
     for (auto _ : state) {
         state.PauseTiming();
-        form.commRestart_Click();
+        form.onRestart();
         state.ResumeTiming();
-        form.commReach_Click();
+        form.onReach();
     }
     state.counters["steps"] = 51;
 }
@@ -38,10 +38,10 @@ void dragTarget(benchmark::State &state)
 {
     reach::Form1 &form = shownForm();
     form.findChild<QRadioButton *>("optTarget")->setChecked(true);
-    form.picture1_MouseDown(QPointF(20, 100));
+    form.onHandDisplayPress(QPointF(20, 100));
     bool left = false;
     for (auto _ : state) {
-        form.picture1_MouseMove(QPointF(left ? -20 : 20, 100));
+        form.onHandDisplayMove(QPointF(left ? -20 : 20, 100));
         left = !left;
     }
 }

@@ -66,8 +66,11 @@ void say(const QString &line) { std::cout << line.toStdString() << std::endl; }
 // The value `var` prints: a piece of a registry's state, or an exposed variable.
 std::string variableText(const QString &name)
 {
-    for (const StateRegistry *registry : state().registries)
-        if (const StateEntry *entry = registry->find(name.toStdString()))
+    // The latest window's registry first: a window that was closed and made again exposes its
+    // state anew, as an exposed variable is replaced.
+    const auto &registries = state().registries;
+    for (auto registry = registries.rbegin(); registry != registries.rend(); ++registry)
+        if (const StateEntry *entry = (*registry)->find(name.toStdString()))
             return stateText(*entry);
     if (!state().variables.contains(name))
         scriptError("no variable named " + name);

@@ -60,6 +60,15 @@ Offset offsetFromHand(const Model &model, float x, float y)
     return offset;
 }
 
+// Keeps an offset in the four fields of the model that name it.
+void keep(const Offset &offset, float &dx, float &dy, float &length, float &direction)
+{
+    dx = offset.dx;
+    dy = offset.dy;
+    length = offset.length;
+    direction = offset.direction;
+}
+
 // 1 at distance 0, falling linearly to 0.25 at distance 100 and staying there beyond.
 float distanceFactor(float distance)
 {
@@ -94,7 +103,7 @@ void mkcells(Model &model)
     }
 }
 
-void cell_response(Model &model, const Switches &switches)
+void cellResponse(Model &model, const Switches &switches)
 {
     checkCells(model);
     if (switches.lateralInhibition)
@@ -103,21 +112,14 @@ void cell_response(Model &model, const Switches &switches)
     float targFactor = 1;
     float distFactor = 1;
 
-    const Offset target = offsetFromHand(model, model.targetx, model.targety);
-    model.txdist = target.dx;
-    model.tydist = target.dy;
-    model.targdist = target.length;
-    model.targdir = target.direction;
+    keep(offsetFromHand(model, model.targetx, model.targety), model.txdist, model.tydist,
+         model.targdist, model.targdir);
     if (switches.distanceDependent)
         targFactor = distanceFactor(model.targdist);
 
-    if (switches.respondToDistractor) {
-        const Offset distractor = offsetFromHand(model, model.distractorx, model.distractory);
-        model.dxdist = distractor.dx;
-        model.dydist = distractor.dy;
-        model.tractordist = distractor.length;
-        model.distdir = distractor.direction;
-    }
+    if (switches.respondToDistractor)
+        keep(offsetFromHand(model, model.distractorx, model.distractory), model.dxdist,
+             model.dydist, model.tractordist, model.distdir);
     if (switches.distanceDependent)
         distFactor = distanceFactor(model.tractordist);
 

@@ -47,7 +47,7 @@ void mkcells(Model &model);
 // falling linearly from 1 at distance 0 to 0.25 at 100 and beyond. Runs lateralInhibition
 // last when that switch is on. A cell array shorter than ncells is an IndexOutOfRange fault,
 // raised before anything changes.
-void cell_response(Model &model, const Switches &switches);
+void cellResponse(Model &model, const Switches &switches);
 
 // One synchronous pass: each cell adds a tenth of the summed old responses of itself and its
 // four neighbours on each side, and loses 0.05 x (all old responses - that local sum); the

@@ -19,7 +19,7 @@ bool reachContinues(const Model &model)
 
 void stepHand(Model &model, const Switches &switches, int16_t step)
 {
-    cell_response(model, switches);
+    cellResponse(model, switches);
     const double direction = resultant(model);
     model.handx = float(double(model.handx) + std::cos(direction) * step);
     model.handy = float(double(model.handy) + std::sin(direction) * step);

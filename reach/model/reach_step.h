@@ -14,8 +14,8 @@ namespace reach {
 int16_t stepLength(int16_t speedSliderValue);
 
 // Whether the reach goes on: the hand is at least 2 units from the target and not more than
-// 10 units above it. Reads targdist as the latest cell_response left it, so a reach runs
-// cell_response once before its first test, and the hand takes one more step after coming
+// 10 units above it. Reads targdist as the latest cellResponse left it, so a reach runs
+// cellResponse once before its first test, and the hand takes one more step after coming
 // within 2 units.
 bool reachContinues(const Model &model);
 

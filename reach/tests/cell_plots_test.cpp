@@ -3,6 +3,7 @@
 
 #include "host/forms/picture_area.h"
 #include "reach/ui/cell_plots.h"
+#include "reach/ui/hand_display.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +129,29 @@ TEST(CellPlots, ShortArraysAreNeverReadPastTheirEnd)
     reach::drawBars(display.area, model, 1, 0.1f, true);
     EXPECT_EQ(along(display.area, right, 0.5), QColor(255, 0, 0));
     EXPECT_EQ(along(display.area, left, 0.5), QColor(Qt::white));
+}
+
+// The hand display's scale: the baseline, and a reach's path drawn step by step as the core
+// makes it, from the origin.
+TEST(HandDisplay, PathFollowsTheReachStepByStep)
+{
+    Display display(-100, 200, 100, -50, 400);
+    reach::drawBaseline(display.area);
+    reach::ReachCore core;
+    core.startUp();
+    reach::ReachCallbacks callbacks;
+    callbacks.reachStarts = [&display] { display.area.setCurrentPoint(QPointF(0, 0)); };
+    callbacks.drawStep = [&] { reach::drawLatestStep(display.area, core); };
+    core.reach(20, {}, callbacks);
+    EXPECT_EQ(display.area.pixelAt(QPointF(-80, 0)), QColor(Qt::black));
+    // Halfway along early, middle and last steps.
+    for (std::size_t at : {std::size_t(10), std::size_t(25), core.handPath.size() - 1}) {
+        const reach::PathPoint &from = core.handPath[at - 1], &to = core.handPath[at];
+        EXPECT_EQ(display.area.pixelAt(QPointF((from.x + to.x) / 2, (from.y + to.y) / 2)),
+                  QColor(Qt::black))
+            << at;
+    }
+    EXPECT_EQ(display.area.pixelAt(QPointF(-50, 100)), QColor(Qt::white));
 }
 
 } // namespace

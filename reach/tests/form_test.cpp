@@ -166,9 +166,9 @@ TEST_F(ReachForm, PrintedPageLeavesThePrinterDrawingThin)
 {
     QTemporaryDir folder;
     control<QCheckBox>("chkPrinting")->setChecked(true);
-    form.commReach_Click();
+    form.onReach();
     host::PrinterPage::setNextPdfPath(folder.filePath("page.pdf"));
-    form.commPrint_Click();
+    form.onPrint();
     EXPECT_FALSE(host::printer().isOpen());
     EXPECT_EQ(host::printer().drawWidth(), 1);
 }
@@ -181,14 +181,14 @@ TEST_F(ReachForm, PacedReachTakesItsTimeAndEndsWhereAnUnpacedOneEnds)
 {
     QElapsedTimer clock;
     clock.start();
-    form.commReach_Click();
+    form.onReach();
     EXPECT_GE(clock.elapsed(), 51 * reach::Form1::defaultStepPauseMs);
     const reach::Model paced = form.model();
 
-    form.commRestart_Click();
+    form.onRestart();
     form.setStepPause(0);
     clock.restart();
-    form.commReach_Click();
+    form.onReach();
     EXPECT_LT(clock.elapsed(), 51 * reach::Form1::defaultStepPauseMs);
     EXPECT_EQ(form.model().handx, paced.handx);
     EXPECT_EQ(form.model().handy, paced.handy);
@@ -206,7 +206,7 @@ TEST_F(ReachForm, LongReachPausesOnlyAtItsStart)
               "");
     QElapsedTimer clock;
     clock.start();
-    form.commReach_Click();
+    form.onReach();
     const qint64 elapsed = clock.elapsed();
     ASSERT_GT(form.model().handy, 290);
     EXPECT_GE(elapsed, reach::Form1::pacedSteps * pauseMs);
@@ -246,7 +246,7 @@ TEST_F(ReachForm, FocusMovesToRestartWhenReachIsGreyed)
         if (byMouse)
             QTest::mouseClick(reachButton, Qt::LeftButton);
         else
-            form.commReach_Click();
+            form.onReach();
         ASSERT_FALSE(reachButton->isEnabled());
         EXPECT_EQ(form.focusWidget(), restart) << byMouse;
         QTest::keyClick(form.focusWidget(), Qt::Key_Space);

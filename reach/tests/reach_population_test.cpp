@@ -67,7 +67,7 @@ TEST_P(Geometry, TargetAndDistractorSeenFromTheHand)
     model.targety = model.distractory = c.y;
     Switches switches;
     switches.respondToDistractor = true;
-    reach::cell_response(model, switches);
+    reach::cellResponse(model, switches);
     EXPECT_EQ(model.txdist, c.dx);
     EXPECT_EQ(model.tydist, c.dy);
     EXPECT_EQ(model.targdist, c.distance);
@@ -99,10 +99,10 @@ TEST(Geometry, DistractorKeptWhileNotRespondedTo)
     model.distractory = 50;
     Switches switches;
     switches.respondToDistractor = true;
-    reach::cell_response(model, switches);
+    reach::cellResponse(model, switches);
     model.distractorx = -30;
     switches.respondToDistractor = false;
-    reach::cell_response(model, switches);
+    reach::cellResponse(model, switches);
     EXPECT_EQ(model.dxdist, 0);
     EXPECT_EQ(model.distdir, 1.57350004f);
 }
@@ -127,7 +127,7 @@ TEST_P(Responses, OfCellsAroundStraightUp)
     model.inhibLevel = c.inhibLevel;
     model.targety = c.targety;
     model.distractory = c.distractory;
-    reach::cell_response(model, c.switches);
+    reach::cellResponse(model, c.switches);
     EXPECT_EQ(model.cellResp[0], c.peak);
     EXPECT_EQ(model.cellResp[1], c.offPeak);
     EXPECT_EQ(model.cellResp[2], c.offPeak);
@@ -163,10 +163,10 @@ TEST(Responses, ColourCodeKeepsTheTargetPart)
     model.attnBoost = 1.5f;
     model.targResp = {7, 7, 7};
     Switches switches = suppressDistractor;
-    reach::cell_response(model, switches);
+    reach::cellResponse(model, switches);
     EXPECT_EQ(model.targResp, std::vector<float>(3, 7));
     switches.colourCode = true;
-    reach::cell_response(model, switches);
+    reach::cellResponse(model, switches);
     EXPECT_EQ(model.targResp, (std::vector<float> {1.5f, 0.551819026f, 0.551819026f}));
 }
 
@@ -267,7 +267,7 @@ TEST(WholePopulation, StartUpTargetOnly)
     Model model = startUp();
     model.targetx = 22;
     model.targety = 98;
-    reach::cell_response(model, {});
+    reach::cellResponse(model, {});
     EXPECT_EQ(model.cellResp[0], 0.00137062557f);
     EXPECT_EQ(model.cellResp[42], 0.983915329f);
     EXPECT_EQ(model.cellResp[43], 0.840661883f);
@@ -284,7 +284,7 @@ TEST(WholePopulation, EverySwitchOn)
     model.distractory = 98;
     model.attnBoost = 1.5f;
     model.inhibLevel = 0.6f;
-    reach::cell_response(model, {true, true, true, true, true, true});
+    reach::cellResponse(model, {true, true, true, true, true, true});
     EXPECT_EQ(model.distdir, 1.85450327f);
     EXPECT_EQ(model.tractordist, 101.921539f);
     EXPECT_EQ(model.targResp[39], 0.237719297f);
@@ -306,7 +306,7 @@ TEST(Faults, CellArraysTooShortOrTooManyCellsChangeNothing)
     constexpr Switches inhibit {true, false, false, false, false, true};
     for (Model *model : {&shortArray, &tooManyCells}) {
         model->targety = 50;
-        EXPECT_THROW(reach::cell_response(*model, inhibit), host::Fault);
+        EXPECT_THROW(reach::cellResponse(*model, inhibit), host::Fault);
         EXPECT_EQ(model->tydist, 0);
         EXPECT_EQ(model->cellResp[0], 0);
     }

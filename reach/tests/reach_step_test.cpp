@@ -64,7 +64,7 @@ Model startUp(float targetx, float targety)
 // Runs a whole reach as the driver does; returns the number of steps, at most 2000.
 int reachToTheEnd(Model &model, const Switches &switches, int16_t step)
 {
-    reach::cell_response(model, switches);
+    reach::cellResponse(model, switches);
     int steps = 0;
     for (; reach::reachContinues(model) && steps < 2000; ++steps)
         reach::stepHand(model, switches, step);

@@ -63,4 +63,18 @@ void drawBars(host::Canvas &canvas, const Model &model, double right, float spac
     }
 }
 
+void drawCellDisplay(host::Canvas &canvas, const Model &model, bool barChart, bool colourCode)
+{
+    canvas.cls();
+    canvas.setForeColor(Qt::black);
+    if (!barChart) {
+        drawSpokes(canvas, model, colourCode);
+        return;
+    }
+    const double width = canvas.scaleWidth();
+    const float spacing = float(width / (model.ncells + 2));
+    const double right = width - std::abs(canvas.scaleLeft());
+    drawBars(canvas, model, right, spacing, colourCode);
+}
+
 } // namespace reach

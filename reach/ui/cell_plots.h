@@ -32,4 +32,8 @@ void drawSpokes(host::Canvas &canvas, const Model &model, bool colourCode);
 void drawBars(host::Canvas &canvas, const Model &model, double right, float spacing,
               bool colourCode);
 
+// The whole cell display, cleared first: the spokes in black, or the bars one spacing apart
+// per cell with a spacing free at either end of the canvas.
+void drawCellDisplay(host::Canvas &canvas, const Model &model, bool barChart, bool colourCode);
+
 } // namespace reach

@@ -13,34 +13,28 @@
 
 namespace reach {
 
-void Form1::bindExports()
-{
-    host::setCsvData(cell1, [this] { return cellsCsv(); });
-    host::setCsvData(picture1, [this] { return handPathCsv(); });
-    host::setExportName(cell1, "cell display");
-    host::setExportName(picture1, "hand display");
-}
+namespace {
 
 // One row per cell, in the order of `var prefDir`.
-std::string Form1::cellsCsv() const
+std::string cellsCsv(const Model &model)
 {
     host::CsvTable table(
         {"cell", "preferred direction (rad)", "response", "response to the target alone"});
-    for (int i = 1; i <= m_model.ncells; ++i) {
+    for (int i = 1; i <= model.ncells; ++i) {
         const auto at = std::size_t(i - 1);
         table.startRow();
         table.cell(int16_t(i));
-        table.cell(m_model.prefDir.at(at));
-        table.cell(m_model.cellResp.at(at));
-        table.cell(m_model.targResp.at(at));
+        table.cell(model.prefDir.at(at));
+        table.cell(model.cellResp.at(at));
+        table.cell(model.targResp.at(at));
     }
     return table.text();
 }
 
-std::string Form1::handPathCsv() const
+std::string handPathCsv(const ReachCore &core)
 {
     host::CsvTable table({"reach", "step", "hand x", "hand y"});
-    for (const PathPoint &point : m_handPath) {
+    for (const PathPoint &point : core.handPath) {
         table.startRow();
         table.cell(int32_t(point.reach));
         table.cell(int32_t(point.step));
@@ -48,6 +42,16 @@ std::string Form1::handPathCsv() const
         table.cell(point.y);
     }
     return table.text();
+}
+
+} // namespace
+
+void Form1::bindExports()
+{
+    host::setCsvData(cell1, [this] { return cellsCsv(m_core.model); });
+    host::setCsvData(picture1, [this] { return handPathCsv(m_core); });
+    host::setExportName(cell1, "cell display");
+    host::setExportName(picture1, "hand display");
 }
 
 } // namespace reach

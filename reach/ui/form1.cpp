@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "reach/ui/form1.h"
+#include "reach/ui/hand_display.h"
 #include "reach/ui/help.h"
 
 #include "host/forms/automation.h"
 #include "host/forms/controls.h"
 #include "host/forms/events.h"
 #include "host/forms/picture_area.h"
+#include "reach/model/state.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -17,10 +19,11 @@ namespace reach {
 
 Form1::Form1(QWidget *parent)
     : host::Form("Form1", "reach", 12270, 8895, parent)
+    , m_state(stateRegistry(m_core))
 {
     createControls();
     bindEvents();
-    exposeState();
+    host::exposeState(m_state);
     bindExports();
     addHelp(*this);
 }
@@ -31,38 +34,31 @@ void Form1::formLoad()
     // Selecting swatch 5 applies its colour, so that the baseline and the first paths are
     // drawn in the colour the form shows as chosen.
     opInk[5]->setChecked(true);
-    opInk_Click(5);
-    drawBaseline();
+    onInkOption(5);
+    drawBaseline(*picture1);
     cell1->setScale(-2, 2, 2, -1);
 
-    m_model.ncells = 100;
-    m_model.attnBoost = 1.0f;
-    m_model.inhibLevel = 1.0f;
-    mkcells(m_model);
-    m_model.cellResp.assign(std::size_t(m_model.ncells), 0.0f);
-    m_model.targResp.assign(std::size_t(m_model.ncells), 0.0f);
-    m_model.tuningWidth = 5.0f;
-    putHandAtOrigin();
-
-    placeThing(true, 20, 100);
-    placeThing(false, -20, 100);
+    m_core.startUp();
+    showHandAtOrigin();
+    showPlace(true, startTargetCorner);
+    showPlace(false, startDistractorCorner);
     cellResponse();
-    m_movingThings = false;
+    m_core.movingThings = false;
 }
 
 void Form1::bindEvents()
 {
-    host::onClick(commReach, [this] { commReach_Click(); });
+    host::onClick(commReach, [this] { onReach(); });
     // Enter anywhere on the form reaches, unless a button has the focus (it presses that one).
     setDefaultButton(commReach);
-    host::onClick(commRestart, [this] { commRestart_Click(); });
-    host::onClick(commDelPath, [this] { commDelPath_Click(); });
-    host::onClick(commPrint, [this] { commPrint_Click(); });
-    host::onClick(ckKill, [this] { ckKill_Click(); });
+    host::onClick(commRestart, [this] { onRestart(); });
+    host::onClick(commDelPath, [this] { onDeletePath(); });
+    host::onClick(commPrint, [this] { onPrint(); });
+    host::onClick(ckKill, [this] { onKillPrint(); });
 
     for (int i = 3; i <= 6; ++i) {
-        host::onClick(opInk[i], [this, i] { opInk_Click(i); });
-        host::onClick(picInk[i], [this, i] { picInk_Click(i); });
+        host::onClick(opInk[i], [this, i] { onInkOption(i); });
+        host::onClick(picInk[i], [this, i] { onInkSwatch(i); });
     }
     for (int i = 0; i < 4; ++i) {
         host::onClick(optTpos[i], [this, i] { placePreset(true, i); });
@@ -78,18 +74,19 @@ void Form1::bindEvents()
             showCells();
         });
 
-    bindSlider(hsbCelltune, [this](int value) { m_model.tuningWidth = float(value / 5.0); });
-    bindSlider(hsbAttended, [this](int value) { m_model.attnBoost = float(value / 100.0 + 1); });
-    bindSlider(hsbSuppLevel, [this](int value) { m_model.inhibLevel = float(value / 100.0); });
+    Model &model = m_core.model;
+    bindSlider(hsbCelltune, [&model](int value) { model.tuningWidth = float(value / 5.0); });
+    bindSlider(hsbAttended, [&model](int value) { model.attnBoost = float(value / 100.0 + 1); });
+    bindSlider(hsbSuppLevel, [&model](int value) { model.inhibLevel = float(value / 100.0); });
 
-    host::onMouseDown(picture1, [this](int, int, QPointF at) { picture1_MouseDown(at); });
-    host::onMouseMove(picture1, [this](int, int, QPointF at) { picture1_MouseMove(at); });
-    host::onMouseUp(picture1, [this](int, int, QPointF) { m_movingThings = false; });
+    host::onMouseDown(picture1, [this](int, int, QPointF at) { onHandDisplayPress(at); });
+    host::onMouseMove(picture1, [this](int, int, QPointF at) { onHandDisplayMove(at); });
+    host::onMouseUp(picture1, [this](int, int, QPointF) { m_core.movingThings = false; });
     host::onMouseDown(target, [this](int, int, QPointF) {
         host::deselect(optDistractor);
         optTarget->setChecked(true);
     });
-    host::onMouseUp(target, [this](int, int, QPointF) { m_movingThings = false; });
+    host::onMouseUp(target, [this](int, int, QPointF) { m_core.movingThings = false; });
     host::onMouseUp(distractor, [this](int, int, QPointF) {
         optDistractor->setChecked(true);
         host::deselect(optTarget);
@@ -107,33 +104,6 @@ void Form1::bindSlider(host::ScrollBar *bar, std::function<void(int)> store)
     });
 }
 
-void Form1::exposeState()
-{
-    host::exposeVariable("ncells", m_model.ncells);
-    host::exposeVariable("prefDir", m_model.prefDir);
-    host::exposeVariable("cellResp", m_model.cellResp);
-    host::exposeVariable("targResp", m_model.targResp);
-    host::exposeVariable("tuningWidth", m_model.tuningWidth);
-    host::exposeVariable("targetx", m_model.targetx);
-    host::exposeVariable("targety", m_model.targety);
-    host::exposeVariable("distractorx", m_model.distractorx);
-    host::exposeVariable("distractory", m_model.distractory);
-    host::exposeVariable("handx", m_model.handx);
-    host::exposeVariable("handy", m_model.handy);
-    host::exposeVariable("txdist", m_model.txdist);
-    host::exposeVariable("tydist", m_model.tydist);
-    host::exposeVariable("targdist", m_model.targdist);
-    host::exposeVariable("targdir", m_model.targdir);
-    host::exposeVariable("dxdist", m_model.dxdist);
-    host::exposeVariable("dydist", m_model.dydist);
-    host::exposeVariable("tractordist", m_model.tractordist);
-    host::exposeVariable("distdir", m_model.distdir);
-    host::exposeVariable("attnBoost", m_model.attnBoost);
-    host::exposeVariable("inhibLevel", m_model.inhibLevel);
-    host::exposeVariable("step", m_step);
-    host::exposeVariable("moving_things", m_movingThings);
-}
-
 bool Form1::ticked(const QCheckBox *box) { return host::checkValue(box) == 1; }
 
 Switches Form1::switches() const
@@ -148,24 +118,24 @@ Switches Form1::switches() const
     return now;
 }
 
-void Form1::cellResponse() { cell_response(m_model, switches()); }
+void Form1::cellResponse() { m_core.cellResponse(switches()); }
 
 // Pressing on the hand display puts the object chosen by the placing options there, its
 // top-left corner at the pointer; dragging carries it along and the cells follow live. A
 // press with the distractor changes the responses only while the distractor is responded
 // to; a drag always recomputes.
-void Form1::picture1_MouseDown(QPointF at)
+void Form1::onHandDisplayPress(QPointF at)
 {
     if (optTarget->isChecked() || optDistractor->isChecked()) {
-        m_movingThings = true;
+        m_core.movingThings = true;
         placeChosen(at, false);
     }
     picture1->refresh();
 }
 
-void Form1::picture1_MouseMove(QPointF at)
+void Form1::onHandDisplayMove(QPointF at)
 {
-    if (m_movingThings)
+    if (m_core.movingThings)
         placeChosen(at, true);
     picture1->refresh();
 }

@@ -4,14 +4,13 @@
 #pragma once
 
 #include "host/forms/form.h"
-#include "reach/model/population.h"
+#include "host/numbers/state_registry.h"
+#include "reach/model/reach_core.h"
 
 #include <QPointF>
 
 #include <array>
-#include <cstdint>
 #include <functional>
-#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -27,8 +26,8 @@ namespace reach {
 
 // The reach window: the hand trajectory display on the left, the direction cell response
 // display on the right, the switches, sliders and buttons below, and the "Simulations" menu.
-// The population and geometry state lives here for the whole run of the program; every
-// handler reads the switches from the controls at the moment it needs them.
+// The core holds the model and the reach for the whole run of the program; every handler
+// reads the switches from the controls at the moment it needs them.
 class Form1 : public host::Form
 {
     Q_OBJECT
@@ -36,24 +35,21 @@ class Form1 : public host::Form
 public:
     explicit Form1(QWidget *parent = nullptr);
 
-    const Model &model() const { return m_model; }
+    const Model &model() const { return m_core.model; }
+    const ReachCore &core() const { return m_core; }
 
     // Event handlers, public so that tests and benchmarks can drive them as events do.
-    void commReach_Click();
-    void commRestart_Click();
-    void itSim_Click(int index);
-    void itAll_Click();
-    void commDelPath_Click();
-    void opInk_Click(int index);
-    void picInk_Click(int index);
-    void commPrint_Click();
-    void ckKill_Click();
-    void picture1_MouseDown(QPointF at);
-    void picture1_MouseMove(QPointF at);
-
-    // A reach gives up after this many steps: far more than crossing the display at the
-    // slowest speed takes.
-    static constexpr int maxReachSteps = 10000;
+    void onReach(); // commReach
+    void onRestart(); // commRestart
+    void onSimulation(int index); // itSim(index)
+    void onAllPositions(); // itAll
+    void onDeletePath(); // commDelPath
+    void onInkOption(int index); // opInk(index)
+    void onInkSwatch(int index); // picInk(index)
+    void onPrint(); // commPrint
+    void onKillPrint(); // ckKill
+    void onHandDisplayPress(QPointF at); // picture1 MouseDown
+    void onHandDisplayMove(QPointF at); // picture1 MouseMove
 
     // Each of the first pacedSteps steps of a reach lasts at least this long, so the eye can
     // follow the hand (a default reach takes about a second; a script's pauses take no time
@@ -70,53 +66,30 @@ protected:
 private:
     void createControls();
     void createMenu();
-    void addToolTips();
     void bindEvents();
-    void exposeState();
-    // Exports: the numbers behind the two displays
+    void bindSlider(host::ScrollBar *bar, std::function<void(int)> store);
     void bindExports();
-    std::string cellsCsv() const;
-    std::string handPathCsv() const;
 
     static bool ticked(const QCheckBox *box);
     Switches switches() const;
     void cellResponse();
-    void bindSlider(host::ScrollBar *bar, std::function<void(int)> store);
-
-    // Displays
     void showCells();
-    void showBars();
-    void drawBaseline();
 
-    // Reach driver
-    void placeThing(bool target, float x, float y);
-    void placePreset(bool target, int index);
+    // Placing and reaching
+    void placeThing(bool isTarget, float x, float y);
+    void showPlace(bool isTarget, Corner corner);
+    void showPlaceNumbers(bool isTarget);
+    void placePreset(bool isTarget, int index);
     void placeChosen(QPointF at, bool dragging);
-    void doReach();
-    void moveHand(float x, float y);
-    void putHandAtOrigin();
+    void reach();
+    ReachCallbacks reachCallbacks();
+    void showStep();
+    void showHandAtOrigin();
     void choosePathColour(int index);
 
-    // Printing
-    void printHandDisplay();
-    void printCells();
-    void printParams(float x, float y, float dy);
-
-    Model m_model;
-    int16_t m_step = 0;
+    ReachCore m_core;
+    host::StateRegistry m_state;
     int m_stepPauseMs = defaultStepPauseMs;
-    bool m_movingThings = false;
-    // Where the hand went in the reaches drawn since the hand display was last cleared: the
-    // start of each reach (step 0) and the hand after every step.
-    struct PathPoint
-    {
-        int reach;
-        int step;
-        float x;
-        float y;
-    };
-    std::vector<PathPoint> m_handPath;
-    int m_pathReaches = 0;
     // The page holds its frame, marks and settings but could not be sent yet.
     bool m_furnitureOnPage = false;
 
@@ -124,7 +97,7 @@ private:
     host::PictureArea *cell1 = nullptr;
     host::PictureArea *target = nullptr;
     host::PictureArea *distractor = nullptr;
-    host::PictureArea *Hand = nullptr;
+    host::PictureArea *hand = nullptr;
     std::array<host::PictureArea *, 7> picInk {};
     std::array<QRadioButton *, 7> opInk {};
     std::array<QRadioButton *, 4> optTpos {};

@@ -46,35 +46,37 @@ void drawFrame(host::Canvas &page, double left, double right, double height)
     page.lineBy(QPointF(0, -height));
 }
 
-} // namespace
-
-// A page whose frame and settings are already on it was not sent last time (no printer, a
-// cancelled dialog, a file that could not be written): it is sent again as it is, so that a
-// second attempt does not print them twice. "Kill Print" starts a clean page.
-void Form1::commPrint_Click()
+// Two columns of settings starting dy above y: the tuning curve and the three switches with
+// the date at x, the attention boost and tuning width at 0. Each line is placed dy above
+// where the previous one left the current point.
+void printParams(host::Canvas &page, const Model &model, const Switches &switches, float x, float y,
+                 float dy)
 {
-    if (!m_furnitureOnPage || !host::printer().isOpen()) {
-        if (optPrintHand->isChecked())
-            printHandDisplay();
-        else
-            printCells();
-        m_furnitureOnPage = true;
-    }
-    host::printer().endDoc();
-    m_furnitureOnPage = false;
-}
+    auto onOff = [](bool on) { return QString(on ? "ON" : "OFF"); };
+    auto nextLine = [&page, dy](double lineX, const QString &line) {
+        page.setCurrentY(page.currentY() + dy);
+        page.setCurrentX(lineX);
+        page.print(line);
+    };
 
-void Form1::ckKill_Click()
-{
-    host::printer().killDoc();
-    m_furnitureOnPage = false;
+    const double firstY = double(y) + dy;
+    page.setCurrentPoint(QPointF(x, firstY));
+    page.print(QString("    Cell tuning curve = ")
+               + (switches.exponential ? "Exponential" : "Gaussian"));
+    nextLine(x, "  Distance dependence = " + onOff(switches.distanceDependent));
+    nextLine(x, "Distractor Suppression = " + onOff(switches.suppressDistractor));
+    nextLine(x, "   Lateral Inhibition = " + onOff(switches.lateralInhibition));
+    nextLine(x, QString::fromStdString(host::dateTimeText()));
+
+    page.setCurrentPoint(QPointF(0, firstY));
+    page.print("  Attention Boost = " + text(model.attnBoost));
+    nextLine(0, "Cell tuning width = " + text(model.tuningWidth));
 }
 
 // The stored paths are already on the page, in the coordinates REACH gave it; this adds the
 // frame on the baseline, the target (outlined) and distractor (filled) marks and the legend.
-void Form1::printHandDisplay()
+void printHandDisplay(host::Canvas &page, const Model &model, const Switches &switches)
 {
-    host::PrinterPage &page = host::printer();
     useHelvetica(page);
     const double left = page.scaleLeft();
     const float x0 = float(left + 10);
@@ -82,8 +84,8 @@ void Form1::printHandDisplay()
     const int top = 150;
     drawFrame(page, x0, xr, top);
 
-    const double tx = m_model.targetx, ty = m_model.targety;
-    const double dx = m_model.distractorx, dy = m_model.distractory;
+    const double tx = model.targetx, ty = model.targety;
+    const double dx = model.distractorx, dy = model.distractory;
     page.box(QPointF(tx - 2, ty + 2), QPointF(tx + 2, ty - 2));
     page.filledBox(QPointF(dx - 2, dy + 2), QPointF(dx + 2, dy - 2));
 
@@ -104,14 +106,13 @@ void Form1::printHandDisplay()
     // Paths stored after this page are drawn thin unless the distractor is responded to.
     page.setDrawWidth(1);
 
-    printParams(x0, 150, 10);
+    printParams(page, model, switches, x0, 150, 10);
 }
 
 // The cell display as it is now, spokes or bars (without the colour code); the bars get an
 // axis of preferred directions from 180 degrees on the left to 0 on the right.
-void Form1::printCells()
+void printCells(host::Canvas &page, const Model &model, const Switches &switches, bool barChart)
 {
-    host::PrinterPage &page = host::printer();
     page.setScale(-2.5, 2.8, 2.5, -0.7);
     useHelvetica(page);
     const float x0 = float(page.scaleLeft() + 0.5);
@@ -120,8 +121,8 @@ void Form1::printCells()
     const float width = float(double(x1) - x0);
     drawFrame(page, x0, x1, top);
 
-    if (ticked(chkBarChart)) {
-        drawBars(page, m_model, x1, float(width / (m_model.ncells + 2)), false);
+    if (barChart) {
+        drawBars(page, model, x1, float(width / (model.ncells + 2)), false);
         page.setCurrentPoint(QPointF(-1, -0.2));
         page.print("Cell preferred direction (degrees)");
         float tickX = x0;
@@ -134,37 +135,34 @@ void Form1::printCells()
             degrees = float(double(degrees) - 180.0 / 6);
         }
     } else {
-        drawSpokes(page, m_model, false);
+        drawSpokes(page, model, false);
     }
 
-    printParams(x0, top, 0.15f);
+    printParams(page, model, switches, x0, top, 0.15f);
 }
 
-// Two columns of settings starting dy above y: the tuning curve and the three switches with
-// the date at x, the attention boost and tuning width at 0. Each line is placed dy above
-// where the previous one left the current point.
-void Form1::printParams(float x, float y, float dy)
+} // namespace
+
+// A page whose frame and settings are already on it was not sent last time (no printer, a
+// cancelled dialog, a file that could not be written): it is sent again as it is, so that a
+// second attempt does not print them twice. "Kill Print" starts a clean page.
+void Form1::onPrint()
 {
-    host::PrinterPage &page = host::printer();
-    auto onOff = [](const QCheckBox *box) { return QString(ticked(box) ? "ON" : "OFF"); };
-    auto nextLine = [&page, dy](double lineX, const QString &line) {
-        page.setCurrentY(page.currentY() + dy);
-        page.setCurrentX(lineX);
-        page.print(line);
-    };
+    if (!m_furnitureOnPage || !host::printer().isOpen()) {
+        if (optPrintHand->isChecked())
+            printHandDisplay(host::printer(), m_core.model, switches());
+        else
+            printCells(host::printer(), m_core.model, switches(), ticked(chkBarChart));
+        m_furnitureOnPage = true;
+    }
+    host::printer().endDoc();
+    m_furnitureOnPage = false;
+}
 
-    const double firstY = double(y) + dy;
-    page.setCurrentPoint(QPointF(x, firstY));
-    page.print(QString("    Cell tuning curve = ")
-               + (optExp->isChecked() ? "Exponential" : "Gaussian"));
-    nextLine(x, "  Distance dependence = " + onOff(chkDisteffect));
-    nextLine(x, "Distractor Suppression = " + onOff(chkSuppDist));
-    nextLine(x, "   Lateral Inhibition = " + onOff(chkSidestop));
-    nextLine(x, QString::fromStdString(host::dateTimeText()));
-
-    page.setCurrentPoint(QPointF(0, firstY));
-    page.print("  Attention Boost = " + text(m_model.attnBoost));
-    nextLine(0, "Cell tuning width = " + text(m_model.tuningWidth));
+void Form1::onKillPrint()
+{
+    host::printer().killDoc();
+    m_furnitureOnPage = false;
 }
 
 } // namespace reach
