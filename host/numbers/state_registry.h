@@ -160,10 +160,6 @@ void checkNumbers(const std::string &name, StateType type, const std::vector<dou
 const std::vector<double> &numbersOf(const std::string &name, const StateValue &value,
                                      std::size_t count, bool multiple);
 
-} // namespace state_detail
-
-namespace state_detail {
-
 // A piece that reads its storage: name, type, shape and read.
 template <typename Held> StateEntry readingEntry(std::string name, const Held &storage)
 {
@@ -187,14 +183,13 @@ template <typename Storage> void StateRegistry::add(std::string name, Storage &s
     using Traits = state_detail::Storage<Storage>;
     StateEntry entry = state_detail::readingEntry(name, storage);
     constexpr bool isVector = state_detail::IsVector<Storage>::value;
-    auto expected = [&storage] {
-        if constexpr (isVector)
-            return Traits::elementCount();
-        else
-            return Traits::count(storage);
-    };
+    std::size_t expected = 0; // the count of values, or for a vector that of one element
+    if constexpr (isVector)
+        expected = Traits::elementCount();
+    else
+        expected = Traits::count(storage);
     entry.check = [name, expected, check = std::move(check)](const StateValue &value) {
-        const auto &numbers = state_detail::numbersOf(name, value, expected(), isVector);
+        const auto &numbers = state_detail::numbersOf(name, value, expected, isVector);
         state_detail::checkNumbers(name, Traits::type, numbers);
         if (check)
             check(numbers);
