@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The neurosims developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sidestop/ui/run_driver.h"
+#include "sidestop/model/run_driver.h"
+#include "sidestop/model/state.h"
 
 #include "host/numbers/fault.h"
 
@@ -221,6 +222,49 @@ TEST(SidestopRun, LargestAcceptedValuesStayInRange)
             for (double a : step)
                 EXPECT_TRUE(a >= 0 && a <= 1) << a;
     }
+}
+
+// RUN without a window: the history is drawn once, complete, and only while the graph is open;
+// a refused run draws nothing.
+TEST(SidestopCore, RunDrawsTheCompleteHistoryOnlyWhileTheGraphIsOpen)
+{
+    Simulation sim;
+    std::vector<std::size_t> drawn;
+    const sidestop::RunCallbacks callbacks {
+        .drawHistory = [&drawn](const Simulation &s) { drawn.push_back(s.actHistory.size()); }};
+    const RunTexts sixIterations = texts("0.1", "0.5", "6");
+    sidestop::run(sim, sixIterations, false, InhibitionRule::Standard, callbacks);
+    EXPECT_TRUE(drawn.empty());
+    sidestop::openGraph(sim);
+    sidestop::run(sim, sixIterations, false, InhibitionRule::Standard, callbacks);
+    EXPECT_EQ(drawn, std::vector<std::size_t> {6});
+    EXPECT_THROW(sidestop::run(sim, texts("0.1", "0.5", "0"), false, {}, callbacks), Fault);
+    EXPECT_EQ(drawn.size(), 1U);
+}
+
+// `var` prints a weight as its number or as the text RUN stored, and every other piece as its
+// numbers; a value the program never holds is refused before anything is written.
+TEST(SidestopCore, RegistryPrintsWeightsAsStoredAndRefusesActivationsOutsideZeroToOne)
+{
+    Simulation sim;
+    const host::StateRegistry registry = sidestop::stateRegistry(sim);
+    std::vector<std::string> names;
+    for (const host::StateEntry &entry : registry.entries())
+        names.push_back(entry.name);
+    EXPECT_EQ(names,
+              (std::vector<std::string> {"act", "extip", "extipDef", "poswt", "negwt", "noiseSD",
+                                         "niter", "extipOff", "actHistory", "graphOff"}));
+    sidestop::useDefaultParameters(sim);
+    EXPECT_EQ(host::stateText(*registry.find("poswt")), "0.1");
+    sidestop::run(sim, texts(" 0.25", "0.5 ", "2"), false, InhibitionRule::Standard);
+    EXPECT_EQ(host::stateText(*registry.find("poswt")), " 0.25");
+    EXPECT_EQ(host::stateText(*registry.find("negwt")), "0.5 ");
+    EXPECT_EQ(host::stateText(*registry.find("niter")), "2");
+
+    EXPECT_THROW(registry.write({{"niter", std::vector<double> {9}},
+                                 {"act", std::vector<double>(sidestop::unitCount, 1.5)}}),
+                 Fault);
+    EXPECT_EQ(sim.niter, 2);
 }
 
 } // namespace
