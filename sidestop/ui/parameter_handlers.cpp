@@ -23,11 +23,6 @@ namespace {
 
 constexpr int enterKey = 13;
 
-void showIn(QLineEdit *box, const std::string &text)
-{
-    host::showText(box, QString::fromStdString(text));
-}
-
 void onEnter(QLineEdit *box, std::function<void()> handler)
 {
     host::onKeyPress(box, [handler = std::move(handler)](int keyCode) {
@@ -44,23 +39,23 @@ std::string text(const QLineEdit *box) { return box->text().toStdString(); }
 void Form1::bindParameterBars()
 {
     host::onScrollOrChange(hsbNiterations, [this](int a) {
-        showIn(txtIter, host::intText(a));
+        host::showNumberText(txtIter, host::intText(a));
         m_sim.niter = int16_t(a);
     });
     host::onScrollOrChange(hsbExtipoff, [this](int a) {
-        showIn(txtExtipoff, host::intText(a));
+        host::showNumberText(txtExtipoff, host::intText(a));
         m_sim.extipOff = int16_t(a);
     });
     host::onScrollOrChange(hsbPoswt, [this](int a) {
-        showIn(txtPoswt, host::doubleText(a / 100.0));
+        host::showNumberText(txtPoswt, host::doubleText(a / 100.0));
         m_sim.net.poswt = a / 100.0;
     });
     host::onScrollOrChange(hsbNegwt, [this](int a) {
-        showIn(txtNegwt, host::doubleText(a / 100.0));
+        host::showNumberText(txtNegwt, host::doubleText(a / 100.0));
         m_sim.net.negwt = a / 100.0;
     });
     host::onScrollOrChange(hsbNoise, [this](int a) {
-        showIn(txtNoise, host::doubleText(a / 500.0));
+        host::showNumberText(txtNoise, host::doubleText(a / 500.0));
         m_sim.net.noiseSD = float(a / 500.0);
     });
 }
@@ -94,7 +89,7 @@ void Form1::onLevelChange(int unit)
     m_sim.net.extip[unit] = level;
     if (host::checkValue(chkUpdate) == 1)
         m_graph.showBarChange(unit, level, shownLevel(text(text1[unit])));
-    showIn(text1[unit], host::floatText(level));
+    host::showNumberText(text1[unit], host::floatText(level));
     m_graph.restoreBarColors();
 }
 
@@ -105,7 +100,7 @@ void Form1::onDefaultInput()
     useDefaultInput(m_sim);
     for (int i = 0; i < unitCount; ++i) {
         const float v = float(m_sim.net.extip[i]);
-        showIn(text1[i], host::floatText(v));
+        host::showNumberText(text1[i], host::floatText(v));
         vScroll1[i]->setValue(host::nearestInt16(double(v) * 100));
     }
 }
@@ -115,20 +110,20 @@ void Form1::onDefaultInput()
 void Form1::onDefaultParameters()
 {
     useDefaultParameters(m_sim);
-    showIn(txtIter, host::intText(m_sim.niter));
+    host::showNumberText(txtIter, host::intText(m_sim.niter));
     hsbNiterations->setValue(m_sim.niter);
-    showIn(txtExtipoff, host::intText(m_sim.extipOff));
+    host::showNumberText(txtExtipoff, host::intText(m_sim.extipOff));
     hsbExtipoff->setValue(m_sim.extipOff);
 
     const double poswt = std::get<double>(m_sim.net.poswt);
-    showIn(txtPoswt, host::doubleText(poswt));
+    host::showNumberText(txtPoswt, host::doubleText(poswt));
     hsbPoswt->setValue(host::nearestInt16(100 * poswt));
 
     const double negwt = std::get<double>(m_sim.net.negwt);
-    showIn(txtNegwt, host::doubleText(negwt));
+    host::showNumberText(txtNegwt, host::doubleText(negwt));
     hsbNegwt->setValue(host::nearestInt16(100 * negwt));
 
-    showIn(txtNoise, host::doubleText(m_sim.net.noiseSD));
+    host::showNumberText(txtNoise, host::doubleText(m_sim.net.noiseSD));
     hsbNoise->setValue(0);
 }
 
