@@ -16,8 +16,8 @@ void iterateNet(benchmark::State &state, sidestop::InhibitionRule rule)
     net.extip = net.extipDef;
     net.poswt = 0.1;
     net.negwt = 0.5;
-    const std::array<double, sidestop::kUnits> start {0.1, 0.5, 0.3, 0.2, 0.7,
-                                                      0.9, 0.4, 0.6, 0.8, 0.05};
+    const std::array<double, sidestop::unitCount> start {0.1, 0.5, 0.3, 0.2, 0.7,
+                                                         0.9, 0.4, 0.6, 0.8, 0.05};
     for (auto _ : state) {
         net.act = start;
         sidestop::iterateNet(net, rule);

@@ -19,10 +19,10 @@ namespace {
 sidestop::Form1 &openForm()
 {
     return bench::shownWindow<sidestop::Form1>([](sidestop::Form1 &form) {
-        form.comPardef_Click();
-        form.commExtipdef_Click();
+        form.onDefaultParameters();
+        form.onDefaultInput();
         host::setCheckValue(form.findChild<QCheckBox *>("chkUpdate"), 1);
-        form.chkUpdate_Click();
+        form.onGraphSwitch();
     });
 }
 
@@ -32,7 +32,7 @@ void defaultRun(benchmark::State &state)
 {
     sidestop::Form1 &form = openForm();
     for (auto _ : state)
-        form.commRun_Click();
+        form.onRun();
 }
 BENCHMARK(defaultRun)->Unit(benchmark::kMillisecond);
 

@@ -203,6 +203,8 @@ void yieldReached()
 
 void exposeState(const StateRegistry &registry) { state().registries.push_back(&registry); }
 
+void forgetState(const StateRegistry &registry) { std::erase(state().registries, &registry); }
+
 void exposeVariable(const QString &name, std::function<std::string()> valuesText)
 {
     state().variables[name] = std::move(valuesText);

@@ -54,6 +54,8 @@ int runScript(const QString &path, const std::function<bool()> &start = {});
 // Makes every piece of a program's state printable by `var NAME` (the text stateText gives).
 // The registry must outlive the script.
 void exposeState(const StateRegistry &registry);
+// Withdraws a registry from `var`: a window that ends takes its state along.
+void forgetState(const StateRegistry &registry);
 
 // Makes a model variable printable by `var NAME`. The text lists the values, arrays
 // flattened first index outermost, each as the shortest text that reads back to the same

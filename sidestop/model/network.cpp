@@ -3,33 +3,18 @@
 
 #include "sidestop/model/network.h"
 
+#include "sidestop/model/input_checks.h"
 #include "sidestop/model/noise.h"
-
-#include "host/numbers/fault.h"
-#include "host/numbers/number_text.h"
 
 namespace sidestop {
 
 namespace {
 
-// The weight as a number. A text must be a number as a whole (surrounding blanks aside);
-// a fault names the weight.
-double weightValue(const Weight &weight, const char *name)
-{
-    if (const double *number = std::get_if<double>(&weight))
-        return *number;
-    try {
-        return host::toDouble(std::get<std::string>(weight));
-    } catch (const host::Fault &fault) {
-        throw host::Fault(fault.kind(), std::string(name) + ": " + fault.what());
-    }
-}
-
 // Sum of the amounts by which the other units exceed unit i, held as a 32-bit float.
-float excessOfMoreActive(const std::array<double, kUnits> &old, int i)
+float excessOfMoreActive(const Units &old, int i)
 {
     float sum = 0;
-    for (int j = 0; j < kUnits; ++j) {
+    for (int j = 0; j < unitCount; ++j) {
         if (j != i)
             sum = float(double(sum) + maxVal(0, old[j] - old[i]));
     }
@@ -42,15 +27,15 @@ void iterateNet(Network &net, InhibitionRule rule)
 {
     // A weight text cannot change during one update, so reading each once here gives the
     // values of every use below and faults before any activation is written.
-    const double poswt = weightValue(net.poswt, "Positive feedback weight");
-    const double negwt = weightValue(net.negwt, "Lateral inhibitory weight");
+    const double poswt = storedWeight(net.poswt, "Positive feedback weight");
+    const double negwt = storedWeight(net.negwt, "Lateral inhibitory weight");
 
-    const std::array<double, kUnits> old = net.act;
+    const Units old = net.act;
     double total = 0;
     for (double activation : old)
         total += activation;
 
-    for (int i = 0; i < kUnits; ++i) {
+    for (int i = 0; i < unitCount; ++i) {
         const double excitation = old[i] * poswt + net.extip[i];
         const double inhibition = rule == InhibitionRule::Standard
             ? (total - old[i]) * negwt

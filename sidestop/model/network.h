@@ -9,7 +9,10 @@
 
 namespace sidestop {
 
-inline constexpr int kUnits = 10;
+inline constexpr int unitCount = 10;
+
+// One number per unit.
+using Units = std::array<double, unitCount>;
 
 // Which units inhibit a unit: all others in proportion to their activation (standard), or
 // only the more active ones in proportion to the difference (the alternative rule).
@@ -27,9 +30,9 @@ using Weight = std::variant<double, std::string>;
 // (sum of max(0, old[j] - old[i]), j != i) * negwt under the alternative rule.
 struct Network
 {
-    std::array<double, kUnits> act {};
-    std::array<double, kUnits> extip {};
-    std::array<double, kUnits> extipDef {};
+    Units act {};
+    Units extip {};
+    Units extipDef {};
     Weight poswt = 0.0;
     Weight negwt = 0.0;
     float noiseSD = 0; // 0 switches the noise off

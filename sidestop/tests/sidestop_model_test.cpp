@@ -21,7 +21,7 @@ using sidestop::Network;
 
 namespace {
 
-using Units = std::array<double, sidestop::kUnits>;
+using Units = std::array<double, sidestop::unitCount>;
 
 Network networkWith(const Units &act, const Units &extip, double poswt, double negwt)
 {
@@ -56,7 +56,7 @@ TEST_P(OneUpdate, GivesExactActivations)
     const UpdateCase &c = GetParam();
     Network net = networkWith(c.act, c.extip, c.poswt, c.negwt);
     sidestop::iterateNet(net, c.rule);
-    for (int i = 0; i < sidestop::kUnits; ++i)
+    for (int i = 0; i < sidestop::unitCount; ++i)
         EXPECT_EQ(net.act[size_t(i)], c.expected[size_t(i)]) << "unit index " << i;
 }
 

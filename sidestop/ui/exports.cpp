@@ -26,7 +26,7 @@ void Form1::bindExports()
 std::string Form1::historyCsv() const
 {
     std::vector<std::string> header {"iteration"};
-    for (int unit = 1; unit <= kUnits; ++unit)
+    for (int unit = 1; unit <= unitCount; ++unit)
         header.push_back(std::string("unit ").append(std::to_string(unit)));
     host::CsvTable table(header);
     int iteration = 0;
@@ -44,7 +44,7 @@ std::string Form1::historyCsv() const
 std::string Form1::inputLevelsCsv() const
 {
     host::CsvTable table({"unit", "input now", "default input", "level in its box"});
-    for (int unit = 1; unit <= kUnits; ++unit) {
+    for (int unit = 1; unit <= unitCount; ++unit) {
         table.startRow();
         table.cell(int32_t(unit));
         table.cell(m_sim.net.extip[std::size_t(unit - 1)]);

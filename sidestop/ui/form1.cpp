@@ -21,16 +21,6 @@ namespace {
 
 const QColor formBack(128, 128, 255);
 
-// A weight prints as its number, or as the text RUN stored.
-std::function<std::string()> weightText(const Weight &weight)
-{
-    return [&weight] {
-        if (const double *number = std::get_if<double>(&weight))
-            return host::roundTripText(*number);
-        return std::get<std::string>(weight);
-    };
-}
-
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -46,16 +36,18 @@ Form1::Form1(QWidget *parent)
     m_graph.setParent(this, m_graph.windowFlags() | Qt::Tool);
     findControls();
     bindEvents();
-    exposeState();
+    host::exposeState(m_state);
     bindExports();
     addHelp(*this);
 }
 
+Form1::~Form1() { host::forgetState(m_state); }
+
 void Form1::findControls()
 {
-    for (int k = 0; k < kUnits; ++k) {
+    for (int k = 0; k < unitCount; ++k) {
         text1[k] = control<QLineEdit>(host::arrayName("text1", k));
-        VScroll1[k] = control<host::ScrollBar>(host::arrayName("VScroll1", k));
+        vScroll1[k] = control<host::ScrollBar>(host::arrayName("VScroll1", k));
     }
     chkUpdate = control<QCheckBox>("chkUpdate");
     chkRamp = control<QCheckBox>("chkRamp");
@@ -73,11 +65,7 @@ void Form1::findControls()
 }
 
 // At load the graph is closed and every input is 0: the state's own start values.
-void Form1::formLoad()
-{
-    m_sim.graphOff = true;
-    m_sim.net.extip.fill(0);
-}
+void Form1::formLoad() { resetForLoad(m_sim); }
 
 // Nothing else holds the graph window open: it closes with the main window, so that the
 // program ends instead of leaving a window behind.
@@ -89,29 +77,15 @@ void Form1::formUnload()
 
 void Form1::bindEvents()
 {
-    for (int k = 0; k < kUnits; ++k)
-        host::onChange(VScroll1[k], [this, k] { VScroll1_Change(k); });
+    for (int k = 0; k < unitCount; ++k)
+        host::onChange(vScroll1[k], [this, k] { onLevelChange(k); });
     bindParameterBars();
     bindEnterKeys();
-    host::onClick(control<QPushButton>("commExtipdef"), [this] { commExtipdef_Click(); });
-    host::onClick(control<QPushButton>("comPardef"), [this] { comPardef_Click(); });
-    host::onClick(control<QPushButton>("commRun"), [this] { commRun_Click(); });
-    host::onClick(chkUpdate, [this] { chkUpdate_Click(); });
+    host::onClick(control<QPushButton>("commExtipdef"), [this] { onDefaultInput(); });
+    host::onClick(control<QPushButton>("comPardef"), [this] { onDefaultParameters(); });
+    host::onClick(control<QPushButton>("commRun"), [this] { onRun(); });
+    host::onClick(chkUpdate, [this] { onGraphSwitch(); });
     connect(&m_graph, &GraphWindow::closed, this, [this] { host::setCheckValue(chkUpdate, 0); });
-}
-
-void Form1::exposeState()
-{
-    host::exposeVariable("act", m_sim.net.act);
-    host::exposeVariable("extip", m_sim.net.extip);
-    host::exposeVariable("extipDef", m_sim.net.extipDef);
-    host::exposeVariable("poswt", weightText(m_sim.net.poswt));
-    host::exposeVariable("negwt", weightText(m_sim.net.negwt));
-    host::exposeVariable("noiseSD", m_sim.net.noiseSD);
-    host::exposeVariable("niter", m_sim.niter);
-    host::exposeVariable("extipOff", m_sim.extipOff);
-    host::exposeVariable("actHistory", m_sim.actHistory);
-    host::exposeVariable("graphOff", m_sim.graphOff);
 }
 
 } // namespace sidestop

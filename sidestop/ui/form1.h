@@ -3,8 +3,9 @@
 
 #pragma once
 
+#include "sidestop/model/run_driver.h"
+#include "sidestop/model/state.h"
 #include "sidestop/ui/graph_window.h"
-#include "sidestop/ui/run_driver.h"
 
 #include "host/forms/form.h"
 
@@ -29,16 +30,17 @@ class Form1 : public host::Form
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
 
     const Simulation &state() const { return m_sim; }
     GraphWindow &graphWindow() { return m_graph; }
 
     // Event handlers, public so that tests and benchmarks can drive them as events do.
-    void VScroll1_Change(int index);
-    void commExtipdef_Click();
-    void comPardef_Click();
-    void commRun_Click();
-    void chkUpdate_Click();
+    void onLevelChange(int unit); // VScroll1(unit)
+    void onDefaultInput(); // commExtipdef
+    void onDefaultParameters(); // comPardef
+    void onRun(); // commRun
+    void onGraphSwitch(); // chkUpdate
 
 protected:
     void formLoad() override;
@@ -49,17 +51,17 @@ private:
     void bindEvents();
     void bindParameterBars();
     void bindEnterKeys();
-    void exposeState();
     // Exports: the numbers behind the two graphs
     void bindExports();
     std::string historyCsv() const;
     std::string inputLevelsCsv() const;
 
     Simulation m_sim;
+    host::StateRegistry m_state = stateRegistry(m_sim);
     GraphWindow m_graph {m_sim.graphOff};
 
-    std::array<QLineEdit *, kUnits> text1 {};
-    std::array<host::ScrollBar *, kUnits> VScroll1 {};
+    std::array<QLineEdit *, unitCount> text1 {};
+    std::array<host::ScrollBar *, unitCount> vScroll1 {};
     QCheckBox *chkUpdate = nullptr;
     QCheckBox *chkRamp = nullptr;
     QRadioButton *optRegLI = nullptr;

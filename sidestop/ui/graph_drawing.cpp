@@ -4,15 +4,13 @@
 // The drawings of the graph window: axes with ticks and printed values, the input bars, the
 // online bar redraw and the activation history.
 
-#include "sidestop/ui/graph_window.h"
+#include "sidestop/ui/graph_drawing.h"
 
+#include "host/forms/canvas.h"
 #include "host/forms/colors.h"
-#include "host/forms/picture_area.h"
-#include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace sidestop {
 
@@ -20,119 +18,98 @@ namespace {
 
 constexpr double barHalfWidth = 0.25;
 
-// Unit k (0..9) is drawn in entry 14 - k of the classic palette.
-QColor unitColor(int unit) { return host::QBColor(14 - unit); }
-
-void printNumber(host::PictureArea *area, double value)
+void printNumber(host::Canvas &canvas, double value)
 {
-    area->print(QString::fromStdString(host::printed(host::doubleText(value))));
+    canvas.print(QString::fromStdString(host::printed(host::doubleText(value))));
 }
 
-// Clears the area and draws axes for x from 0 to xmax and y from 0 to 1, with a tenth of each
-// range as margin around them: x ticks every 1 with their values below, y ticks every 0.1
-// with their values to the left, in the area's current fore colour and width.
-void drawAxes(host::PictureArea *area, double xmax)
+// Clears the canvas and draws axes for x from 0 to xmax and y from 0 to 1, with a tenth of
+// each range as margin around them: x ticks every 1 with their values below, y ticks every
+// 0.1 with their values to the left, in the canvas's current fore colour and width.
+void drawAxes(host::Canvas &canvas, double xmax)
 {
     const double xmin = 0, xstep = 1, ymin = 0, ymax = 1, ystep = 0.1;
     const double xmargin = (xmax - xmin) / 10, ymargin = (ymax - ymin) / 10;
-    area->cls();
-    area->setScale(-(xmin + xmargin), ymax + ymargin, xmax + xmargin, -(ymin + ymargin));
-    area->line({-xmargin / 2, 0}, {xmax, 0});
-    area->line({0, -ymargin / 2}, {0, ymax});
+    canvas.cls();
+    canvas.setScale(-(xmin + xmargin), ymax + ymargin, xmax + xmargin, -(ymin + ymargin));
+    canvas.line({-xmargin / 2, 0}, {xmax, 0});
+    canvas.line({0, -ymargin / 2}, {0, ymax});
     for (double x = xmin; x <= xmax; x += xstep) {
-        area->setCurrentPoint({x, ymin});
-        area->lineBy({0, -ymargin / 4});
-        area->setCurrentX(x - xstep / 4);
-        printNumber(area, x);
+        canvas.setCurrentPoint({x, ymin});
+        canvas.lineBy({0, -ymargin / 4});
+        canvas.setCurrentX(x - xstep / 4);
+        printNumber(canvas, x);
     }
     // The value is summed as the user sees it: after ten steps of 0.1 it is
     // 0.9999999999999999, still within the range, so the tick at 1 is drawn too.
     for (double y = ymin; y <= ymax; y += ystep) {
-        area->setCurrentPoint({xmin, y});
-        area->lineBy({-xmargin / 4, 0});
-        area->setCurrentY(y + ystep / 4);
-        area->setCurrentX(xmin - xmargin);
-        printNumber(area, y);
+        canvas.setCurrentPoint({xmin, y});
+        canvas.lineBy({-xmargin / 4, 0});
+        canvas.setCurrentY(y + ystep / 4);
+        canvas.setCurrentX(xmin - xmargin);
+        printNumber(canvas, y);
     }
 }
 
-// A unit's box from the axis up (or down) to its height. A height beyond the area is cut at
+// A unit's box from the axis up (or down) to its height. A height beyond the canvas is cut at
 // its edge: the painter draws nothing at all for coordinates far outside the image.
-void unitBar(host::PictureArea *area, int unit, double height)
+void unitBar(host::Canvas &canvas, int unit, double height)
 {
-    const double top = area->scaleTop(), bottom = top + area->scaleHeight();
+    const double top = canvas.scaleTop(), bottom = top + canvas.scaleHeight();
     height = std::clamp(height, std::min(top, bottom), std::max(top, bottom));
     const double x = unit + 1;
-    area->box({x - barHalfWidth, height}, {x + barHalfWidth, 0});
+    canvas.box({x - barHalfWidth, height}, {x + barHalfWidth, 0});
+}
+
+void setColors(host::Canvas &canvas, QColor color)
+{
+    canvas.setForeColor(color);
+    canvas.setFillColor(color);
 }
 
 } // namespace
 
-void GraphWindow::drawInputBars(const Units &extip)
+QColor unitColor(int unit) { return host::QBColor(14 - unit); }
+
+void drawInputBars(host::Canvas &canvas, const Simulation &sim)
 {
-    host::touch(picBargraph);
-    drawAxes(picBargraph, 10);
-    for (int i = 0; i < kUnits; ++i)
-        unitBar(picBargraph, i, float(extip[i]));
-    picBargraph->refresh();
+    drawAxes(canvas, 10);
+    for (int i = 0; i < unitCount; ++i)
+        unitBar(canvas, i, float(sim.net.extip[i]));
 }
 
-void GraphWindow::drawTimeAxes(int niter)
-{
-    host::touch(picGraph);
-    drawAxes(picGraph, niter);
-    picGraph->refresh();
-}
+void drawTimeAxes(host::Canvas &canvas, const Simulation &sim) { drawAxes(canvas, sim.niter); }
 
-void GraphWindow::plotHistory(const std::vector<Units> &history, int extipOff)
+void drawHistory(host::Canvas &canvas, const Simulation &sim)
 {
-    host::touch(picGraph);
-    picGraph->cls();
-    drawAxes(picGraph, double(history.size()));
-    // The marker takes whatever colour and width the area has: the last curve's after a plot.
-    picGraph->line({double(extipOff), 0}, {double(extipOff), 1});
-    picGraph->setDrawWidth(3);
-    for (int k = 0; k < kUnits; ++k) {
-        picGraph->setCurrentPoint({0, 0});
-        picGraph->setForeColor(unitColor(k));
+    const std::vector<Units> &history = sim.actHistory;
+    canvas.cls();
+    drawAxes(canvas, double(history.size()));
+    // The marker takes whatever colour and width the canvas has: the last curve's after a plot.
+    canvas.line({double(sim.extipOff), 0}, {double(sim.extipOff), 1});
+    canvas.setDrawWidth(3);
+    for (int k = 0; k < unitCount; ++k) {
+        canvas.setCurrentPoint({0, 0});
+        canvas.setForeColor(unitColor(k));
         for (std::size_t t = 1; t <= history.size(); ++t)
-            picGraph->lineTo({double(t), history[t - 1][std::size_t(k)]});
+            canvas.lineTo({double(t), history[t - 1][std::size_t(k)]});
     }
-    picGraph->setDrawWidth(1);
-    picGraph->refresh();
+    canvas.setDrawWidth(1);
 }
 
-void GraphWindow::redrawBar(int unit, float level, std::string_view oldText)
+void redrawBar(host::Canvas &canvas, int unit, float level, std::optional<float> shownBefore,
+               QColor back)
 {
-    host::touch(picBargraph);
     const QColor color = unitColor(unit);
-    picBargraph->setForeColor(color);
-    picBargraph->setFillColor(color);
-
-    std::optional<float> old;
-    try {
-        old = host::toFloat(oldText);
-    } catch (const host::Fault &) {
-        // The bar's height is unknown: erase from the axis to the top of the area.
-    }
-    if (old && *old < level) {
-        unitBar(picBargraph, unit, level);
+    setColors(canvas, color);
+    if (shownBefore && *shownBefore < level) {
+        unitBar(canvas, unit, level);
     } else {
-        picBargraph->setForeColor(m_barBackColor);
-        picBargraph->setFillColor(m_barBackColor);
-        unitBar(picBargraph, unit, old ? double(*old) : picBargraph->scaleTop());
-        picBargraph->setForeColor(color);
-        picBargraph->setFillColor(color);
-        unitBar(picBargraph, unit, level);
+        setColors(canvas, back);
+        unitBar(canvas, unit, shownBefore ? double(*shownBefore) : canvas.scaleTop());
+        setColors(canvas, color);
+        unitBar(canvas, unit, level);
     }
-    picBargraph->refresh();
-}
-
-void GraphWindow::restoreBarColors()
-{
-    host::touch(picBargraph);
-    picBargraph->setForeColor(m_barForeColor);
-    picBargraph->setFillColor(m_barFillColor);
 }
 
 } // namespace sidestop

@@ -6,6 +6,9 @@
 
 #include "sidestop/ui/graph_window.h"
 
+#include "sidestop/ui/graph_drawing.h"
+#include "sidestop/ui/layout_row.h"
+
 #include "host/forms/controls.h"
 #include "host/forms/picture_area.h"
 
@@ -19,55 +22,38 @@ using host::ControlKind;
 using host::ControlRow;
 
 constexpr host::FontChoice captionFont {"MS Sans Serif", 9.75};
-constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+// A caption above one of the two graphs.
+Row graphCaption(const char *name, const char *text, QRect twips, QColor back)
+{
+    return {.name = name,
+            .kind = ControlKind::Label,
+            .caption = text,
+            .twips = twips,
+            .font = captionFont,
+            .backColor = back};
+}
 
 const std::vector<ControlRow> &graphLayout()
 {
     static const std::vector<ControlRow> rows {
-        {"",
-         "Label1",
-         ControlKind::Label,
-         "External Input Levels",
-         {1764, 240, 3420, 252},
-         captionFont,
-         0,
-         {},
-         left,
-         QColor(255, 255, 255)},
-        {"",
-         "picBargraph",
-         ControlKind::Picture,
-         "",
-         {312, 672, 6852, 3480},
-         {},
-         0,
-         {},
-         left,
-         QColor(192, 192, 192)},
-        {"",
-         "Line1",
-         ControlKind::Line,
-         "",
-         {},
-         {},
-         1,
-         {},
-         left,
-         {},
-         Qt::black,
-         {72, 4584, 7380, 4584}},
-        {"",
-         "Label2",
-         ControlKind::Label,
-         "Activations of nodes over time",
-         {1968, 4824, 3012, 252},
-         captionFont,
-         0,
-         {},
-         left,
-         QColor(192, 255, 255)},
-        {"", "picGraph", ControlKind::Picture, "", {360, 5292, 6804, 3276}},
-        {"", "Label3", ControlKind::Label, "TIME", {3276, 8868, 852, 252}},
+        graphCaption("Label1", "External Input Levels", {1764, 240, 3420, 252},
+                     QColor(255, 255, 255)),
+        Row {.name = "picBargraph",
+             .kind = ControlKind::Picture,
+             .twips = {312, 672, 6852, 3480},
+             .backColor = QColor(192, 192, 192)},
+        Row {.name = "Line1",
+             .kind = ControlKind::Line,
+             .value = 1,
+             .foreColor = Qt::black,
+             .lineTwips = {72, 4584, 7380, 4584}},
+        graphCaption("Label2", "Activations of nodes over time", {1968, 4824, 3012, 252},
+                     QColor(192, 255, 255)),
+        Row {.name = "picGraph", .kind = ControlKind::Picture, .twips = {360, 5292, 6804, 3276}},
+        Row {.name = "Label3",
+             .kind = ControlKind::Label,
+             .caption = "TIME",
+             .twips = {3276, 8868, 852, 252}},
     };
     return rows;
 }
@@ -113,6 +99,43 @@ void GraphWindow::formUnload()
 {
     m_graphOff = true;
     emit closed();
+}
+
+void GraphWindow::paint(host::PictureArea *area, const std::function<void(host::Canvas &)> &drawing)
+{
+    host::touch(area);
+    drawing(*area);
+    area->refresh();
+}
+
+void GraphWindow::showInputBars(const Simulation &sim)
+{
+    paint(picBargraph, [&sim](host::Canvas &canvas) { drawInputBars(canvas, sim); });
+}
+
+void GraphWindow::showTimeAxes(const Simulation &sim)
+{
+    paint(picGraph, [&sim](host::Canvas &canvas) { drawTimeAxes(canvas, sim); });
+}
+
+void GraphWindow::showHistory(const Simulation &sim)
+{
+    paint(picGraph, [&sim](host::Canvas &canvas) { drawHistory(canvas, sim); });
+}
+
+void GraphWindow::showBarChange(int unit, float level, std::optional<float> shownBefore)
+{
+    // The back colour is the one the bar graph had at load, which touching it may do now.
+    paint(picBargraph, [&](host::Canvas &canvas) {
+        redrawBar(canvas, unit, level, shownBefore, m_barBackColor);
+    });
+}
+
+void GraphWindow::restoreBarColors()
+{
+    host::touch(picBargraph);
+    picBargraph->setForeColor(m_barForeColor);
+    picBargraph->setFillColor(m_barFillColor);
 }
 
 } // namespace sidestop

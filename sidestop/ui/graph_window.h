@@ -3,18 +3,19 @@
 
 #pragma once
 
-#include "sidestop/ui/run_driver.h"
+#include "sidestop/model/run_driver.h"
 
 #include "host/forms/form.h"
 
 #include <QColor>
 
-#include <string_view>
-#include <vector>
+#include <functional>
+#include <optional>
 
 namespace host {
+class Canvas;
 class PictureArea;
-}
+} // namespace host
 
 namespace sidestop {
 
@@ -32,18 +33,11 @@ public:
     host::PictureArea *bargraph() const { return picBargraph; }
     host::PictureArea *graph() const { return picGraph; }
 
-    // The bar graph: axes for ten units and one box per unit, as high as its input.
-    void drawInputBars(const Units &extip);
-    // The time graph's empty axes for niter iterations.
-    void drawTimeAxes(int niter);
-    // The history of a run: the offset marker at iteration extipOff and one curve per unit,
-    // width 3, from the origin through (t, activation after iteration t).
-    void plotHistory(const std::vector<Units> &history, int extipOff);
-
-    // One unit's bar while its level control moves: a growing bar is drawn over the old one;
-    // a shrinking or equal one first erases the old bar (as high as the unit's text says) with
-    // the back colour. A text that is no number erases the unit's whole column.
-    void redrawBar(int unit, float level, std::string_view oldText);
+    // The drawings of graph_drawing on their area, which loads the window when it is not.
+    void showInputBars(const Simulation &sim);
+    void showTimeAxes(const Simulation &sim);
+    void showHistory(const Simulation &sim);
+    void showBarChange(int unit, float level, std::optional<float> shownBefore);
     // Back to the colours the bar graph had when the window loaded.
     void restoreBarColors();
 
@@ -55,6 +49,9 @@ protected:
     void formUnload() override;
 
 private:
+    // Loads the window when it is not, draws on the area and shows the result.
+    static void paint(host::PictureArea *area, const std::function<void(host::Canvas &)> &drawing);
+
     bool &m_graphOff;
     host::PictureArea *picBargraph = nullptr;
     host::PictureArea *picGraph = nullptr;

@@ -23,7 +23,7 @@ void addToolTips(host::Form &form,
 
 void addMainToolTips(Form1 &form)
 {
-    for (int k = 0; k < kUnits; ++k) {
+    for (int k = 0; k < unitCount; ++k) {
         host::setToolTip(form.control<QWidget>(host::arrayName("text1", k)),
                          QString("Unit %1's external input for the next run; RUN reads the "
                                  "number this text starts with.")

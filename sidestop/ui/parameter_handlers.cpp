@@ -7,7 +7,7 @@
 
 #include "sidestop/ui/form1.h"
 
-#include "sidestop/ui/input_checks.h"
+#include "sidestop/model/input_checks.h"
 
 #include "host/forms/controls.h"
 #include "host/forms/events.h"
@@ -22,11 +22,6 @@ namespace sidestop {
 namespace {
 
 constexpr int enterKey = 13;
-
-void showIn(QLineEdit *box, const std::string &text)
-{
-    host::showText(box, QString::fromStdString(text));
-}
 
 void onEnter(QLineEdit *box, std::function<void()> handler)
 {
@@ -44,23 +39,23 @@ std::string text(const QLineEdit *box) { return box->text().toStdString(); }
 void Form1::bindParameterBars()
 {
     host::onScrollOrChange(hsbNiterations, [this](int a) {
-        showIn(txtIter, host::intText(a));
+        host::showNumberText(txtIter, host::intText(a));
         m_sim.niter = int16_t(a);
     });
     host::onScrollOrChange(hsbExtipoff, [this](int a) {
-        showIn(txtExtipoff, host::intText(a));
+        host::showNumberText(txtExtipoff, host::intText(a));
         m_sim.extipOff = int16_t(a);
     });
     host::onScrollOrChange(hsbPoswt, [this](int a) {
-        showIn(txtPoswt, host::doubleText(a / 100.0));
+        host::showNumberText(txtPoswt, host::doubleText(a / 100.0));
         m_sim.net.poswt = a / 100.0;
     });
     host::onScrollOrChange(hsbNegwt, [this](int a) {
-        showIn(txtNegwt, host::doubleText(a / 100.0));
+        host::showNumberText(txtNegwt, host::doubleText(a / 100.0));
         m_sim.net.negwt = a / 100.0;
     });
     host::onScrollOrChange(hsbNoise, [this](int a) {
-        showIn(txtNoise, host::doubleText(a / 500.0));
+        host::showNumberText(txtNoise, host::doubleText(a / 500.0));
         m_sim.net.noiseSD = float(a / 500.0);
     });
 }
@@ -88,52 +83,47 @@ void Form1::bindEnterKeys()
 // A unit's level bar: the level (top 1, bottom 0) becomes its input; with the online update
 // on, its bar is redrawn, which compares with the level its text box still shows; then the
 // text shows the new level and the bar graph gets its own colours back.
-void Form1::VScroll1_Change(int index)
+void Form1::onLevelChange(int unit)
 {
-    const float level = float(VScroll1[index]->value() / 100.0);
-    m_sim.net.extip[index] = level;
+    const float level = float(vScroll1[unit]->value() / 100.0);
+    m_sim.net.extip[unit] = level;
     if (host::checkValue(chkUpdate) == 1)
-        m_graph.redrawBar(index, level, text(text1[index]));
-    showIn(text1[index], host::floatText(level));
+        m_graph.showBarChange(unit, level, shownLevel(text(text1[unit])));
+    host::showNumberText(text1[unit], host::floatText(level));
     m_graph.restoreBarColors();
 }
 
 // Each unit gets its default input, as text and on its level bar; a bar that moves runs its
 // change handler, which finds the new level already in the text box.
-void Form1::commExtipdef_Click()
+void Form1::onDefaultInput()
 {
-    setDefaultInput(m_sim.net);
-    for (int i = 0; i < kUnits; ++i) {
-        const float v = float(m_sim.net.extipDef[i]);
-        m_sim.net.extip[i] = v;
-        showIn(text1[i], host::floatText(v));
-        VScroll1[i]->setValue(host::nearestInt16(double(v) * 100));
+    useDefaultInput(m_sim);
+    for (int i = 0; i < unitCount; ++i) {
+        const float v = float(m_sim.net.extip[i]);
+        host::showNumberText(text1[i], host::floatText(v));
+        vScroll1[i]->setValue(host::nearestInt16(double(v) * 100));
     }
 }
 
 // The default run settings and weights; the inhibition rule, the ramp and the unit inputs
 // stay as they are. A scroll bar that moves writes the same value again.
-void Form1::comPardef_Click()
+void Form1::onDefaultParameters()
 {
-    m_sim.niter = 20;
-    m_sim.extipOff = int16_t(m_sim.niter - 4);
-    showIn(txtIter, host::intText(m_sim.niter));
+    useDefaultParameters(m_sim);
+    host::showNumberText(txtIter, host::intText(m_sim.niter));
     hsbNiterations->setValue(m_sim.niter);
-    showIn(txtExtipoff, host::intText(m_sim.extipOff));
+    host::showNumberText(txtExtipoff, host::intText(m_sim.extipOff));
     hsbExtipoff->setValue(m_sim.extipOff);
 
-    const double poswt = 0.1;
-    m_sim.net.poswt = poswt;
-    showIn(txtPoswt, host::doubleText(poswt));
+    const double poswt = std::get<double>(m_sim.net.poswt);
+    host::showNumberText(txtPoswt, host::doubleText(poswt));
     hsbPoswt->setValue(host::nearestInt16(100 * poswt));
 
-    const double negwt = 0.5;
-    m_sim.net.negwt = negwt;
-    showIn(txtNegwt, host::doubleText(negwt));
+    const double negwt = std::get<double>(m_sim.net.negwt);
+    host::showNumberText(txtNegwt, host::doubleText(negwt));
     hsbNegwt->setValue(host::nearestInt16(100 * negwt));
 
-    m_sim.net.noiseSD = 0;
-    showIn(txtNoise, host::doubleText(0));
+    host::showNumberText(txtNoise, host::doubleText(m_sim.net.noiseSD));
     hsbNoise->setValue(0);
 }
 

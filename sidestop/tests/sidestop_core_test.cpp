@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The neurosims developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sidestop/ui/run_driver.h"
+#include "sidestop/model/run_driver.h"
+#include "sidestop/model/state.h"
 
 #include "host/numbers/fault.h"
 
@@ -132,7 +133,7 @@ struct BadRun
 {
     const char *name;
     RunTexts texts;
-    const char *message;
+    std::string message;
 };
 
 class RefusedRun : public testing::TestWithParam<BadRun>
@@ -153,7 +154,7 @@ TEST_P(RefusedRun, LeavesEverythingAsItWas)
         sidestop::startRun(sim, sidestop::checkedRunSettings(c.texts, false, {}));
         FAIL() << "the run was not refused";
     } catch (const Fault &fault) {
-        EXPECT_EQ(std::string(fault.what()), c.message);
+        EXPECT_EQ(fault.what(), c.message);
     }
     EXPECT_EQ(sim.net.act, before.net.act);
     EXPECT_EQ(sim.net.poswt, before.net.poswt);
@@ -163,34 +164,36 @@ TEST_P(RefusedRun, LeavesEverythingAsItWas)
 
 const std::string fourHundredDigits(400, '9');
 
-BadRun withUnit(const char *name, std::string unitText, const char *message)
+BadRun withUnit(const char *name, std::string unitText, std::string message)
 {
     BadRun run {name, texts("0.1", "0.5", "20"), message};
     run.texts.units[4] = std::move(unitText);
     return run;
 }
 
+BadRun withIterations(const char *name, std::string iterations, std::string message)
+{
+    return {name, texts("0.1", "0.5", std::move(iterations)), std::move(message)};
+}
+
+std::string unusableCount(const std::string &text)
+{
+    return "The number of iterations \"" + text
+        + "\" cannot be used: type a whole number of iterations from 1 to 32767, such as 20.";
+}
+
+const std::string needsAnIteration = "A run needs at least one iteration: type a whole number of "
+                                     "iterations from 1 to 32767, such as 20.";
+
 INSTANTIATE_TEST_SUITE_P(
     Sidestop, RefusedRun,
     testing::Values(
-        BadRun {"IterationsNoNumber", texts("0.1", "0.5", "ten"),
-                "The number of iterations \"ten\" cannot be used: type a whole number of "
-                "iterations from 1 to 32767, such as 20."},
-        BadRun {"IterationsWithTrailingLetters", texts("0.1", "0.5", "20x"),
-                "The number of iterations \"20x\" cannot be used: type a whole number of "
-                "iterations from 1 to 32767, such as 20."},
-        BadRun {"IterationsZero", texts("0.1", "0.5", "0"),
-                "A run needs at least one iteration: type a whole number of iterations from 1 "
-                "to 32767, such as 20."},
-        BadRun {"IterationsRoundToZero", texts("0.1", "0.5", "0.4"),
-                "A run needs at least one iteration: type a whole number of iterations from 1 "
-                "to 32767, such as 20."},
-        BadRun {"IterationsNegative", texts("0.1", "0.5", "-3"),
-                "A run needs at least one iteration: type a whole number of iterations from 1 "
-                "to 32767, such as 20."},
-        BadRun {"IterationsBeyondSixteenBits", texts("0.1", "0.5", "32768"),
-                "The number of iterations \"32768\" cannot be used: type a whole number of "
-                "iterations from 1 to 32767, such as 20."},
+        withIterations("IterationsNoNumber", "ten", unusableCount("ten")),
+        withIterations("IterationsWithTrailingLetters", "20x", unusableCount("20x")),
+        withIterations("IterationsZero", "0", needsAnIteration),
+        withIterations("IterationsRoundToZero", "0.4", needsAnIteration),
+        withIterations("IterationsNegative", "-3", needsAnIteration),
+        withIterations("IterationsBeyondSixteenBits", "32768", unusableCount("32768")),
         BadRun {"PositiveWeightNoNumber", texts("strong", "0.5", "20"),
                 "The positive feedback weight \"strong\" is not a number: type a number such as "
                 "0.1."},
@@ -221,6 +224,49 @@ TEST(SidestopRun, LargestAcceptedValuesStayInRange)
             for (double a : step)
                 EXPECT_TRUE(a >= 0 && a <= 1) << a;
     }
+}
+
+// RUN without a window: the history is drawn once, complete, and only while the graph is open;
+// a refused run draws nothing.
+TEST(SidestopCore, RunDrawsTheCompleteHistoryOnlyWhileTheGraphIsOpen)
+{
+    Simulation sim;
+    std::vector<std::size_t> drawn;
+    const sidestop::RunCallbacks callbacks {
+        .drawHistory = [&drawn](const Simulation &s) { drawn.push_back(s.actHistory.size()); }};
+    const RunTexts sixIterations = texts("0.1", "0.5", "6");
+    sidestop::run(sim, sixIterations, false, InhibitionRule::Standard, callbacks);
+    EXPECT_TRUE(drawn.empty());
+    sidestop::openGraph(sim);
+    sidestop::run(sim, sixIterations, false, InhibitionRule::Standard, callbacks);
+    EXPECT_EQ(drawn, std::vector<std::size_t> {6});
+    EXPECT_THROW(sidestop::run(sim, texts("0.1", "0.5", "0"), false, {}, callbacks), Fault);
+    EXPECT_EQ(drawn.size(), 1U);
+}
+
+// `var` prints a weight as its number or as the text RUN stored, and every other piece as its
+// numbers; a value the program never holds is refused before anything is written.
+TEST(SidestopCore, RegistryPrintsWeightsAsStoredAndRefusesActivationsOutsideZeroToOne)
+{
+    Simulation sim;
+    const host::StateRegistry registry = sidestop::stateRegistry(sim);
+    std::vector<std::string> names;
+    for (const host::StateEntry &entry : registry.entries())
+        names.push_back(entry.name);
+    EXPECT_EQ(names,
+              (std::vector<std::string> {"act", "extip", "extipDef", "poswt", "negwt", "noiseSD",
+                                         "niter", "extipOff", "actHistory", "graphOff"}));
+    sidestop::useDefaultParameters(sim);
+    EXPECT_EQ(host::stateText(*registry.find("poswt")), "0.1");
+    sidestop::run(sim, texts(" 0.25", "0.5 ", "2"), false, InhibitionRule::Standard);
+    EXPECT_EQ(host::stateText(*registry.find("poswt")), " 0.25");
+    EXPECT_EQ(host::stateText(*registry.find("negwt")), "0.5 ");
+    EXPECT_EQ(host::stateText(*registry.find("niter")), "2");
+
+    EXPECT_THROW(registry.write({{"niter", std::vector<double> {9}},
+                                 {"act", std::vector<double>(sidestop::unitCount, 1.5)}}),
+                 Fault);
+    EXPECT_EQ(sim.niter, 2);
 }
 
 } // namespace
