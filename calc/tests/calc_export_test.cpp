@@ -5,6 +5,7 @@
 #include "host/forms/automation.h"
 #include "host/forms/learning_curve.h"
 #include "host/forms/picture_area.h"
+#include "host/numbers/round_trip_text.h"
 #include "host/tests/support/export_fixture.h"
 
 #include <QLineEdit>

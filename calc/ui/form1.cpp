@@ -38,7 +38,7 @@ Form1::Form1(QWidget *parent)
     bindEvents();
     bindOptions();
     m_run = runCallbacks();
-    host::exposeState(m_state);
+    host::exposeState(m_state, this);
     bindExports();
     addHelp(*this);
 }

@@ -20,7 +20,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMap>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -43,7 +42,6 @@ struct PendingLine
 struct AutomationState
 {
     bool failed = false;
-    QMap<QString, std::function<std::string()>> variables;
     std::vector<const StateRegistry *> registries;
     std::vector<PendingLine> atYield;
     bool mouseHeld = false;
@@ -63,18 +61,14 @@ QString afterWords(const QString &line, int count)
 
 void say(const QString &line) { std::cout << line.toStdString() << std::endl; }
 
-// The value `var` prints: a piece of a registry's state, or an exposed variable.
+// The value `var` prints: a piece of a live window's state, the latest window's first.
 std::string variableText(const QString &name)
 {
-    // The latest window's registry first: a window that was closed and made again exposes its
-    // state anew, as an exposed variable is replaced.
     const auto &registries = state().registries;
     for (auto registry = registries.rbegin(); registry != registries.rend(); ++registry)
         if (const StateEntry *entry = (*registry)->find(name.toStdString()))
             return stateText(*entry);
-    if (!state().variables.contains(name))
-        scriptError("no variable named " + name);
-    return state().variables[name]();
+    scriptError("no variable named " + name);
 }
 
 void run(const QString &line);
@@ -201,13 +195,11 @@ void yieldReached()
 
 } // namespace
 
-void exposeState(const StateRegistry &registry) { state().registries.push_back(&registry); }
-
-void forgetState(const StateRegistry &registry) { std::erase(state().registries, &registry); }
-
-void exposeVariable(const QString &name, std::function<std::string()> valuesText)
+void exposeState(const StateRegistry &registry, const QObject *owner)
 {
-    state().variables[name] = std::move(valuesText);
+    state().registries.push_back(&registry);
+    QObject::connect(owner, &QObject::destroyed,
+                     [&registry] { std::erase(state().registries, &registry); });
 }
 
 int runScript(const QString &path, const std::function<bool()> &start)

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "host/numbers/round_trip_text.h"
-
 #include <QString>
+
+class QObject;
 
 #include <array>
 #include <cstdint>
@@ -51,22 +51,8 @@ class StateRegistry;
 // start fails (the program cannot run).
 int runScript(const QString &path, const std::function<bool()> &start = {});
 
-// Makes every piece of a program's state printable by `var NAME` (the text stateText gives).
-// The registry must outlive the script.
-void exposeState(const StateRegistry &registry);
-// Withdraws a registry from `var`: a window that ends takes its state along.
-void forgetState(const StateRegistry &registry);
-
-// Makes a model variable printable by `var NAME`. The text lists the values, arrays
-// flattened first index outermost, each as the shortest text that reads back to the same
-// number.
-void exposeVariable(const QString &name, std::function<std::string()> valuesText);
-
-// Exposes a variable that lives as long as the program (form or model state).
-template <typename Storage> void exposeVariable(const QString &name, const Storage &storage)
-{
-    exposeVariable(name,
-                   std::function<std::string()>([&storage] { return roundTripText(storage); }));
-}
+// Makes every piece of a window's state printable by `var NAME` (the text stateText gives)
+// for as long as the owner (the window) lives; the registry must live as long as its owner.
+void exposeState(const StateRegistry &registry, const QObject *owner);
 
 } // namespace host

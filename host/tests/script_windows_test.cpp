@@ -7,6 +7,7 @@
 #include "host/forms/form.h"
 #include "host/forms/messages.h"
 #include "host/numbers/number_text.h"
+#include "host/numbers/state_registry.h"
 #include "host/tests/support/test_support.h"
 
 #include <QApplication>
@@ -236,8 +237,13 @@ TEST_F(TwoWindows, LinesAfterTheLastWindowClosedAreAnError)
 
 TEST_F(TwoWindows, VarPrintsOnlyValuesThatReadBack)
 {
-    static double value = 0;
-    host::exposeVariable("probeValue", value);
+    double value = 0;
+    std::array<float, 2> pair {1.5f, -std::numeric_limits<float>::infinity()};
+    host::StateRegistry registry;
+    registry.addDerived("probeValue", value);
+    registry.addDerived("probePair", pair);
+    QObject owner;
+    host::exposeState(registry, &owner);
     int status = -1;
     for (double shown : {-0.0, 0.1 + 0.2, -std::numeric_limits<double>::max(),
                          std::numeric_limits<double>::denorm_min()}) {
@@ -257,8 +263,6 @@ TEST_F(TwoWindows, VarPrintsOnlyValuesThatReadBack)
         EXPECT_NE(line.find("is not a finite number"), std::string::npos) << line;
         EXPECT_EQ(status, 2);
     }
-    static std::array<float, 2> pair {1.5f, -std::numeric_limits<float>::infinity()};
-    host::exposeVariable("probePair", pair);
     EXPECT_NE(runScriptLines("var probePair\n").find("error: var probePair"), std::string::npos);
 }
 

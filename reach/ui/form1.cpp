@@ -23,7 +23,7 @@ Form1::Form1(QWidget *parent)
 {
     createControls();
     bindEvents();
-    host::exposeState(m_state);
+    host::exposeState(m_state, this);
     bindExports();
     addHelp(*this);
 }

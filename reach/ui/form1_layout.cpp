@@ -27,9 +27,9 @@ const QColor lineBlue(128, 128, 255);
 std::vector<ControlRow> handDisplay()
 {
     return {
-        {.container = "", .name = "Label3", .kind = ControlKind::Label,
+        {.name = "Label3", .kind = ControlKind::Label,
          .caption = "HAND TRAJECTORY DISPLAY", .twips = QRect(420, 168, 4824, 228), .font = bold},
-        {.container = "", .name = "picture1", .kind = ControlKind::Picture, .caption = "",
+        {.name = "picture1", .kind = ControlKind::Picture,
          .twips = QRect(120, 600, 5424, 5424), .font = bold, .backColor = QColor(255, 255, 192)},
         {.container = "picture1", .name = "Frame12", .kind = ControlKind::Frame,
          .caption = " Target Position", .twips = QRect(0, 24, 2412, 852), .font = bold},
@@ -61,18 +61,18 @@ std::vector<ControlRow> handDisplay()
          .caption = "RESTART", .twips = QRect(3408, 4800, 1128, 396)},
         {.container = "picture1", .name = "Label11(2)", .kind = ControlKind::Label, .caption = "X ",
          .twips = QRect(1884, 4920, 0, 0), .font = bold},
-        {.container = "picture1", .name = "txtHandx", .kind = ControlKind::TextBox, .caption = "",
+        {.container = "picture1", .name = "txtHandx", .kind = ControlKind::TextBox,
          .twips = QRect(2160, 4920, 372, 288), .font = bold},
         {.container = "picture1", .name = "Label12(2)", .kind = ControlKind::Label, .caption = "Y",
          .twips = QRect(3024, 4932, 0, 0), .font = bold},
         {.container = "picture1", .name = "txtHandy", .kind = ControlKind::TextBox, .caption = " ",
          .twips = QRect(2640, 4920, 372, 288), .font = bold},
         // Child pictures, moved in display units by start-up.
-        {.container = "picture1", .name = "target", .kind = ControlKind::Picture, .caption = "",
+        {.container = "picture1", .name = "target", .kind = ControlKind::Picture,
          .twips = QRect(0, 0, 195, 210), .font = bold, .backColor = QColor(192, 64, 0)},
-        {.container = "picture1", .name = "distractor", .kind = ControlKind::Picture, .caption = "",
+        {.container = "picture1", .name = "distractor", .kind = ControlKind::Picture,
          .twips = QRect(0, 0, 195, 210), .font = bold, .backColor = blue},
-        {.container = "picture1", .name = "Hand", .kind = ControlKind::Picture, .caption = "",
+        {.container = "picture1", .name = "Hand", .kind = ControlKind::Picture,
          .twips = QRect(0, 0, 468, 516), .font = bold, .backColor = Qt::white},
     };
 }
@@ -80,10 +80,10 @@ std::vector<ControlRow> handDisplay()
 std::vector<ControlRow> cellDisplay()
 {
     return {
-        {.container = "", .name = "Label7", .kind = ControlKind::Label,
+        {.name = "Label7", .kind = ControlKind::Label,
          .caption = "DIRECTION CELL RESPONSE DISPLAY", .twips = QRect(6996, 144, 4980, 240),
          .font = bold},
-        {.container = "", .name = "cell1", .kind = ControlKind::Picture, .caption = "",
+        {.name = "cell1", .kind = ControlKind::Picture,
          .twips = QRect(6720, 612, 5400, 5400), .font = bold, .backColor = Qt::white},
         {.container = "cell1", .name = "chkBarChart", .kind = ControlKind::CheckBox,
          .caption = "Bar Chart", .twips = QRect(4080, 5040, 1212, 252), .font = bold},
@@ -96,14 +96,14 @@ std::vector<ControlRow> cellDisplay()
 std::vector<ControlRow> sideControls()
 {
     std::vector<ControlRow> rows {
-        {.container = "", .name = "Frame2", .kind = ControlKind::Frame, .caption = " ",
+        {.name = "Frame2", .kind = ControlKind::Frame, .caption = " ",
          .twips = QRect(5640, 1320, 972, 972), .font = bold},
         {.container = "Frame2", .name = "Shape1", .kind = ControlKind::RoundedRectangle,
-         .caption = "", .twips = QRect(0, 120, 972, 852), .font = bold,
+         .twips = QRect(0, 120, 972, 852), .font = bold,
          .foreColor = QColor(128, 64, 0)},
         {.container = "Frame2", .name = "chkOnLinePath", .kind = ControlKind::CheckBox,
          .caption = "Show path online", .twips = QRect(120, 120, 735, 735), .value = 1},
-        {.container = "", .name = "Frame3", .kind = ControlKind::Frame, .caption = "Path Colour",
+        {.name = "Frame3", .kind = ControlKind::Frame, .caption = "Path Colour",
          .twips = QRect(5640, 2400, 975, 1710)},
     };
     struct Ink
@@ -114,7 +114,7 @@ std::vector<ControlRow> sideControls()
     for (const Ink &ink : {Ink {5, 240, QColor(64, 0, 64)}, Ink {4, 600, QColor(192, 0, 0)},
                            Ink {3, 960, QColor(0, 0, 255)}, Ink {6, 1320, QColor(0, 128, 128)}}) {
         rows.push_back({.container = "Frame3", .name = host::arrayName("picInk", ink.index),
-                        .kind = ControlKind::Picture, .caption = "",
+                        .kind = ControlKind::Picture,
                         .twips = QRect(120, ink.top, 300, 255), .font = bold,
                         .backColor = ink.colour});
         rows.push_back({.container = "Frame3", .name = host::arrayName("opInk", ink.index),
@@ -122,7 +122,7 @@ std::vector<ControlRow> sideControls()
                         .twips = QRect(480, ink.top, 255, 255), .font = bold,
                         .value = ink.index == 5});
     }
-    rows.push_back({.container = "", .name = "commDelPath", .kind = ControlKind::Button,
+    rows.push_back({.name = "commDelPath", .kind = ControlKind::Button,
                     .caption = "Delete Path", .twips = QRect(5760, 4320, 735, 615)});
     return rows;
 }
@@ -131,17 +131,17 @@ std::vector<ControlRow> bottomControls()
 {
     std::vector<ControlRow> rows {
         // Lines on the window's background, partly hidden behind the printing frame.
-        {.container = "", .name = "Line2", .kind = ControlKind::Line, .caption = "", .twips = {},
+        {.name = "Line2", .kind = ControlKind::Line, .twips = {},
          .font = bold, .value = 4, .foreColor = lineBlue,
          .lineTwips = QLine(4440, 8520, 7800, 8520)},
-        {.container = "", .name = "Line3", .kind = ControlKind::Line, .caption = "", .twips = {},
+        {.name = "Line3", .kind = ControlKind::Line, .twips = {},
          .font = bold, .value = 4, .foreColor = lineBlue,
          .lineTwips = QLine(4560, 8520, 7920, 8520)},
-        {.container = "", .name = "chkWithWithout", .kind = ControlKind::CheckBox,
+        {.name = "chkWithWithout", .kind = ControlKind::CheckBox,
          .caption = "Do +/- distractor comparison", .twips = QRect(120, 6000, 2412, 252)},
-        {.container = "", .name = "Frame8", .kind = ControlKind::Frame, .caption = "Target Pos.",
+        {.name = "Frame8", .kind = ControlKind::Frame, .caption = "Target Pos.",
          .twips = QRect(120, 6360, 1332, 1692), .font = bold},
-        {.container = "", .name = "Frame9", .kind = ControlKind::Frame,
+        {.name = "Frame9", .kind = ControlKind::Frame,
          .caption = "Distractor Pos.", .twips = QRect(1560, 6360, 1332, 1692), .font = bold},
     };
     const char *presetCaptions[] = {"Near Right", "Near Left", "Far Right", "Far Left"};
@@ -156,7 +156,7 @@ std::vector<ControlRow> bottomControls()
                         .twips = QRect(120, distractorTops[i], 1092, 252)});
     }
     const std::vector<ControlRow> rest {
-        {.container = "", .name = "Frame7", .kind = ControlKind::Frame,
+        {.name = "Frame7", .kind = ControlKind::Frame,
          .caption = "Distractor processing", .twips = QRect(3120, 6360, 2292, 1692), .font = bold},
         {.container = "Frame7", .name = "chkSeeDistractor", .kind = ControlKind::CheckBox,
          .caption = "Respond to Distractor", .twips = QRect(120, 276, 1935, 390)},
@@ -166,7 +166,7 @@ std::vector<ControlRow> bottomControls()
          .caption = "Distance dependent response", .twips = QRect(120, 960, 1935, 405)},
         {.container = "Frame7", .name = "chkSidestop", .kind = ControlKind::CheckBox,
          .caption = "Lateral Inhibition", .twips = QRect(120, 1440, 1692, 192)},
-        {.container = "", .name = "Frame11", .kind = ControlKind::Frame, .caption = "Printing",
+        {.name = "Frame11", .kind = ControlKind::Frame, .caption = "Printing",
          .twips = QRect(5592, 7248, 2412, 1644), .font = bold},
         {.container = "Frame11", .name = "chkPrinting", .kind = ControlKind::CheckBox,
          .caption = "Store hand paths", .twips = QRect(360, 192, 1812, 252), .font = bold},
@@ -178,17 +178,17 @@ std::vector<ControlRow> bottomControls()
          .caption = "Hand Display", .twips = QRect(312, 1056, 1452, 192), .font = bold, .value = 1},
         {.container = "Frame11", .name = "optPrintCell", .kind = ControlKind::Option,
          .caption = "Cell Display", .twips = QRect(324, 1356, 1890, 192), .font = bold},
-        {.container = "", .name = "Frame10", .kind = ControlKind::Frame, .caption = "Cell Response",
+        {.name = "Frame10", .kind = ControlKind::Frame, .caption = "Cell Response",
          .twips = QRect(6720, 6120, 1695, 972), .font = bold},
         {.container = "Frame10", .name = "optExp", .kind = ControlKind::Option,
          .caption = "Exponential", .twips = QRect(240, 240, 1335, 252), .value = 1},
         {.container = "Frame10", .name = "optGauss", .kind = ControlKind::Option,
          .caption = "Gaussian", .twips = QRect(240, 600, 972, 252)},
-        {.container = "", .name = "Frame1", .kind = ControlKind::Frame, .caption = "Hand Speed",
+        {.name = "Frame1", .kind = ControlKind::Frame, .caption = "Hand Speed",
          .twips = QRect(120, 8280, 2292, 492), .font = bold},
         {.container = "Frame1", .name = "Label1", .kind = ControlKind::Label, .caption = "min",
          .twips = QRect(120, 240, 0, 0)},
-        {.container = "Frame1", .name = "hsbSpeed", .kind = ControlKind::HScrollBar, .caption = "",
+        {.container = "Frame1", .name = "hsbSpeed", .kind = ControlKind::HScrollBar,
          .twips = QRect(612, 252, 960, 192), .font = bold, .value = 20,
          .range = {.minimum = 10, .maximum = 40, .smallChange = 1, .largeChange = 5}},
         {.container = "Frame1", .name = "Label2", .kind = ControlKind::Label, .caption = "max",
@@ -201,22 +201,22 @@ std::vector<ControlRow> bottomControls()
 std::vector<ControlRow> parameterFrame()
 {
     return {
-        {.container = "", .name = "frmPrams", .kind = ControlKind::Frame, .caption = "Parameters",
+        {.name = "frmPrams", .kind = ControlKind::Frame, .caption = "Parameters",
          .twips = QRect(8748, 6156, 3372, 2280), .font = parameters},
         // A blue border around the three slider groups, with a rule above the last one.
-        {.container = "frmPrams", .name = "Line1(0)", .kind = ControlKind::Line, .caption = "",
+        {.container = "frmPrams", .name = "Line1(0)", .kind = ControlKind::Line,
          .twips = {}, .font = bold, .value = 4, .foreColor = blue,
          .lineTwips = QLine(240, 240, 3180, 240)},
-        {.container = "frmPrams", .name = "Line1(1)", .kind = ControlKind::Line, .caption = "",
+        {.container = "frmPrams", .name = "Line1(1)", .kind = ControlKind::Line,
          .twips = {}, .font = bold, .value = 4, .foreColor = blue,
          .lineTwips = QLine(240, 2196, 3180, 2196)},
-        {.container = "frmPrams", .name = "Line4(0)", .kind = ControlKind::Line, .caption = "",
+        {.container = "frmPrams", .name = "Line4(0)", .kind = ControlKind::Line,
          .twips = {}, .font = bold, .value = 4, .foreColor = blue,
          .lineTwips = QLine(240, 240, 240, 2196)},
-        {.container = "frmPrams", .name = "Line4(1)", .kind = ControlKind::Line, .caption = "",
+        {.container = "frmPrams", .name = "Line4(1)", .kind = ControlKind::Line,
          .twips = {}, .font = bold, .value = 4, .foreColor = blue,
          .lineTwips = QLine(3180, 240, 3180, 2196)},
-        {.container = "frmPrams", .name = "Line5", .kind = ControlKind::Line, .caption = "",
+        {.container = "frmPrams", .name = "Line5", .kind = ControlKind::Line,
          .twips = {}, .font = bold, .value = 4, .foreColor = blue,
          .lineTwips = QLine(240, 1506, 3180, 1506)},
         {.container = "frmPrams", .name = "Frame4", .kind = ControlKind::Frame,
@@ -224,7 +224,7 @@ std::vector<ControlRow> parameterFrame()
         {.container = "Frame4", .name = "Label5", .kind = ControlKind::Label, .caption = "Coarse",
          .twips = QRect(225, 240, 0, 0)},
         {.container = "Frame4", .name = "hsbCelltune", .kind = ControlKind::HScrollBar,
-         .caption = "", .twips = QRect(900, 264, 1152, 204), .font = bold, .value = 50,
+         .twips = QRect(900, 264, 1152, 204), .font = bold, .value = 50,
          .range = {.minimum = 1, .maximum = 100, .smallChange = 2, .largeChange = 5}},
         {.container = "Frame4", .name = "Label6", .kind = ControlKind::Label, .caption = "Fine",
          .twips = QRect(2175, 255, 0, 0)},
@@ -233,7 +233,7 @@ std::vector<ControlRow> parameterFrame()
         {.container = "Frame5", .name = "Label9", .kind = ControlKind::Label, .caption = "0",
          .twips = QRect(510, 210, 0, 0), .font = bold},
         {.container = "Frame5", .name = "hsbAttended", .kind = ControlKind::HScrollBar,
-         .caption = "", .twips = QRect(870, 225, 1215, 195), .font = bold,
+         .twips = QRect(870, 225, 1215, 195), .font = bold,
          .range = {.minimum = 0, .maximum = 100, .smallChange = 5, .largeChange = 10}},
         {.container = "Frame5", .name = "Label10", .kind = ControlKind::Label, .caption = "x2",
          .twips = QRect(2175, 210, 0, 0), .font = bold},
@@ -242,7 +242,7 @@ std::vector<ControlRow> parameterFrame()
         {.container = "Frame6", .name = "Label4", .kind = ControlKind::Label, .caption = "0",
          .twips = QRect(540, 210, 0, 0), .font = bold},
         {.container = "Frame6", .name = "hsbSuppLevel", .kind = ControlKind::HScrollBar,
-         .caption = "", .twips = QRect(930, 240, 1170, 195), .font = bold, .value = 100,
+         .twips = QRect(930, 240, 1170, 195), .font = bold, .value = 100,
          .range = {.minimum = 0, .maximum = 100, .smallChange = 5, .largeChange = 10}},
         {.container = "Frame6", .name = "Label8", .kind = ControlKind::Label, .caption = "1",
          .twips = QRect(2205, 225, 0, 0), .font = bold},

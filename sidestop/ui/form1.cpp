@@ -36,12 +36,10 @@ Form1::Form1(QWidget *parent)
     m_graph.setParent(this, m_graph.windowFlags() | Qt::Tool);
     findControls();
     bindEvents();
-    host::exposeState(m_state);
+    host::exposeState(m_state, this);
     bindExports();
     addHelp(*this);
 }
-
-Form1::~Form1() { host::forgetState(m_state); }
 
 void Form1::findControls()
 {

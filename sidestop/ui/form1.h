@@ -30,7 +30,6 @@ class Form1 : public host::Form
 
 public:
     explicit Form1(QWidget *parent = nullptr);
-    ~Form1() override;
 
     const Simulation &state() const { return m_sim; }
     GraphWindow &graphWindow() { return m_graph; }

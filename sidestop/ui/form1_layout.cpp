@@ -3,8 +3,8 @@
 
 #include "sidestop/ui/form1_layout.h"
 
+#include "host/forms/layout_table.h"
 #include "sidestop/model/network.h"
-#include "sidestop/ui/layout_row.h"
 
 namespace sidestop {
 
@@ -27,52 +27,52 @@ constexpr host::ScrollBar::Range levelRange {100, 0, 2, 10};
 // online update switch and the default input button.
 void addInputFrame(std::vector<ControlRow> &rows)
 {
-    rows.push_back(Row {.name = "Frame1",
-                        .kind = ControlKind::Frame,
-                        .caption = "External Input",
-                        .twips = {240, 360, 6132, 2172},
-                        .font = {"MS Sans Serif", 12}});
-    rows.push_back(Row {.container = "Frame1",
-                        .name = "Label16",
-                        .kind = ControlKind::Label,
-                        .caption = "Units",
-                        .twips = {2280, 240, 1212, 252},
-                        .font = {"Book Antiqua", 7.5, true},
-                        .align = centred});
+    rows.push_back(ControlRow {.name = "Frame1",
+                               .kind = ControlKind::Frame,
+                               .caption = "External Input",
+                               .twips = {240, 360, 6132, 2172},
+                               .font = {"MS Sans Serif", 12}});
+    rows.push_back(ControlRow {.container = "Frame1",
+                               .name = "Label16",
+                               .kind = ControlKind::Label,
+                               .caption = "Units",
+                               .twips = {2280, 240, 1212, 252},
+                               .font = {"Book Antiqua", 7.5, true},
+                               .align = centred});
     for (int k = 0; k < unitCount; ++k) {
         const int x = 120 + 600 * k;
-        rows.push_back(Row {.container = "Frame1",
-                            .name = host::arrayName("Label3", k),
-                            .kind = ControlKind::Label,
-                            .caption = QString::number(k + 1),
-                            .twips = {x, 480, 252, 252}});
-        rows.push_back(Row {.container = "Frame1",
-                            .name = host::arrayName("text1", k),
-                            .kind = ControlKind::TextBox,
-                            .caption = "0",
-                            .twips = {x, 720, 492, 288}});
+        rows.push_back(ControlRow {.container = "Frame1",
+                                   .name = host::arrayName("Label3", k),
+                                   .kind = ControlKind::Label,
+                                   .caption = QString::number(k + 1),
+                                   .twips = {x, 480, 252, 252}});
+        rows.push_back(ControlRow {.container = "Frame1",
+                                   .name = host::arrayName("text1", k),
+                                   .kind = ControlKind::TextBox,
+                                   .caption = "0",
+                                   .twips = {x, 720, 492, 288}});
         rows.push_back(
-            Row {.container = "Frame1",
-                 .name = host::arrayName("VScroll1", k),
-                 .kind = ControlKind::VScrollBar,
-                 .twips = k == 4 ? QRect(2532, 1056, 252, 372) : QRect(x, 1080, 252, 372),
-                 .font = plain,
-                 .range = levelRange});
+            ControlRow {.container = "Frame1",
+                        .name = host::arrayName("VScroll1", k),
+                        .kind = ControlKind::VScrollBar,
+                        .twips = k == 4 ? QRect(2532, 1056, 252, 372) : QRect(x, 1080, 252, 372),
+                        .font = plain,
+                        .range = levelRange});
     }
-    rows.push_back(Row {.container = "Frame1",
-                        .name = "chkUpdate",
-                        .kind = ControlKind::CheckBox,
-                        .caption = "Update bar graph online",
-                        .twips = {120, 1680, 2052, 252}});
-    rows.push_back(Row {.container = "Frame1",
-                        .name = "commExtipdef",
-                        .kind = ControlKind::Button,
-                        .caption = "DEFAULT INPUT",
-                        .twips = {4080, 1680, 1812, 252}});
+    rows.push_back(ControlRow {.container = "Frame1",
+                               .name = "chkUpdate",
+                               .kind = ControlKind::CheckBox,
+                               .caption = "Update bar graph online",
+                               .twips = {120, 1680, 2052, 252}});
+    rows.push_back(ControlRow {.container = "Frame1",
+                               .name = "commExtipdef",
+                               .kind = ControlKind::Button,
+                               .caption = "DEFAULT INPUT",
+                               .twips = {4080, 1680, 1812, 252}});
 }
 
 // A heading or range of the parameter table: a label sized by its caption.
-Row parameterLabel(const char *name, const char *caption, int x, int y)
+ControlRow parameterLabel(const char *name, const char *caption, int x, int y)
 {
     return {.container = "Frame2",
             .name = name,
@@ -85,11 +85,11 @@ Row parameterLabel(const char *name, const char *caption, int x, int y)
 // scroll bar, range label), and the red default-parameters button.
 void addParameterFrame(std::vector<ControlRow> &rows)
 {
-    rows.push_back(Row {.name = "Frame2",
-                        .kind = ControlKind::Frame,
-                        .caption = "Parameters",
-                        .twips = {240, 3000, 6132, 2772},
-                        .font = {"MS Sans Serif", 13.5}});
+    rows.push_back(ControlRow {.name = "Frame2",
+                               .kind = ControlKind::Frame,
+                               .caption = "Parameters",
+                               .twips = {240, 3000, 6132, 2772},
+                               .font = {"MS Sans Serif", 13.5}});
     rows.push_back(parameterLabel("Label5", "Parameter", 1680, 360));
     rows.push_back(parameterLabel("Label6", "Value", 2880, 360));
     rows.push_back(parameterLabel("Label15", "Change", 3840, 360));
@@ -135,74 +135,74 @@ void addParameterFrame(std::vector<ControlRow> &rows)
     };
     for (const Parameter &p : parameters) {
         const int y = p.labelTwips.y();
-        rows.push_back(Row {.container = "Frame2",
-                            .name = p.label,
-                            .kind = ControlKind::Label,
-                            .caption = p.caption,
-                            .twips = p.labelTwips,
-                            .font = rowFont,
-                            .align = p.align});
-        rows.push_back(Row {.container = "Frame2",
-                            .name = p.box,
-                            .kind = ControlKind::TextBox,
-                            .caption = "0",
-                            .twips = {2880, y, 612, 288}});
-        rows.push_back(Row {.container = "Frame2",
-                            .name = p.bar,
-                            .kind = ControlKind::HScrollBar,
-                            .twips = {3720, y, 1092, 252},
-                            .font = plain,
-                            .range = {0, p.maximum, 1, 5}});
+        rows.push_back(ControlRow {.container = "Frame2",
+                                   .name = p.label,
+                                   .kind = ControlKind::Label,
+                                   .caption = p.caption,
+                                   .twips = p.labelTwips,
+                                   .font = rowFont,
+                                   .align = p.align});
+        rows.push_back(ControlRow {.container = "Frame2",
+                                   .name = p.box,
+                                   .kind = ControlKind::TextBox,
+                                   .caption = "0",
+                                   .twips = {2880, y, 612, 288}});
+        rows.push_back(ControlRow {.container = "Frame2",
+                                   .name = p.bar,
+                                   .kind = ControlKind::HScrollBar,
+                                   .twips = {3720, y, 1092, 252},
+                                   .font = plain,
+                                   .range = {0, p.maximum, 1, 5}});
         rows.push_back(parameterLabel(p.rangeLabel, p.range, 5160, y));
     }
-    rows.push_back(Row {.container = "Frame2",
-                        .name = "Label2",
-                        .kind = ControlKind::Label,
-                        .caption = "Default Setting",
-                        .twips = {120, 2280, 1452, 372},
-                        .font = rowFont,
-                        .align = right});
-    rows.push_back(Row {.container = "Frame2",
-                        .name = "comPardef",
-                        .kind = ControlKind::Button,
-                        .twips = {1680, 2280, 252, 252},
-                        .font = plain,
-                        .backColor = QColor(192, 0, 0)});
+    rows.push_back(ControlRow {.container = "Frame2",
+                               .name = "Label2",
+                               .kind = ControlKind::Label,
+                               .caption = "Default Setting",
+                               .twips = {120, 2280, 1452, 372},
+                               .font = rowFont,
+                               .align = right});
+    rows.push_back(ControlRow {.container = "Frame2",
+                               .name = "comPardef",
+                               .kind = ControlKind::Button,
+                               .twips = {1680, 2280, 252, 252},
+                               .font = plain,
+                               .backColor = QColor(192, 0, 0)});
 }
 
 // One of the two counts of the performance frame: its label, box, scroll bar (0..100) and
 // range label, on one row.
-void addCountRow(std::vector<ControlRow> &rows, const Row &label, const char *box,
+void addCountRow(std::vector<ControlRow> &rows, const ControlRow &label, const char *box,
                  const char *startText, const char *bar, int largeChange, int rangeIndex)
 {
     const int y = label.twips.y();
     rows.push_back(label);
-    rows.push_back(Row {.container = "Frame3",
-                        .name = box,
-                        .kind = ControlKind::TextBox,
-                        .caption = startText,
-                        .twips = {1680, y, 492, 288}});
-    rows.push_back(Row {.container = "Frame3",
-                        .name = bar,
-                        .kind = ControlKind::HScrollBar,
-                        .twips = {2280, y, 1092, 252},
-                        .font = plain,
-                        .range = {0, 100, 1, largeChange}});
-    rows.push_back(Row {.container = "Frame3",
-                        .name = host::arrayName("Label7", rangeIndex),
-                        .kind = ControlKind::Label,
-                        .caption = "(1-100)",
-                        .twips = {3480, y, 612, 252}});
+    rows.push_back(ControlRow {.container = "Frame3",
+                               .name = box,
+                               .kind = ControlKind::TextBox,
+                               .caption = startText,
+                               .twips = {1680, y, 492, 288}});
+    rows.push_back(ControlRow {.container = "Frame3",
+                               .name = bar,
+                               .kind = ControlKind::HScrollBar,
+                               .twips = {2280, y, 1092, 252},
+                               .font = plain,
+                               .range = {0, 100, 1, largeChange}});
+    rows.push_back(ControlRow {.container = "Frame3",
+                               .name = host::arrayName("Label7", rangeIndex),
+                               .kind = ControlKind::Label,
+                               .caption = "(1-100)",
+                               .twips = {3480, y, 612, 252}});
 }
 
 // "Performance": iterations, input offset, inhibition rule, ramped onset and RUN.
 void addPerformanceFrame(std::vector<ControlRow> &rows)
 {
-    rows.push_back(Row {.name = "Frame3",
-                        .kind = ControlKind::Frame,
-                        .caption = "Performance",
-                        .twips = {240, 6120, 6132, 2652},
-                        .font = {"MS Sans Serif", 13.5}});
+    rows.push_back(ControlRow {.name = "Frame3",
+                               .kind = ControlKind::Frame,
+                               .caption = "Performance",
+                               .twips = {240, 6120, 6132, 2652},
+                               .font = {"MS Sans Serif", 13.5}});
     addCountRow(rows,
                 {.container = "Frame3",
                  .name = "Label11",
@@ -220,35 +220,35 @@ void addPerformanceFrame(std::vector<ControlRow> &rows)
                  .twips = {120, 1080, 1572, 252},
                  .font = rowFont},
                 "txtExtipoff", " ", "hsbExtipoff", 1, 1);
-    rows.push_back(Row {.container = "Frame3",
-                        .name = "Frame4",
-                        .kind = ControlKind::Frame,
-                        .caption = "LI Rule",
-                        .twips = {120, 1560, 2292, 972},
-                        .font = rowFont});
-    rows.push_back(Row {.container = "Frame4",
-                        .name = "optRegLI",
-                        .kind = ControlKind::Option,
-                        .caption = "Standard ",
-                        .twips = {960, 240, 1092, 252},
-                        .font = plain,
-                        .value = 1});
-    rows.push_back(Row {.container = "Frame4",
-                        .name = "optQ94",
-                        .kind = ControlKind::Option,
-                        .caption = "Quillet Variation",
-                        .twips = {240, 600, 1812, 252}});
-    rows.push_back(Row {.container = "Frame3",
-                        .name = "chkRamp",
-                        .kind = ControlKind::CheckBox,
-                        .caption = "Use ramped onset",
-                        .twips = {4200, 480, 1572, 315}});
-    rows.push_back(Row {.container = "Frame3",
-                        .name = "commRun",
-                        .kind = ControlKind::Button,
-                        .caption = "RUN",
-                        .twips = {3480, 1920, 1212, 372},
-                        .font = {"MS Sans Serif", 12, true}});
+    rows.push_back(ControlRow {.container = "Frame3",
+                               .name = "Frame4",
+                               .kind = ControlKind::Frame,
+                               .caption = "LI Rule",
+                               .twips = {120, 1560, 2292, 972},
+                               .font = rowFont});
+    rows.push_back(ControlRow {.container = "Frame4",
+                               .name = "optRegLI",
+                               .kind = ControlKind::Option,
+                               .caption = "Standard ",
+                               .twips = {960, 240, 1092, 252},
+                               .font = plain,
+                               .value = 1});
+    rows.push_back(ControlRow {.container = "Frame4",
+                               .name = "optQ94",
+                               .kind = ControlKind::Option,
+                               .caption = "Quillet Variation",
+                               .twips = {240, 600, 1812, 252}});
+    rows.push_back(ControlRow {.container = "Frame3",
+                               .name = "chkRamp",
+                               .kind = ControlKind::CheckBox,
+                               .caption = "Use ramped onset",
+                               .twips = {4200, 480, 1572, 315}});
+    rows.push_back(ControlRow {.container = "Frame3",
+                               .name = "commRun",
+                               .kind = ControlKind::Button,
+                               .caption = "RUN",
+                               .twips = {3480, 1920, 1212, 372},
+                               .font = {"MS Sans Serif", 12, true}});
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 
 #include "sidestop/ui/graph_window.h"
 
+#include "host/forms/layout_table.h"
 #include "sidestop/ui/graph_drawing.h"
-#include "sidestop/ui/layout_row.h"
 
 #include "host/forms/controls.h"
 #include "host/forms/picture_area.h"
@@ -23,7 +23,7 @@ using host::ControlRow;
 
 constexpr host::FontChoice captionFont {"MS Sans Serif", 9.75};
 // A caption above one of the two graphs.
-Row graphCaption(const char *name, const char *text, QRect twips, QColor back)
+ControlRow graphCaption(const char *name, const char *text, QRect twips, QColor back)
 {
     return {.name = name,
             .kind = ControlKind::Label,
@@ -38,22 +38,23 @@ const std::vector<ControlRow> &graphLayout()
     static const std::vector<ControlRow> rows {
         graphCaption("Label1", "External Input Levels", {1764, 240, 3420, 252},
                      QColor(255, 255, 255)),
-        Row {.name = "picBargraph",
-             .kind = ControlKind::Picture,
-             .twips = {312, 672, 6852, 3480},
-             .backColor = QColor(192, 192, 192)},
-        Row {.name = "Line1",
-             .kind = ControlKind::Line,
-             .value = 1,
-             .foreColor = Qt::black,
-             .lineTwips = {72, 4584, 7380, 4584}},
+        ControlRow {.name = "picBargraph",
+                    .kind = ControlKind::Picture,
+                    .twips = {312, 672, 6852, 3480},
+                    .backColor = QColor(192, 192, 192)},
+        ControlRow {.name = "Line1",
+                    .kind = ControlKind::Line,
+                    .value = 1,
+                    .foreColor = Qt::black,
+                    .lineTwips = {72, 4584, 7380, 4584}},
         graphCaption("Label2", "Activations of nodes over time", {1968, 4824, 3012, 252},
                      QColor(192, 255, 255)),
-        Row {.name = "picGraph", .kind = ControlKind::Picture, .twips = {360, 5292, 6804, 3276}},
-        Row {.name = "Label3",
-             .kind = ControlKind::Label,
-             .caption = "TIME",
-             .twips = {3276, 8868, 852, 252}},
+        ControlRow {
+            .name = "picGraph", .kind = ControlKind::Picture, .twips = {360, 5292, 6804, 3276}},
+        ControlRow {.name = "Label3",
+                    .kind = ControlKind::Label,
+                    .caption = "TIME",
+                    .twips = {3276, 8868, 852, 252}},
     };
     return rows;
 }

@@ -8,6 +8,7 @@
 #include "host/forms/picture_area.h"
 #include "host/numbers/clock.h"
 #include "host/numbers/number_text.h"
+#include "host/numbers/round_trip_text.h"
 #include "host/tests/support/export_fixture.h"
 #include "somatomap/ui/form1.h"
 

@@ -47,7 +47,7 @@ Form1::Form1(QWidget *parent)
     findControls();
     bindEvents();
     bindCore();
-    host::exposeState(m_state);
+    host::exposeState(m_state, this);
     bindExports();
     addHelp(*this);
 }

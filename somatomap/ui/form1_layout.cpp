@@ -47,15 +47,13 @@ constexpr std::array<int, 4> swatchTops {255, 615, 990, 1395};
 
 void addHand(std::vector<ControlRow> &rows)
 {
-    rows.push_back({.container = "",
-                    .name = "Frame2",
+    rows.push_back({.name = "Frame2",
                     .kind = ControlKind::Frame,
                     .caption = "HAND",
                     .twips = QRect(165, 120, 5250, 7950)});
     rows.push_back({.container = "Frame2",
                     .name = "Picture1",
                     .kind = ControlKind::Picture,
-                    .caption = {},
                     .twips = QRect(195, 315, 4725, 4395),
                     .backColor = paleGrey});
     const std::array<QRect, 3> outlines {QRect(2520, 120, 615, 2295), QRect(3240, 120, 615, 2295),
@@ -64,14 +62,12 @@ void addHand(std::vector<ControlRow> &rows)
         rows.push_back({.container = "Picture1",
                         .name = host::arrayName("Shape", k),
                         .kind = ControlKind::Rectangle,
-                        .caption = {},
                         .twips = outlines[k],
                         .value = 1});
     for (int k = 0; k < 6; ++k)
         rows.push_back({.container = "Picture1",
                         .name = host::arrayName("Line", k),
                         .kind = ControlKind::Line,
-                        .caption = {},
                         .twips = {},
                         .value = 1,
                         .lineTwips = fingerOneOutline[k]});
@@ -79,7 +75,6 @@ void addHand(std::vector<ControlRow> &rows)
     ControlRow swatch {.container = "Picture1",
                        .name = "picOff",
                        .kind = ControlKind::Picture,
-                       .caption = {},
                        .twips = QRect(255, 165, 390, 240),
                        .backColor = offColour};
     rows.push_back(swatch);
@@ -103,7 +98,6 @@ void addHand(std::vector<ControlRow> &rows)
         rows.push_back({.container = "Frame4",
                         .name = host::arrayName("picActivityCol", k),
                         .kind = ControlKind::Picture,
-                        .caption = {},
                         .twips = QRect(1245, swatchTops[k], 420, 240),
                         .backColor = handPartColours[k]});
     }
@@ -117,15 +111,13 @@ void addHand(std::vector<ControlRow> &rows)
 // The map and its buttons and boxes, in creation order.
 std::vector<ControlRow> mapRows()
 {
-    return {{.container = "",
-             .name = "Frame1",
+    return {{.name = "Frame1",
              .kind = ControlKind::Frame,
              .caption = "Sensory Map Response",
              .twips = QRect(5490, 45, 4815, 7980)},
             {.container = "Frame1",
              .name = "picSenseMap",
              .kind = ControlKind::Picture,
-             .caption = {},
              .twips = QRect(270, 270, 4290, 4350),
              .backColor = paleGrey},
             {.container = "Frame1",
@@ -178,7 +170,6 @@ std::vector<ControlRow> mapRows()
             {.container = "Frame1",
              .name = "hsbPeakrad",
              .kind = ControlKind::HScrollBar,
-             .caption = {},
              .twips = QRect(2385, 6465, 795, 195),
              .value = 3,
              .range = {.minimum = 1, .maximum = 10, .smallChange = 1, .largeChange = 1}},
