@@ -43,7 +43,7 @@ struct ControlRow
     ControlKind kind {};
     QString caption {}; // caption, or the start text of a text box
     QRect twips {}; // left, top, width, height in twips of the container; a label of width 0
-                 // takes the size of its caption
+                    // takes the size of its caption
     FontChoice font {};
     int value = 0; // check box 0/1/2, option 1 = selected, scroll bar value, line width
     ScrollBar::Range range {}; // scroll bars
