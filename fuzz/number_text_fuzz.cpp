@@ -106,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
 
-    if (const auto leading = attempt(host::Val, text); leading && !std::isfinite(*leading))
+    if (const auto leading = attempt(host::leadingNumber, text);
+        leading && !std::isfinite(*leading))
         broken("the leading-number read gave a value that is not finite", text, exact(*leading));
 
     const auto asDouble = attempt(readDouble, text);
@@ -119,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!back || std::memcmp(&*back, &*asDouble, sizeof(double)) != 0)
             broken("the shortest text of a value does not read back bit-identical", text, shortest);
         if (plainDecimal(text)) {
-            const auto leading = attempt(host::Val, text);
+            const auto leading = attempt(host::leadingNumber, text);
             if (leading && *leading != *asDouble)
                 broken("the leading-number read differs from the strict one", text,
                        exact(*leading) + " against " + exact(*asDouble));

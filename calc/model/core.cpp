@@ -119,8 +119,8 @@ void Core::present(int16_t pattern, const RunCallbacks &callbacks)
 // order the previous one left.
 void Core::shuffleOrder()
 {
-    host::Randomize(host::clockSeed());
-    auto draw = [this] { return host::intToInt16(double(host::Rnd()) * net.nPatterns + 1); };
+    host::reseed(host::clockSeed());
+    auto draw = [this] { return host::intToInt16(double(host::nextRandom()) * net.nPatterns + 1); };
     for (int n = 0; n < 8; ++n) {
         const int16_t b = draw();
         const int16_t c = draw();

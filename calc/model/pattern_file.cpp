@@ -58,7 +58,7 @@ public:
     double leadingNumber(const std::string &line)
     {
         try {
-            return host::Val(line);
+            return host::leadingNumber(line);
         } catch (const host::Fault &) {
             failHere("This line starts with a number too large to read: " + host::quotedText(line)
                      + ".");

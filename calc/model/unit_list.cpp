@@ -26,7 +26,7 @@ UnitList strToArray(std::string_view text)
             throw host::Fault(host::Fault::Kind::IndexOutOfRange,
                               "The list " + host::quotedText(text) + " has more than ten items.");
         try {
-            list[count] = host::nearestInt16(host::Val(item));
+            list[count] = host::nearestInt16(host::leadingNumber(item));
         } catch (const host::Fault &) {
             throw host::Fault(host::Fault::Kind::Overflow,
                               "The item " + host::quotedText(item) + " of the list "

@@ -36,7 +36,7 @@ std::tm localNow(double &fraction)
 
 } // namespace
 
-float Timer()
+float clockSeconds()
 {
     if (frozenSeconds())
         return float(*frozenSeconds());
@@ -49,7 +49,7 @@ void freezeClock(double secondsSinceMidnight) { frozenSeconds() = secondsSinceMi
 
 void thawClock() { frozenSeconds().reset(); }
 
-double clockSeed() { return fixedSeed() ? *fixedSeed() : Timer(); }
+double clockSeed() { return fixedSeed() ? *fixedSeed() : clockSeconds(); }
 
 void fixSeed(std::optional<double> seed) { fixedSeed() = seed; }
 

@@ -9,14 +9,14 @@
 namespace host {
 
 // Seconds since local midnight, with a fractional part, as a 32-bit float.
-float Timer();
+float clockSeconds();
 
 // Automation freezes the clock so that re-seeding from it is reproducible; thawing lets it
 // run again.
 void freezeClock(double secondsSinceMidnight);
 void thawClock();
 
-// What the programs re-seed the generator with: the clock (Timer), or the seed the command
+// What the programs re-seed the generator with: the clock (clockSeconds), or the seed the command
 // line fixed in its place, so that every re-seed of a run started with --seed is the same.
 double clockSeed();
 void fixSeed(std::optional<double> seed);

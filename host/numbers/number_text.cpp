@@ -133,7 +133,7 @@ template <typename Number> std::string shortestText(Number value, int maxDigits)
 
 } // namespace
 
-double Val(std::string_view text)
+double leadingNumber(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -146,10 +146,10 @@ double Val(std::string_view text)
     return value;
 }
 
-double valOrInfinity(std::string_view text)
+double leadingNumberOrInfinity(std::string_view text)
 {
     try {
-        return Val(text);
+        return leadingNumber(text);
     } catch (const Fault &) {
         return std::numeric_limits<double>::infinity();
     }
@@ -187,13 +187,13 @@ void checkPlainNumber(std::string_view text, const NumberBox &box)
 double boxVal(std::string_view text, const NumberBox &box)
 {
     checkPlainNumber(text, box);
-    return Val(text);
+    return leadingNumber(text);
 }
 
 double boxValOrInfinity(std::string_view text, const NumberBox &box)
 {
     checkPlainNumber(text, box);
-    return valOrInfinity(text);
+    return leadingNumberOrInfinity(text);
 }
 
 double toDouble(std::string_view text)

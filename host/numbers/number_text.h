@@ -14,11 +14,11 @@ namespace host {
 // number reads as 0 ("12abc" -> 12, "abc" -> 0, "." -> 0). The one failure: a number too
 // large for a double (309 digits and more) is an overflow fault naming the text, never an
 // infinity.
-double Val(std::string_view text);
+double leadingNumber(std::string_view text);
 
-// Val for a value that is checked against a range next: a number too large for a double
+// leadingNumber for a value that is checked against a range next: a number too large for a double
 // reads as +infinity, which every such range refuses with the caller's own message.
-double valOrInfinity(std::string_view text);
+double leadingNumberOrInfinity(std::string_view text);
 
 // A number box as a message names it ("learning rate") and a value it takes ("0.001").
 struct NumberBox
@@ -27,11 +27,11 @@ struct NumberBox
     std::string_view example;
 };
 
-// Val and valOrInfinity for the text of a number box. A number continued by an exponent (e or E
-// followed by a digit or a sign) or by a decimal comma (a comma followed by a digit) is what a
-// user writes meaning another number than the leading one, so such a text is refused: a fault
-// "Write the learning rate as a plain decimal number, for example 0.001.". Any other text after
-// the number is left out as Val leaves it ("12abc" reads 12).
+// leadingNumber and leadingNumberOrInfinity for the text of a number box. A number continued by an
+// exponent (e or E followed by a digit or a sign) or by a decimal comma (a comma followed by a
+// digit) is what a user writes meaning another number than the leading one, so such a text is
+// refused: a fault "Write the learning rate as a plain decimal number, for example 0.001.". Any
+// other text after the number is left out as leadingNumber leaves it ("12abc" reads 12).
 double boxVal(std::string_view text, const NumberBox &box);
 double boxValOrInfinity(std::string_view text, const NumberBox &box);
 

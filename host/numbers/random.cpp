@@ -27,7 +27,7 @@ uint64_t mix(uint64_t z)
 
 } // namespace
 
-float Rnd()
+float nextRandom()
 {
     uint64_t &state = current().word;
     state += golden;
@@ -35,7 +35,7 @@ float Rnd()
     return float(mix(state) >> 40) / 16777216.0f;
 }
 
-void Randomize(double seed)
+void reseed(double seed)
 {
     const uint64_t bits = std::bit_cast<uint64_t>(seed == 0 ? 0.0 : seed); // -0 and 0 seed alike
     // For a fixed seed this maps distinct states to distinct states, so re-seeding never

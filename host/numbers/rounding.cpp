@@ -30,11 +30,11 @@ int16_t nearestInt16(double value) { return checkedStore<int16_t>(std::nearbyint
 
 int32_t nearestInt32(double value) { return checkedStore<int32_t>(std::nearbyint(value)); }
 
-double Int(double value) { return std::floor(value); }
+double floorValue(double value) { return std::floor(value); }
 
 int16_t intToInt16(double value) { return checkedStore<int16_t>(std::floor(value)); }
 
-int32_t Mod(int32_t dividend, int32_t divisor)
+int32_t modulo(int32_t dividend, int32_t divisor)
 {
     if (divisor == 0)
         throw Fault(Fault::Kind::DivisionByZero, "Division by zero: the divisor of Mod is 0.");

@@ -13,12 +13,12 @@ namespace host {
 int16_t nearestInt16(double value);
 int32_t nearestInt32(double value);
 
-// The largest whole number not above the value: Int(2.7) = 2, Int(-0.5) = -1.
-double Int(double value);
-// Int stored straight into a 16-bit integer, without a second rounding.
+// The largest whole number not above the value: floorValue(2.7) = 2, floorValue(-0.5) = -1.
+double floorValue(double value);
+// floorValue stored straight into a 16-bit integer, without a second rounding.
 int16_t intToInt16(double value);
 
 // Remainder of the integer division, with the sign of the dividend; a zero divisor faults.
-int32_t Mod(int32_t dividend, int32_t divisor);
+int32_t modulo(int32_t dividend, int32_t divisor);
 
 } // namespace host

@@ -76,17 +76,17 @@ TEST(NearestIntegerFaults, OutOfRangeOrNaNIsAnOverflow)
 
 TEST(IntAndMod, FloorAndRemainderWithDividendSign)
 {
-    EXPECT_EQ(host::Int(2.7), 2);
-    EXPECT_EQ(host::Int(-0.5), -1);
-    EXPECT_EQ(host::Int(23.999), 23);
+    EXPECT_EQ(host::floorValue(2.7), 2);
+    EXPECT_EQ(host::floorValue(-0.5), -1);
+    EXPECT_EQ(host::floorValue(23.999), 23);
     EXPECT_EQ(host::intToInt16(23.999), 23);
     EXPECT_EQ(host::intToInt16(-0.5), -1);
     EXPECT_EQ(faultKindOf([] { host::intToInt16(32768.2); }), Fault::Kind::Overflow);
-    EXPECT_EQ(host::Mod(7, 3), 1);
-    EXPECT_EQ(host::Mod(-7, 3), -1);
-    EXPECT_EQ(host::Mod(7, -3), 1);
-    EXPECT_EQ(host::Mod(std::numeric_limits<int32_t>::min(), -1), 0);
-    EXPECT_EQ(faultKindOf([] { host::Mod(5, 0); }), Fault::Kind::DivisionByZero);
+    EXPECT_EQ(host::modulo(7, 3), 1);
+    EXPECT_EQ(host::modulo(-7, 3), -1);
+    EXPECT_EQ(host::modulo(7, -3), 1);
+    EXPECT_EQ(host::modulo(std::numeric_limits<int32_t>::min(), -1), 0);
+    EXPECT_EQ(faultKindOf([] { host::modulo(5, 0); }), Fault::Kind::DivisionByZero);
 }
 
 struct ValCase
@@ -102,7 +102,7 @@ class LeadingNumber : public testing::TestWithParam<ValCase>
 
 TEST_P(LeadingNumber, ReadsTheLongestNumberPrefix)
 {
-    EXPECT_EQ(host::Val(GetParam().text), GetParam().expected);
+    EXPECT_EQ(host::leadingNumber(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,7 +165,7 @@ TEST(TextToNumber, WholeTextMustBeANumber)
     EXPECT_EQ(host::toDouble("1e-999"), 0);
     const std::string tinyFraction = "00." + std::string(400, '0') + "1";
     EXPECT_EQ(host::toDouble(tinyFraction), 0);
-    EXPECT_EQ(host::Val(tinyFraction), 0);
+    EXPECT_EQ(host::leadingNumber(tinyFraction), 0);
     EXPECT_EQ(host::toDouble(tinyFraction + "e+5"), 0);
     EXPECT_EQ(faultKindOf([] { host::toDouble("1" + std::string(400, '0') + "e-5"); }),
               Fault::Kind::Overflow);
@@ -174,11 +174,11 @@ TEST(TextToNumber, WholeTextMustBeANumber)
 TEST(LeadingNumberOverflow, ANumberBeyondADoubleIsAnOverflowFaultNeverInfinity)
 {
     const std::string nines(309, '9');
-    EXPECT_EQ(host::Val(nines.substr(1)), 1e308); // 308 digits still read
+    EXPECT_EQ(host::leadingNumber(nines.substr(1)), 1e308); // 308 digits still read
     for (const std::string &text :
          {nines, "  -" + nines + "abc", "+" + nines + ".5", "1" + std::string(400, '0')}) {
         try {
-            const double value = host::Val(text);
+            const double value = host::leadingNumber(text);
             ADD_FAILURE() << "read as " << value;
         } catch (const Fault &fault) {
             EXPECT_EQ(fault.kind(), Fault::Kind::Overflow);
@@ -189,12 +189,12 @@ TEST(LeadingNumberOverflow, ANumberBeyondADoubleIsAnOverflowFaultNeverInfinity)
             EXPECT_EQ(message.substr(message.size() - end.size()), end);
         }
         // Where a range check follows, such a number is simply beyond every range.
-        EXPECT_EQ(host::valOrInfinity(text), std::numeric_limits<double>::infinity());
+        EXPECT_EQ(host::leadingNumberOrInfinity(text), std::numeric_limits<double>::infinity());
     }
-    EXPECT_EQ(host::valOrInfinity(" -2.5x"), -2.5);
+    EXPECT_EQ(host::leadingNumberOrInfinity(" -2.5x"), -2.5);
     // A tiny number and a number of many digits after the point are no overflow.
-    EXPECT_EQ(host::Val("0." + nines), 1);
-    EXPECT_EQ(host::Val("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_EQ(host::leadingNumber("0." + nines), 1);
+    EXPECT_EQ(host::leadingNumber("0." + std::string(400, '0') + "1"), 0);
 }
 
 TEST(TextToNumber, MessagesQuoteAtMostEightyCharacters)
@@ -253,7 +253,7 @@ TEST(TextToNumber, GermanLocaleStillReadsAPoint)
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE"))
         GTEST_SKIP() << "no German locale installed (package locales-all)";
     EXPECT_EQ(host::toDouble("0.5"), 0.5);
-    EXPECT_EQ(host::Val("0.5"), 0.5);
+    EXPECT_EQ(host::leadingNumber("0.5"), 0.5);
     EXPECT_EQ(host::floatText(0.5f), "0.5");
     EXPECT_EQ(faultKindOf([] { host::toDouble("0,5"); }), Fault::Kind::NotANumber);
     std::setlocale(LC_ALL, saved.c_str());
@@ -320,44 +320,44 @@ TEST(RandomSequence, StateReplaysAndAnEqualSeedContinues)
     std::vector<float> first;
     for (int i = 0; i < 1000; ++i) {
         if (i % 100 == 0)
-            host::Randomize(1234.5);
-        first.push_back(host::Rnd());
+            host::reseed(1234.5);
+        first.push_back(host::nextRandom());
     }
     host::setRandomState(start);
     for (std::size_t i = 0; i < first.size(); ++i) {
         if (i % 100 == 0)
-            host::Randomize(1234.5);
-        const float again = host::Rnd();
+            host::reseed(1234.5);
+        const float again = host::nextRandom();
         EXPECT_EQ(again, first[i]);
         EXPECT_GE(again, 0.0f);
         EXPECT_LT(again, 1.0f);
     }
     EXPECT_EQ(std::set<float>(first.begin(), first.end()).size(), first.size());
     host::setRandomState(start);
-    host::Randomize(1234.25);
-    EXPECT_NE(host::Rnd(), first[0]);
+    host::reseed(1234.25);
+    EXPECT_NE(host::nextRandom(), first[0]);
     host::setRandomState(start);
-    host::Randomize(-0.0);
-    const float negativeZero = host::Rnd();
+    host::reseed(-0.0);
+    const float negativeZero = host::nextRandom();
     host::setRandomState(start);
-    host::Randomize(0.0);
-    EXPECT_EQ(host::Rnd(), negativeZero);
+    host::reseed(0.0);
+    EXPECT_EQ(host::nextRandom(), negativeZero);
 }
 
 TEST(Clock, FrozenClockMakesReseedingReproducible)
 {
     host::freezeClock(43200.25);
-    EXPECT_EQ(host::Timer(), 43200.25f);
+    EXPECT_EQ(host::clockSeconds(), 43200.25f);
     const host::RandomState start = host::randomState();
-    host::Randomize(host::Timer());
-    const float first = host::Rnd();
-    host::Randomize(host::Timer());
-    EXPECT_NE(host::Rnd(), first);
+    host::reseed(host::clockSeconds());
+    const float first = host::nextRandom();
+    host::reseed(host::clockSeconds());
+    EXPECT_NE(host::nextRandom(), first);
     host::setRandomState(start);
-    host::Randomize(host::Timer());
-    EXPECT_EQ(host::Rnd(), first);
+    host::reseed(host::clockSeconds());
+    EXPECT_EQ(host::nextRandom(), first);
     host::thawClock();
-    float now = host::Timer();
+    float now = host::clockSeconds();
     EXPECT_GE(now, 0.0f);
     EXPECT_LT(now, 86401.0f);
     EXPECT_EQ(host::dateTimeText().size(), 19u);

@@ -31,7 +31,7 @@ void takeColour(host::Canvas &canvas, const Model &model, std::size_t cell)
 QColor targetShareColour(float targetPart, float response)
 {
     const float share = min(1, float(double(targetPart) / response));
-    const int red = int(host::Int(double(share) * 255));
+    const int red = int(host::floorValue(double(share) * 255));
     return QColor(red, 0, 255 - red);
 }
 

@@ -18,9 +18,9 @@ double gaussnoise(double mean, double stdev)
         throw host::Fault(host::Fault::Kind::DivisionByZero,
                           "The noise level (standard deviation) must not be 0.");
 
-    host::Randomize(host::clockSeed());
-    const double sign = host::Int(2.0 * host::Rnd()) == 0 ? -1 : 1;
-    const double x = stdev * host::Rnd();
+    host::reseed(host::clockSeed());
+    const double sign = host::floorValue(2.0 * host::nextRandom()) == 0 ? -1 : 1;
+    const double x = stdev * host::nextRandom();
     const double a = 1 / (std::sqrt(2 * 3.1415) * stdev);
     const double z = (x - mean) / stdev;
     const double b = -0.5 * (z * z);

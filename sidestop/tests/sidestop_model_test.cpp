@@ -196,9 +196,9 @@ TEST_F(SidestopNoise, ReseedsFromTheClockAtEveryCall)
     const double first = sidestop::gaussnoise(0, 0.1);
 
     host::setRandomState(start);
-    host::Randomize(double(float(seconds)));
-    const float r1 = host::Rnd();
-    const float r2 = host::Rnd();
+    host::reseed(double(float(seconds)));
+    const float r1 = host::nextRandom();
+    const float r2 = host::nextRandom();
     const double sign = r1 < 0.5f ? -1 : 1;
     EXPECT_DOUBLE_EQ(first, sign * 0.1 * std::sqrt(6.283) * std::exp(double(r2) * r2 / 2));
 }

@@ -21,9 +21,9 @@ int16_t inBubble(double rad, double nodei, double nodej, double peaki, double pe
 //   inside the bubble   a' = min(cap, a + M * slope * (rad - d)), cap = 1 at the peak and
 //                       M - 0.1 elsewhere;
 //   outside the bubble  a' = a * exp(-4 * (M - a)), set to 0 below 0.1.
-// rad is the bubble radius as the caller read it from the user's text with host::Val at the
-// moment of the step (it may have a fraction). A radius of -2 leaves no slope and is
-// refused, as is one beyond the range of numbers.
+// rad is the bubble radius as the caller read it from the user's text with host::leadingNumber at
+// the moment of the step (it may have a fraction). A radius of -2 leaves no slope and is refused,
+// as is one beyond the range of numbers.
 void enhanceContrast(SensoryMap &map, double rad);
 
 } // namespace somatomap

@@ -106,7 +106,7 @@ void Core::learnWholeHand()
 
 bool Core::runTrials(const WholeHandPlan &plan)
 {
-    host::Randomize(host::clockSeed());
+    host::reseed(host::clockSeed());
     for (int t = 1; t <= plan.trials; ++t) {
         call(hooks.showTrial, t);
         map.error = 0;
@@ -114,7 +114,7 @@ bool Core::runTrials(const WholeHandPlan &plan)
             return false;
         if (stopLearning)
             break;
-        if (host::Mod(t, plan.step) == 0)
+        if (host::modulo(t, plan.step) == 0)
             call(hooks.showRadius, int(plan.scheduledRadius(t)));
         if (!presentStimuli(stepRadius(plan.scheduledRadius(t))))
             break;
@@ -130,7 +130,7 @@ bool Core::runTrials(const WholeHandPlan &plan)
 bool Core::presentStimuli(int16_t radius)
 {
     for (int s = 0; s < stimuliPerTrial; ++s) {
-        const int16_t r = host::intToInt16(double(host::Rnd()) * stimuliPerTrial);
+        const int16_t r = host::intToInt16(double(host::nextRandom()) * stimuliPerTrial);
         touch(r);
         if (const Winner winner = findWinner(r); winner.found) {
             try {

@@ -24,7 +24,7 @@ void setTriple(InputVector &vector, int first)
 
 int16_t handPart(int16_t index) { return int16_t(1 + host::intToInt16(index / 6.0)); }
 
-int16_t fingerPart(int16_t index) { return int16_t(1 + host::Mod(index, 6)); }
+int16_t fingerPart(int16_t index) { return int16_t(1 + host::modulo(index, 6)); }
 
 void palmPart(SensoryMap &map, int16_t index)
 {
@@ -33,7 +33,7 @@ void palmPart(SensoryMap &map, int16_t index)
                           "A palm region is a whole number from 18 to 23, not "
                               + std::to_string(index) + ".");
     int k = index - palmFirstRegion;
-    map.palmXval = int16_t(1 + host::Mod(k, 3));
+    map.palmXval = int16_t(1 + host::modulo(k, 3));
     map.palmYval = int16_t(1 + host::intToInt16(k / 3.0));
 }
 

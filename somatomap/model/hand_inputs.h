@@ -16,7 +16,7 @@ namespace somatomap {
 // next to the fingers also sets the middle component of finger X and component 20, the
 // base end of the finger positions, so it overlaps the finger bases.
 
-// The finger 1..3 of a finger region: 1 + Int(index / 6).
+// The finger 1..3 of a finger region: 1 + floorValue(index / 6).
 int16_t handPart(int16_t index);
 // The position 1..6 along the finger (1 the fingertip, 6 the base): 1 + (index Mod 6).
 int16_t fingerPart(int16_t index);

@@ -72,13 +72,13 @@ void requireRescalable(float sum, int i, int j)
 
 void randomMapWts(SensoryMap &map)
 {
-    host::Randomize(host::clockSeed());
+    host::reseed(host::clockSeed());
     for (int i = 1; i <= mapSide; ++i) {
         for (int j = 1; j <= mapSide; ++j) {
             WeightVector &w = map.node(i, j);
             float sum = 0;
             for (float &component : w) {
-                component = host::Rnd();
+                component = host::nextRandom();
                 sum = float(double(sum) + component);
             }
             rescale(w, sum);

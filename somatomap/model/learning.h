@@ -44,7 +44,7 @@ Neighbourhood neighbourhoodOf(const SensoryMap &map, int16_t peakrad, int16_t ma
 // weights towards the region's input x, w(k) <- max(0, w(k) + lrate * nbr(i, j) * (x(k) - w(k))),
 // and rescales them to sum to 4. Each |x(k) - w(k)| is added to the running error, which is
 // then divided, as a whole, by the neighbourhood's node count. lrate is the learning rate as
-// the caller read it from the user's text with host::Val at the moment of the step; it is
+// the caller read it from the user's text with host::leadingNumber at the moment of the step; it is
 // used as a 32-bit float. A step that would leave a node with no weight at all (a learning
 // rate below 0 or above 1 can) or with weights beyond the range of a 32-bit float is
 // refused, like a bad region, winner or radius, before anything changes.

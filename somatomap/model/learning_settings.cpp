@@ -103,7 +103,7 @@ WholeHandPlan planWholeHand(std::string_view peakradText, std::string_view numTr
     WholeHandPlan plan;
     plan.trials = host::nearestInt16(trials);
     plan.startRadius = wholeRadius(peakradText, rad);
-    const double step = host::Int(plan.trials / rad);
+    const double step = host::floorValue(plan.trials / rad);
     if (step < int16Low || step > int16High)
         throw Fault(Fault::Kind::Overflow,
                     "The Bubble Radius box holds " + host::quotedText(peakradText)

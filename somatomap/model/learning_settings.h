@@ -9,9 +9,9 @@
 namespace somatomap {
 
 // The numbers that learning and contrast enhancement read from the user's boxes at the
-// moment they need them. Each is the box's leading number (host::Val: 0 when the text does
-// not begin with one); a number the map cannot use is refused with a host::Fault whose
-// message names the box, before anything changes.
+// moment they need them. Each is the box's leading number (host::leadingNumber: 0 when the text
+// does not begin with one); a number the map cannot use is refused with a host::Fault whose message
+// names the box, before anything changes.
 
 // The bubble radius of an enhancement step (Bubble Radius box): any finite number but -2.
 double bubbleRadius(std::string_view peakradText);
@@ -23,7 +23,7 @@ double learningRate(std::string_view lrateText);
 
 // The trials and the shrinking neighbourhood of a whole-hand run. The radius starts at the
 // bubble radius rounded to a whole number and drops by 1 at the start of every trial whose
-// number is a multiple of step = Int(trials / bubble radius): with 10 trials from radius 3,
+// number is a multiple of step = floorValue(trials / bubble radius): with 10 trials from radius 3,
 // trials 1-2 use 3, 3-5 use 2, 6-8 use 1 and 9-10 use 0.
 struct WholeHandPlan
 {

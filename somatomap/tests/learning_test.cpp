@@ -55,11 +55,11 @@ TEST(RandomMapWts, DrawsNodeByNodeAndScalesEachToSumFour)
     expectWeightSumsOfFour(map);
 
     host::setRandomState(host::startUpRandomState);
-    host::Randomize(4321.5);
+    host::reseed(4321.5);
     WeightVector draws[mapSide + 1];
     for (WeightVector &vector : draws) {
         for (float &w : vector)
-            w = host::Rnd();
+            w = host::nextRandom();
     }
     const std::pair<int, int> nodeOfDraw[] = {{1, 1}, {1, 2}, {2, 1}};
     const int drawOfNode[] = {0, 1, mapSide};

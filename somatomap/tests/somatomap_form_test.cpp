@@ -261,13 +261,13 @@ TEST_F(SomatomapForm, ReceptiveFieldChoiceActsOnTheNextResponseOnly)
 // run the activation map keeps its values.
 SensoryMap replayWholeHand(SensoryMap map, const WholeHandPlan &plan, double lrate)
 {
-    host::Randomize(host::Timer());
+    host::reseed(host::clockSeconds());
     map.error = 0;
     for (int t = 1; t <= plan.trials; ++t) {
         map.error = 0;
         const int16_t radius = stepRadius(plan.scheduledRadius(t));
         for (int s = 0; s < 24; ++s) {
-            const int16_t r = host::intToInt16(double(host::Rnd()) * 24);
+            const int16_t r = host::intToInt16(double(host::nextRandom()) * 24);
             const Winner winner = findWinner(map, r, Similarity::NormalisedDotProduct);
             if (winner.found)
                 updateSmapWts(map, r, radius, winner.i, winner.j, lrate);

@@ -56,7 +56,7 @@ TEST(SomatomapRunPlan, ScheduleCanEndBelowZero)
 
 TEST(SomatomapRunPlan, FractionalAndNegativeRadii)
 {
-    // 2.5 rounds to 2 (a half to the even neighbour); the step is Int(10 / 2.5) = 4.
+    // 2.5 rounds to 2 (a half to the even neighbour); the step is floorValue(10 / 2.5) = 4.
     const WholeHandPlan half = planWholeHand("2.5", "10");
     EXPECT_EQ(half.startRadius, 2);
     EXPECT_EQ(half.step, 4);
