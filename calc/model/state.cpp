@@ -4,8 +4,6 @@
 #include "calc/model/state.h"
 
 #include "calc/model/pattern_file.h"
-#include "host/numbers/fault.h"
-#include "host/numbers/round_trip_text.h"
 
 #include <string>
 #include <vector>
@@ -13,21 +11,6 @@
 namespace calc {
 
 namespace {
-
-// A check that every number lies within low..high.
-host::StateRegistry::Check within(std::string name, double low, double high)
-{
-    return [name = std::move(name), low, high](const std::vector<double> &numbers) {
-        for (double number : numbers) {
-            if (number < low || number > high)
-                throw host::Fault(host::Fault::Kind::Invalid,
-                                  "The value of " + name + " was refused: it holds "
-                                      + host::roundTripText(number) + ", outside "
-                                      + host::roundTripText(low) + " to "
-                                      + host::roundTripText(high) + ".");
-        }
-    };
-}
 
 // The weights, one row of nInputs per output unit: written whole, as many as the network has.
 host::StateEntry weightsEntry(Network &net)
@@ -44,8 +27,7 @@ host::StateEntry weightsEntry(Network &net)
     };
     entry.check = [&net](const host::StateValue &value) {
         const size_t count = size_t(net.nOutputs) * size_t(net.nInputs);
-        const auto &numbers = host::state_detail::numbersOf("weights", value, count, false);
-        host::state_detail::checkNumbers("weights", host::StateType::float32, numbers);
+        host::checkedNumbers("weights", host::StateType::float32, value, count);
     };
     entry.write = [&net](const host::StateValue &value) {
         const auto &numbers = std::get<std::vector<double>>(value);
@@ -69,17 +51,18 @@ host::StateRegistry stateRegistry(Core &core)
     registry.add("errors", net.errors);
     registry.add("sumError", net.sumError);
     registry.add("lrate", net.lrate);
-    registry.add("order", net.order, within("order", 1, maxPatterns));
-    registry.add("nPatterns", net.nPatterns, within("nPatterns", 1, maxPatterns));
-    registry.add("nInputs", net.nInputs, within("nInputs", 1, maxInputs));
-    registry.add("nOutputs", net.nOutputs, within("nOutputs", 1, maxOutputs));
+    registry.add("order", net.order, host::withinRange("order", 1, maxPatterns));
+    registry.add("nPatterns", net.nPatterns, host::withinRange("nPatterns", 1, maxPatterns));
+    registry.add("nInputs", net.nInputs, host::withinRange("nInputs", 1, maxInputs));
+    registry.add("nOutputs", net.nOutputs, host::withinRange("nOutputs", 1, maxOutputs));
     registry.add("nActiveInputs", net.nActiveInputs,
-                 within("nActiveInputs", 0, double(net.curInput.size())));
+                 host::withinRange("nActiveInputs", 0, double(net.curInput.size())));
     registry.add("running", run.running);
     registry.add("displayLearning", run.displayLearning);
     registry.add("learnSlowly", run.learnSlowly);
-    registry.add("shownNumeral", run.shownNumeral, within("shownNumeral", 0, 15));
-    registry.add("shownPattern", run.shownPattern, within("shownPattern", 0, maxPatterns));
+    registry.add("shownNumeral", run.shownNumeral, host::withinRange("shownNumeral", 0, 15));
+    registry.add("shownPattern", run.shownPattern,
+                 host::withinRange("shownPattern", 0, maxPatterns));
     return registry;
 }
 

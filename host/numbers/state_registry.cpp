@@ -20,7 +20,7 @@ namespace {
 
 } // namespace
 
-namespace state_detail {
+namespace stateDetail {
 
 void checkNumbers(const std::string &name, StateType type, const std::vector<double> &numbers)
 {
@@ -67,7 +67,27 @@ const std::vector<double> &numbersOf(const std::string &name, const StateValue &
     return *numbers;
 }
 
-} // namespace state_detail
+} // namespace stateDetail
+
+std::function<void(const std::vector<double> &)> withinRange(std::string name, double low,
+                                                             double high)
+{
+    return [name = std::move(name), low, high](const std::vector<double> &numbers) {
+        for (double number : numbers)
+            if (number < low || number > high)
+                refuse(name,
+                       "it holds " + roundTripText(number) + ", outside " + roundTripText(low)
+                           + " to " + roundTripText(high));
+    };
+}
+
+const std::vector<double> &checkedNumbers(const std::string &name, StateType type,
+                                          const StateValue &value, std::size_t count, bool multiple)
+{
+    const auto &numbers = stateDetail::numbersOf(name, value, count, multiple);
+    stateDetail::checkNumbers(name, type, numbers);
+    return numbers;
+}
 
 std::string stateText(const StateEntry &entry)
 {

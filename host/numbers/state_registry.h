@@ -74,7 +74,17 @@ private:
     std::vector<StateEntry> m_entries;
 };
 
-namespace state_detail {
+// The numbers of a value that a piece of that type and count can take (for a piece whose count
+// varies, any multiple of count); any other value is refused with a host::Fault naming the piece.
+// A check that refuses any number below low or above high, naming the piece.
+std::function<void(const std::vector<double> &)> withinRange(std::string name, double low,
+                                                             double high);
+
+const std::vector<double> &checkedNumbers(const std::string &name, StateType type,
+                                          const StateValue &value, std::size_t count,
+                                          bool multiple = false);
+
+namespace stateDetail {
 
 template <typename T> struct Storage;
 
@@ -176,21 +186,20 @@ template <typename Held> StateEntry readingEntry(std::string name, const Held &s
     return entry;
 }
 
-} // namespace state_detail
+} // namespace stateDetail
 
 template <typename Storage> void StateRegistry::add(std::string name, Storage &storage, Check check)
 {
-    using Traits = state_detail::Storage<Storage>;
-    StateEntry entry = state_detail::readingEntry(name, storage);
-    constexpr bool isVector = state_detail::IsVector<Storage>::value;
+    using Traits = stateDetail::Storage<Storage>;
+    StateEntry entry = stateDetail::readingEntry(name, storage);
+    constexpr bool isVector = stateDetail::IsVector<Storage>::value;
     std::size_t expected = 0; // the count of values, or for a vector that of one element
     if constexpr (isVector)
         expected = Traits::elementCount();
     else
         expected = Traits::count(storage);
     entry.check = [name, expected, check = std::move(check)](const StateValue &value) {
-        const auto &numbers = state_detail::numbersOf(name, value, expected, isVector);
-        state_detail::checkNumbers(name, Traits::type, numbers);
+        const auto &numbers = checkedNumbers(name, Traits::type, value, expected, isVector);
         if (check)
             check(numbers);
     };
@@ -207,7 +216,7 @@ template <typename Storage> void StateRegistry::add(std::string name, Storage &s
 
 template <typename Storage> void StateRegistry::addDerived(std::string name, const Storage &storage)
 {
-    add(state_detail::readingEntry(std::move(name), storage));
+    add(stateDetail::readingEntry(std::move(name), storage));
 }
 
 } // namespace host

@@ -3,26 +3,11 @@
 
 #include "sidestop/model/state.h"
 
-#include "host/numbers/fault.h"
 #include "host/numbers/round_trip_text.h"
 
 namespace sidestop {
 
 namespace {
-
-// Refuses a value outside low..high, naming the piece.
-host::StateRegistry::Check within(std::string name, double low, double high)
-{
-    return [name = std::move(name), low, high](const std::vector<double> &values) {
-        for (double value : values)
-            if (value < low || value > high)
-                throw host::Fault(host::Fault::Kind::Invalid,
-                                  "The value of " + name + " was refused: it holds "
-                                      + host::roundTripText(value) + " outside "
-                                      + host::roundTripText(low) + " to "
-                                      + host::roundTripText(high) + ".");
-    };
-}
 
 // A weight reads as its number, or as the text RUN stored: a variant, so read only.
 host::StateEntry weightEntry(std::string name, const Weight &weight)
@@ -44,16 +29,16 @@ host::StateRegistry stateRegistry(Simulation &sim)
 {
     host::StateRegistry registry;
     // Every update clamps each activation to 0..1.
-    registry.add("act", sim.net.act, within("act", 0, 1));
+    registry.add("act", sim.net.act, host::withinRange("act", 0, 1));
     registry.add("extip", sim.net.extip);
     registry.add("extipDef", sim.net.extipDef);
     registry.add(weightEntry("poswt", sim.net.poswt));
     registry.add(weightEntry("negwt", sim.net.negwt));
     // Its scroll bar sets it from 0 to 0.2 (as a 32-bit float, a little above 0.2).
-    registry.add("noiseSD", sim.net.noiseSD, within("noiseSD", 0, double(0.2f)));
+    registry.add("noiseSD", sim.net.noiseSD, host::withinRange("noiseSD", 0, double(0.2f)));
     registry.add("niter", sim.niter);
     registry.add("extipOff", sim.extipOff);
-    registry.add("actHistory", sim.actHistory, within("actHistory", 0, 1));
+    registry.add("actHistory", sim.actHistory, host::withinRange("actHistory", 0, 1));
     registry.add("graphOff", sim.graphOff);
     return registry;
 }
