@@ -18,48 +18,53 @@ namespace {
 
 void addToolTips(host::Form &form)
 {
-    const std::pair<const char *, const char *> tips[] = {
-        {"txtIpepoques",
-         "How many epochs LEARN runs (every numeral presented once per epoch); 0 means 20."},
-        {"chkGoSlow", "Waits a moment before every presentation, so that each step can be seen."},
-        {"chkShowWts",
-         "Redraws the weight diagram after every presentation; untick it to learn faster."},
-        {"chkRandom",
-         "Shuffles the order in which the numerals are presented, at the start of every epoch."},
-        {"txtLrate",
-         "The learning rate: every weight from an active segment changes by it times the output "
-         "unit's error (target minus output)."},
-        {"commLearn",
-         "Starts learning from all weights 0, epoch after epoch, until an epoch ends without any "
-         "error or the epochs are done."},
-        {"txtEpoques", "The epoch that is running (or that the last run ended in)."},
-        {"txtError",
-         "The sum of the absolute errors of all output units over the last epoch; 0 means "
-         "every numeral is recognised."},
-        {"optThresh",
-         "Threshold rule: an output unit is on (1) when its net input is greater than 1, "
-         "otherwise off (0)."},
-        {"optSig",
-         "Sigmoid rule: an output unit's output is 1 / (1 + e^(-10 (net - 0.5))), rising "
-         "smoothly from 0 to 1 around a net input of 0.5."},
-        {"CommandHalt", "Stops the learning run after the epoch in progress."},
-        {"CommandRestart",
-         "Continues learning from the current weights (after Stop, or to learn more epochs)."},
-        {"Check1",
-         "Switches the input and output displays during learning off or back on (each click "
-         "inverts it)."},
-        {"picWts",
-         "The weight diagram: a row per numeral, a column per segment; red squares are positive "
-         "weights, blue ones negative, the size follows the weight."},
-        {"Image1", "Steps to the previous numeral, shows it and tests the network on it."},
-        {"Image2", "Steps to the next numeral, shows it and tests the network on it."},
-        {"commProcessIp",
-         "Tests the network on the numeral chosen last: output boxes whose output exceeds 0.1 "
-         "turn red; nothing is learned."},
-        {"Command1", "Redraws the weight diagram with the current weights."},
-    };
-    for (const auto &[name, tip] : tips)
-        host::setToolTip(form.control<QWidget>(name), tip);
+    host::setToolTips(
+        form,
+        {
+            {"txtIpepoques",
+             "How many epochs LEARN runs (every numeral presented once per epoch); 0 means 20."},
+            {"chkGoSlow",
+             "Waits a moment before every presentation, so that each step can be seen."},
+            {"chkShowWts",
+             "Redraws the weight diagram after every presentation; untick it to learn faster."},
+            {"chkRandom",
+             "Shuffles the order in which the numerals are presented, at the start of every "
+             "epoch."},
+            {"txtLrate",
+             "The learning rate: every weight from an active segment changes by it times the "
+             "output "
+             "unit's error (target minus output)."},
+            {"commLearn",
+             "Starts learning from all weights 0, epoch after epoch, until an epoch ends without "
+             "any "
+             "error or the epochs are done."},
+            {"txtEpoques", "The epoch that is running (or that the last run ended in)."},
+            {"txtError",
+             "The sum of the absolute errors of all output units over the last epoch; 0 means "
+             "every numeral is recognised."},
+            {"optThresh",
+             "Threshold rule: an output unit is on (1) when its net input is greater than 1, "
+             "otherwise off (0)."},
+            {"optSig",
+             "Sigmoid rule: an output unit's output is 1 / (1 + e^(-10 (net - 0.5))), rising "
+             "smoothly from 0 to 1 around a net input of 0.5."},
+            {"CommandHalt", "Stops the learning run after the epoch in progress."},
+            {"CommandRestart",
+             "Continues learning from the current weights (after Stop, or to learn more epochs)."},
+            {"Check1",
+             "Switches the input and output displays during learning off or back on (each click "
+             "inverts it)."},
+            {"picWts",
+             "The weight diagram: a row per numeral, a column per segment; red squares are "
+             "positive "
+             "weights, blue ones negative, the size follows the weight."},
+            {"Image1", "Steps to the previous numeral, shows it and tests the network on it."},
+            {"Image2", "Steps to the next numeral, shows it and tests the network on it."},
+            {"commProcessIp",
+             "Tests the network on the numeral chosen last: output boxes whose output exceeds 0.1 "
+             "turn red; nothing is learned."},
+            {"Command1", "Redraws the weight diagram with the current weights."},
+        });
     for (int i = 0; i < 7; ++i) {
         QWidget *segment = form.control<QWidget>(host::arrayName("Picture1", i));
         host::setToolTip(segment,

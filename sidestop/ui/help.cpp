@@ -14,13 +14,6 @@ namespace sidestop {
 
 namespace {
 
-void addToolTips(host::Form &form,
-                 std::initializer_list<std::pair<const char *, const char *>> tips)
-{
-    for (const auto &[name, tip] : tips)
-        host::setToolTip(form.control<QWidget>(name), tip);
-}
-
 void addMainToolTips(Form1 &form)
 {
     for (int k = 0; k < unitCount; ++k) {
@@ -33,7 +26,7 @@ void addMainToolTips(Form1 &form)
                                  "arrow moves it by 0.02, the track by 0.1.")
                              .arg(k + 1));
     }
-    addToolTips(
+    host::setToolTips(
         form,
         {
             {"chkUpdate",
@@ -79,7 +72,7 @@ void addMainToolTips(Form1 &form)
              "input and self-excitation and subtracting the inhibition, clamped to 0..1."},
         });
     host::Form &graph = form.graphWindow();
-    addToolTips(
+    host::setToolTips(
         graph,
         {
             {"picBargraph",

@@ -13,7 +13,7 @@ namespace somatomap {
 
 namespace {
 
-const char *const kParts[4] = {"finger 1", "finger 2", "finger 3", "the palm"};
+const char *const partNames[4] = {"finger 1", "finger 2", "finger 3", "the palm"};
 
 // Where hand region k lies: a finger's six regions run from the tip (1) to the base (6); the
 // palm's six lie in two rows of three.
@@ -29,54 +29,56 @@ QString regionPlace(int k)
 
 void addToolTips(host::Form &form)
 {
-    const std::pair<const char *, const char *> tips[] = {
-        {"Picture1",
-         "The hand: three fingers of six regions and a palm of six; click a region to touch it."},
-        {"picOff", "The colour of a region that is not touched."},
-        {"commCleanHand",
-         "Switches every hand region off and clears the map to its grid; the weights stay."},
-        {"picSenseMap",
-         "The sensory map of 20 x 20 nodes: each square shows how strongly that node responds "
-         "to the touched region."},
-        {"chkMapOn",
-         "While ticked, a touch or a hand-part choice computes the map's response and draws "
-         "it."},
-        {"commIncCont",
-         "One step of contrast enhancement: nodes near the peak grow, the others decay toward "
-         "0, sharpening the response into a bubble."},
-        {"CommFindWinner",
-         "Six steps of contrast enhancement in a row: the response becomes a bubble around the "
-         "most active node."},
-        {"optDotProd",
-         "A node's response is the mean of its weights on the touched region's active inputs "
-         "(a normalised dot product)."},
-        {"optRadBas",
-         "A node's response is exp(-0.5 x distance) between the region's input and the node's "
-         "weights (a radial basis)."},
-        {"commReset", "Gives every node new random weights, each node's weights summing to 4."},
-        {"commLrn",
-         "One learning step on the region touched last: the best matching node and its "
-         "neighbours move their weights toward that region's input."},
-        {"txtPeakrad",
-         "The bubble radius: how far contrast enhancement and a learning step reach around the "
-         "peak."},
-        {"hsbPeakrad", "Sets the bubble radius from 1 to 10 and runs Find Peak Activity with it."},
-        {"commLrnHand",
-         "Learns the whole hand: each trial touches 24 random regions and trains the winner's "
-         "neighbourhood, which shrinks as the trials go on."},
-        {"txtLrate",
-         "The learning rate: the share of the difference between input and weights a node "
-         "learns at the winner."},
-        {"commAbort", "Stops a whole-hand run before its next trial."},
-        {"txtNumTrials", "How many trials a whole-hand run performs."},
-        {"txtTrialNum", "The trial a whole-hand run is at."},
-        {"txtCurrentRad", "The neighbourhood radius of the whole-hand run at this trial."},
-        {"txtError",
-         "The mean difference between inputs and weights in the neighbourhoods trained in the "
-         "last trial: it falls as the map learns the hand."},
-    };
-    for (const auto &[name, tip] : tips)
-        host::setToolTip(form.control<QWidget>(name), tip);
+    host::setToolTips(
+        form,
+        {
+            {"Picture1",
+             "The hand: three fingers of six regions and a palm of six; click a region to touch "
+             "it."},
+            {"picOff", "The colour of a region that is not touched."},
+            {"commCleanHand",
+             "Switches every hand region off and clears the map to its grid; the weights stay."},
+            {"picSenseMap",
+             "The sensory map of 20 x 20 nodes: each square shows how strongly that node responds "
+             "to the touched region."},
+            {"chkMapOn",
+             "While ticked, a touch or a hand-part choice computes the map's response and draws "
+             "it."},
+            {"commIncCont",
+             "One step of contrast enhancement: nodes near the peak grow, the others decay toward "
+             "0, sharpening the response into a bubble."},
+            {"CommFindWinner",
+             "Six steps of contrast enhancement in a row: the response becomes a bubble around the "
+             "most active node."},
+            {"optDotProd",
+             "A node's response is the mean of its weights on the touched region's active inputs "
+             "(a normalised dot product)."},
+            {"optRadBas",
+             "A node's response is exp(-0.5 x distance) between the region's input and the node's "
+             "weights (a radial basis)."},
+            {"commReset", "Gives every node new random weights, each node's weights summing to 4."},
+            {"commLrn",
+             "One learning step on the region touched last: the best matching node and its "
+             "neighbours move their weights toward that region's input."},
+            {"txtPeakrad",
+             "The bubble radius: how far contrast enhancement and a learning step reach around the "
+             "peak."},
+            {"hsbPeakrad",
+             "Sets the bubble radius from 1 to 10 and runs Find Peak Activity with it."},
+            {"commLrnHand",
+             "Learns the whole hand: each trial touches 24 random regions and trains the winner's "
+             "neighbourhood, which shrinks as the trials go on."},
+            {"txtLrate",
+             "The learning rate: the share of the difference between input and weights a node "
+             "learns at the winner."},
+            {"commAbort", "Stops a whole-hand run before its next trial."},
+            {"txtNumTrials", "How many trials a whole-hand run performs."},
+            {"txtTrialNum", "The trial a whole-hand run is at."},
+            {"txtCurrentRad", "The neighbourhood radius of the whole-hand run at this trial."},
+            {"txtError",
+             "The mean difference between inputs and weights in the neighbourhoods trained in the "
+             "last trial: it falls as the map learns the hand."},
+        });
     // Names for the displays and boxes that no label beside them names.
     const std::pair<const char *, const char *> names[] = {
         {"Picture1", "Hand"},
@@ -91,11 +93,11 @@ void addToolTips(host::Form &form)
         host::setToolTip(form.control<QWidget>(host::arrayName("optHandPart", part)),
                          QString("Touches all six regions of %1 at once and draws the map's "
                                  "response to each in that part's colour.")
-                             .arg(kParts[part]));
+                             .arg(partNames[part]));
         QWidget *swatch = form.control<QWidget>(host::arrayName("picActivityCol", part));
-        host::setToolTip(swatch,
-                         QString("The colour of %1 on the hand and on the map.").arg(kParts[part]));
-        host::setAccessibleName(swatch, QString("Colour of %1").arg(kParts[part]));
+        host::setToolTip(
+            swatch, QString("The colour of %1 on the hand and on the map.").arg(partNames[part]));
+        host::setAccessibleName(swatch, QString("Colour of %1").arg(partNames[part]));
     }
     for (int k = 0; k < 24; ++k) {
         QWidget *region = form.control<QWidget>(host::arrayName("picHandF1", k));
