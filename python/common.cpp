@@ -31,12 +31,13 @@ const host::StateEntry &entryNamed(const host::StateRegistry &registry, const st
 template <typename T>
 py::object numbersAs(const std::vector<double> &numbers, const std::vector<py::ssize_t> &shape)
 {
-    if (shape.empty())
-        return py::cast(T(numbers.at(0)));
-    py::array_t<T> array(shape);
+    // A single value is a numpy scalar of its type.
+    py::array_t<T> array(shape.empty() ? std::vector<py::ssize_t> {1} : shape);
     T *out = array.mutable_data();
     for (std::size_t i = 0; i < numbers.size(); ++i)
         out[i] = T(numbers[i]);
+    if (shape.empty())
+        return array[py::int_(0)];
     return array;
 }
 
@@ -115,9 +116,11 @@ void writeNumber(const host::StateRegistry &registry, const std::string &name, d
 
 double finite(double value, const char *what)
 {
-    if (!std::isfinite(value))
+    if (std::isnan(value))
+        throw py::value_error(std::string(what) + " must be a number, not nan.");
+    if (std::isinf(value))
         throw py::value_error(std::string(what) + " must be a finite number, not "
-                              + host::roundTripText(value) + ".");
+                              + (value > 0 ? "inf." : "-inf."));
     return value;
 }
 

@@ -7,6 +7,7 @@
 #include "python/common.h"
 
 #include "host/numbers/fault.h"
+#include "host/numbers/number_text.h"
 
 PYBIND11_MODULE(neurosims, module)
 {
@@ -25,6 +26,9 @@ PYBIND11_MODULE(neurosims, module)
             PyErr_SetString(PyExc_ValueError, fault.what());
         }
     });
+    module.def(
+        "float_text", [](float value) { return host::floatText(value); }, pybind11::arg("value"),
+        "The text a window's number box shows for a 32-bit float: at most 7 significant digits.");
     neurosims::addReach(module);
     neurosims::addSidestop(module);
     neurosims::addCalc(module);

@@ -80,7 +80,7 @@ struct ReachModel
     void setNumber(const char *name, double value)
     {
         BusyGuard guard(busy);
-        writeNumber(state, name, finite(value, name));
+        writeNumber(state, name, finiteFloat(value, name));
     }
 };
 

@@ -38,7 +38,7 @@ py::array_t<double> run(double poswt, double negwt, const std::string &rule, boo
         ? sidestop::InhibitionRule::Standard
         : sidestop::InhibitionRule::Alternative;
     state.write(
-        {{"noiseSD", host::StateValue(std::vector<double> {finite(noise, "noise")})},
+        {{"noiseSD", host::StateValue(std::vector<double> {finiteFloat(noise, "noise")})},
          {"extipOff",
           host::StateValue(std::vector<double> {double(removal.value_or(iterations - 4))})}});
 
