@@ -180,18 +180,7 @@ void addCalc(py::module_ &parent)
         "net_inputs",
         [](const CalcNetwork &self) { return CalcNetwork::units(self.core.net.netInputs); },
         "The net inputs of the latest presentation or test.");
-    network.def(
-        "var",
-        [](const CalcNetwork &self, const std::string &name) {
-            return stateValue(self.state, name);
-        },
-        py::arg("name"), "A variable under the name the window's automation gives it.");
-    network.def(
-        "var_text",
-        [](const CalcNetwork &self, const std::string &name) {
-            return stateText(self.state, name);
-        },
-        py::arg("name"), "The text automation's var prints for a variable.");
+    addVariables(network);
 }
 
 } // namespace neurosims

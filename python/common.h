@@ -89,6 +89,21 @@ template <typename T> py::array_t<T> arrayOf(const T *data, std::vector<py::ssiz
     return array;
 }
 
+// var(name) and var_text(name) on a class whose objects hold their program's registry as state.
+template <typename Object> void addVariables(py::class_<Object> &objects)
+{
+    objects.def(
+        "var",
+        [](const Object &self, const std::string &name) { return stateValue(self.state, name); },
+        py::arg("name"),
+        "A variable under the name the window's automation gives it: a numpy array (first "
+        "index outermost), a numpy scalar or a text.");
+    objects.def(
+        "var_text",
+        [](const Object &self, const std::string &name) { return stateText(self.state, name); },
+        py::arg("name"), "The text automation's var prints for a variable.");
+}
+
 void addReach(py::module_ &parent);
 void addSidestop(py::module_ &parent);
 void addCalc(py::module_ &parent);

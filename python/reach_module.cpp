@@ -187,17 +187,7 @@ void addReach(py::module_ &parent)
               "that has not arrived after 10000 steps stops with a ValueError.");
     model.def("restart", &ReachModel::restart,
               "RESTART: the hand back to (0, 0) and the cells' responses from there.");
-    model.def(
-        "var",
-        [](const ReachModel &self, const std::string &name) {
-            return stateValue(self.state, name);
-        },
-        py::arg("name"),
-        "A variable under the name the window's automation gives it (handx, cellResp, ...).");
-    model.def(
-        "var_text",
-        [](const ReachModel &self, const std::string &name) { return stateText(self.state, name); },
-        py::arg("name"), "The text automation's var prints for a variable.");
+    addVariables(model);
 }
 
 } // namespace neurosims

@@ -194,14 +194,7 @@ void addSomatomap(py::module_ &parent)
                            {somatomap::regionCount, somatomap::inputLength});
         },
         "The regions' input vectors, (24, 32) int16.");
-    map.def(
-        "var",
-        [](const SomatoMap &self, const std::string &name) { return stateValue(self.state, name); },
-        py::arg("name"), "A variable under the name the window's automation gives it.");
-    map.def(
-        "var_text",
-        [](const SomatoMap &self, const std::string &name) { return stateText(self.state, name); },
-        py::arg("name"), "The text automation's var prints for a variable.");
+    addVariables(map);
 }
 
 } // namespace neurosims
