@@ -5,6 +5,7 @@
 
 #include "somatomap/model/map_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -167,8 +168,10 @@ void responses(const SensoryMap &map, int16_t index, Similarity similarity, Resp
         radialBasisResponses(input, map, response);
         return;
     }
-    for (int n = 0; n < mapSide * mapSide; ++n)
-        response[n] = similarityOf(input, map.smapWts[n / mapSide][n % mapSide], similarity);
+    for (int i = 0; i < mapSide; ++i) {
+        for (int j = 0; j < mapSide; ++j)
+            response[i * mapSide + j] = similarityOf(input, map.smapWts[i][j], similarity);
+    }
 }
 
 } // namespace
@@ -192,8 +195,8 @@ void activateSensoryMap(SensoryMap &map, int16_t index, Similarity similarity)
 {
     Responses response;
     responses(map, index, similarity, response);
-    for (int n = 0; n < mapSide * mapSide; ++n)
-        map.smapAct[n / mapSide][n % mapSide] = response[n];
+    for (int i = 0; i < mapSide; ++i)
+        std::copy_n(&response[i * mapSide], mapSide, map.smapAct[i].begin());
 }
 
 } // namespace somatomap
