@@ -1,16 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The neurosims developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "bench/ratio.h"
 #include "reach/model/population.h"
 #include "reach/model/reach_core.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <vector>
+
 namespace {
 
 // Responses and population vector at the start-up target with a suppressed distractor to
 // its left, distance dependence, colour coding and lateral inhibition all on.
-void responseAndResultant(benchmark::State &state, bool exponential)
+reach::Model startUpWithDistractor()
 {
     reach::Model model;
     reach::mkcells(model);
@@ -22,7 +26,18 @@ void responseAndResultant(benchmark::State &state, bool exponential)
     model.distractory = 98;
     model.attnBoost = 1.5f;
     model.inhibLevel = 0.6f;
-    const reach::Switches switches {exponential, true, true, true, true, true};
+    return model;
+}
+
+reach::Switches everySwitch(bool exponential)
+{
+    return {exponential, true, true, true, true, true};
+}
+
+void responseAndResultant(benchmark::State &state, bool exponential)
+{
+    reach::Model model = startUpWithDistractor();
+    const reach::Switches switches = everySwitch(exponential);
     for (auto _ : state) {
         reach::cellResponse(model, switches);
         benchmark::DoNotOptimize(reach::resultant(model));
@@ -66,5 +81,63 @@ void reachSweep(benchmark::State &state)
     state.counters["steps"] = double(steps);
 }
 BENCHMARK(reachSweep)->Unit(benchmark::kMillisecond);
+
+// The straightforward responses and population vector for every switch on, one pass over
+// the cells with an exp call each for target and distractor and cos and sin of each
+// responding cell, from the geometry the model already holds.
+float plainResponseAndResultant(reach::Model &model, bool exponential)
+{
+    const auto factor = [](float distance) {
+        return distance >= 100 ? 0.25f : float((100.0 - distance) / 100 * 0.75 + 0.25);
+    };
+    const auto tuning = [&](double angle) {
+        const double a = std::abs(angle);
+        return std::exp(-(exponential ? a : a * a) * double(model.tuningWidth));
+    };
+    const float targFactor = factor(model.targdist);
+    const float distFactor = factor(model.tractordist);
+    for (size_t i = 0; i < model.prefDir.size(); ++i) {
+        const double preferred = model.prefDir[i];
+        float distPart = float(tuning(model.distdir - preferred) * distFactor);
+        const float targPart
+            = float(tuning(model.targdir - preferred) * targFactor * double(model.attnBoost));
+        distPart = float(-double(model.inhibLevel) * distPart);
+        model.targResp[i] = targPart;
+        model.cellResp[i] = reach::max(0, float(double(targPart) + distPart));
+    }
+    reach::lateralInhibition(model);
+    float sx = 0;
+    float sy = 0;
+    for (size_t i = 0; i < model.prefDir.size(); ++i) {
+        const float response = model.cellResp[i];
+        if (response > 0.05f) {
+            sx = float(double(sx) + double(response) * std::cos(double(model.prefDir[i])));
+            sy = float(double(sy) + double(response) * std::sin(double(model.prefDir[i])));
+        }
+    }
+    return float(std::atan(double(sy) / sx));
+}
+
+void responseAndResultantRatio(benchmark::State &state, bool exponential)
+{
+    reach::Model model = startUpWithDistractor();
+    const reach::Switches switches = everySwitch(exponential);
+    reach::cellResponse(model, switches);
+    const std::vector<float> kernelResponses = model.cellResp;
+    const std::vector<float> kernelTargetParts = model.targResp;
+    plainResponseAndResultant(model, exponential);
+    if (model.cellResp != kernelResponses || model.targResp != kernelTargetParts)
+        state.SkipWithError("the responses and their straightforward version differ");
+    bench::measureRatio(
+        state,
+        [&] {
+            reach::cellResponse(model, switches);
+            benchmark::DoNotOptimize(reach::resultant(model));
+        },
+        [&] { benchmark::DoNotOptimize(plainResponseAndResultant(model, exponential)); });
+}
+
+BENCHMARK_CAPTURE(responseAndResultantRatio, exponential, true);
+BENCHMARK_CAPTURE(responseAndResultantRatio, gaussian, false);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "somatomap/model/learning.h"
 #include "somatomap/model/similarity.h"
 
+#include "bench/ratio.h"
 #include "host/numbers/clock.h"
 
 #include <benchmark/benchmark.h>
@@ -41,6 +42,49 @@ void activate(benchmark::State &state, Similarity similarity)
 
 BENCHMARK_CAPTURE(activate, dotProduct, Similarity::NormalisedDotProduct);
 BENCHMARK_CAPTURE(activate, radialBasis, Similarity::RadialBasis);
+
+// The straightforward response: one match() per node, as the map's definition reads.
+void activateNodeByNode(SensoryMap &map, int16_t region, Similarity similarity)
+{
+    for (int i = 1; i <= mapSide; ++i) {
+        for (int j = 1; j <= mapSide; ++j)
+            map.act(i, j) = match(map, region, map.node(i, j), similarity);
+    }
+}
+
+void activateRatio(benchmark::State &state, Similarity similarity)
+{
+    SensoryMap map = startedMap();
+    int16_t region = 0;
+    bench::measureRatio(
+        state,
+        [&] {
+            activateSensoryMap(map, region, similarity);
+            benchmark::DoNotOptimize(map.smapAct);
+        },
+        [&] {
+            activateNodeByNode(map, region, similarity);
+            benchmark::DoNotOptimize(map.smapAct);
+            region = int16_t((region + 1) % regionCount);
+        },
+        4);
+}
+
+BENCHMARK_CAPTURE(activateRatio, radialBasis, Similarity::RadialBasis);
+
+// The winner search on its own, the regions taken in turn.
+void winner(benchmark::State &state, Similarity similarity)
+{
+    SensoryMap map = startedMap();
+    int16_t region = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(findWinner(map, region, similarity));
+        region = int16_t((region + 1) % regionCount);
+    }
+}
+
+BENCHMARK_CAPTURE(winner, dotProduct, Similarity::NormalisedDotProduct);
+BENCHMARK_CAPTURE(winner, radialBasis, Similarity::RadialBasis);
 
 // One enhancement step of radius 3 on the fresh response to a fingertip touch. Restoring that
 // response (400 floats copied in place) is part of every measured iteration.

@@ -59,11 +59,54 @@ int unitLeavingFloatRange(const std::vector<float> &row, const UnitList &input,
         const int unit = input[size_t(i)];
         const int before = earlier[size_t(i)];
         const float weight = before < 0 ? row[size_t(unit - 1)] : moved[size_t(before)];
-        moved[size_t(i)] = float(double(change) + weight);
+        moved[size_t(i)] = change + weight;
         if (!std::isfinite(moved[size_t(i)]))
             return unit;
     }
     return 0;
+}
+
+// Whether the step surely keeps every weight it moves within the float range, found without
+// the exact check: each moved weight starts below 1e37 in size and takes at most ten changes
+// below 1e37 in size, each sum rounded to float, so it stays below 11e37 (1 + 2^-24)^10, far
+// below the largest float (3.4e38). An infinite or NaN weight or change fails the test.
+bool surelyWithinFloatRange(const Network &net, int count)
+{
+    constexpr float bound = 1e37f;
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const float error = net.errors[size_t(k)];
+        if (error == 0)
+            continue;
+        if (!(std::fabs(error * net.lrate) < bound))
+            return false;
+        const std::vector<float> &row = net.weights[size_t(k)];
+        for (int i = 0; i < count; ++i) {
+            if (!(std::fabs(row[size_t(net.curInput[size_t(i)] - 1)]) < bound))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The exact check: the first weight, in the order of the step, that it would carry beyond
+// the range of a 32-bit float, refused before any weight changes.
+void refuseLeavingFloatRange(const Network &net, int count)
+{
+    const std::array<int, 10> earlier = earlierNamings(net.curInput, count);
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const float error = net.errors[size_t(k)];
+        if (error == 0)
+            continue;
+        const float change = error * net.lrate;
+        const int unit
+            = unitLeavingFloatRange(net.weights[size_t(k)], net.curInput, earlier, count, change);
+        if (unit != 0)
+            throw host::Fault(host::Fault::Kind::Overflow,
+                              "The weight from input unit " + std::to_string(unit)
+                                  + " to output unit " + std::to_string(k + 1)
+                                  + " would grow beyond the range of numbers; use a smaller "
+                                    "learning rate.");
+    }
 }
 
 } // namespace
@@ -80,6 +123,11 @@ void clearUnits(Network &net)
     net.errors.assign(size_t(net.nOutputs), 0.0f);
 }
 
+// The sums, differences and products of weights, changes and errors in this file are of two
+// 32-bit floats: each rounds to the same float whether it is formed in float or in double and
+// then narrowed (the double result has more than twice the float's precision), so they run in
+// float, where a running sum's chain of additions is shorter.
+
 void computeNet(Network &net)
 {
     const int16_t count = checkedActiveCount(net);
@@ -87,7 +135,7 @@ void computeNet(Network &net)
         const std::vector<float> &row = net.weights[size_t(k)];
         float sum = 0;
         for (int i = 0; i < count; ++i)
-            sum = float(double(sum) + row[size_t(net.curInput[size_t(i)] - 1)]);
+            sum += row[size_t(net.curInput[size_t(i)] - 1)];
         net.netInputs[size_t(k)] = sum;
     }
     net.nActiveInputs = count;
@@ -113,10 +161,10 @@ double sigmoid(float x)
 void computeErrors(Network &net)
 {
     for (int k = 0; k < net.nOutputs; ++k) {
-        const double output = net.outputs[size_t(k)];
-        const float error = float(isMember(k + 1, net.curTarget) ? 1 - output : -output);
+        const float output = net.outputs[size_t(k)];
+        const float error = isMember(k + 1, net.curTarget) ? 1 - output : -output;
         net.errors[size_t(k)] = error;
-        net.sumError = float(std::fabs(double(error)) + net.sumError);
+        net.sumError = std::fabs(error) + net.sumError;
     }
 }
 
@@ -131,31 +179,18 @@ void updateWeights(Network &net)
         if (unit < 1 || unit > net.nInputs)
             noSuchInput(net, unit);
     }
-    const std::array<int, 10> earlier = earlierNamings(net.curInput, count);
-    for (int k = 0; k < net.nOutputs; ++k) {
-        const float error = net.errors[size_t(k)];
-        if (error == 0)
-            continue;
-        const float change = float(double(error) * net.lrate);
-        const int unit
-            = unitLeavingFloatRange(net.weights[size_t(k)], net.curInput, earlier, count, change);
-        if (unit != 0)
-            throw host::Fault(host::Fault::Kind::Overflow,
-                              "The weight from input unit " + std::to_string(unit)
-                                  + " to output unit " + std::to_string(k + 1)
-                                  + " would grow beyond the range of numbers; use a smaller "
-                                    "learning rate.");
-    }
+    if (!surelyWithinFloatRange(net, count))
+        refuseLeavingFloatRange(net, count);
 
     for (int k = 0; k < net.nOutputs; ++k) {
         const float error = net.errors[size_t(k)];
         if (error == 0)
             continue;
-        const float change = float(double(error) * net.lrate);
+        const float change = error * net.lrate;
         std::vector<float> &row = net.weights[size_t(k)];
         for (int i = 0; i < count; ++i) {
             float &weight = row[size_t(net.curInput[size_t(i)] - 1)];
-            weight = float(double(change) + weight);
+            weight = change + weight;
         }
     }
 }

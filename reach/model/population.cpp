@@ -5,9 +5,12 @@
 
 #include "host/numbers/fault.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
+#include <vector>
 
 namespace reach {
 
@@ -76,18 +79,58 @@ float distanceFactor(float distance)
 }
 
 // e^(-k d) for the angle a between a stimulus and a preferred direction, with d = |a|
-// (exponential tuning) or a^2 (Gaussian) and k the tuning width.
+// (exponential tuning) or a^2 (Gaussian) and k the tuning width: exponent() is -k d.
 struct Tuning
 {
     bool exponential;
     double width;
 
-    double operator()(double angle) const
+    double exponent(double angle) const
     {
         const double a = std::abs(angle);
-        return std::exp(-(exponential ? a : a * a) * width);
+        return -(exponential ? a : a * a) * width;
     }
 };
+
+// The cells are answered a block at a time in three passes: the exponents of the block, then
+// their exponentials (a loop of nothing but exp calls), then the parts and responses. Each
+// cell's numbers are the same operations in the same order as a single pass would take.
+constexpr std::size_t cellBlock = 128;
+
+// e^exponent for each of the first n exponents, in place.
+void exponentials(std::array<double, cellBlock> &values, std::size_t n)
+{
+    for (std::size_t l = 0; l < n; ++l)
+        values[l] = std::exp(values[l]);
+}
+
+// The cosine and sine of every preferred direction, for the population vector. The table is
+// kept for the directions it was made from and made again whenever they differ in any bit,
+// so that it always gives what cos and sin give.
+struct DirectionTable
+{
+    std::vector<float> directions;
+    std::vector<double> cosines, sines;
+};
+
+const DirectionTable &directionTable(const Model &model)
+{
+    thread_local DirectionTable table;
+    const auto n = static_cast<std::size_t>(model.ncells);
+    if (table.directions.size() != n
+        || (n != 0
+            && std::memcmp(table.directions.data(), model.prefDir.data(), n * sizeof(float))
+                != 0)) {
+        table.directions.assign(model.prefDir.begin(), model.prefDir.begin() + std::ptrdiff_t(n));
+        table.cosines.resize(n);
+        table.sines.resize(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            table.cosines[i] = std::cos(double(table.directions[i]));
+            table.sines[i] = std::sin(double(table.directions[i]));
+        }
+    }
+    return table;
+}
 
 } // namespace
 
@@ -133,38 +176,54 @@ void cellResponse(Model &model, const Switches &switches)
     const bool seeDistractor = switches.respondToDistractor;
     const bool suppress = switches.suppressDistractor;
     const bool colourCode = switches.colourCode;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(model.ncells); ++i) {
-        const double preferred = model.prefDir[i];
-        float distPart = 0;
-        if (seeDistractor)
-            distPart = float(tuning(distdir - preferred) * distFactor);
-        const float targPart = float(tuning(targdir - preferred) * targFactor * attnBoost);
-        if (suppress)
-            distPart = float(-inhibLevel * distPart);
-        if (colourCode)
-            model.targResp[i] = targPart;
-        model.cellResp[i] = max(0, float(double(targPart) + distPart));
+    const auto cells = static_cast<std::size_t>(model.ncells);
+    std::array<double, cellBlock> targTuning;
+    std::array<double, cellBlock> distTuning;
+    for (std::size_t first = 0; first < cells; first += cellBlock) {
+        const std::size_t n = std::min(cellBlock, cells - first);
+        const float *prefDir = model.prefDir.data() + first;
+        for (std::size_t l = 0; l < n; ++l)
+            targTuning[l] = tuning.exponent(targdir - double(prefDir[l]));
+        exponentials(targTuning, n);
+        if (seeDistractor) {
+            for (std::size_t l = 0; l < n; ++l)
+                distTuning[l] = tuning.exponent(distdir - double(prefDir[l]));
+            exponentials(distTuning, n);
+        }
+        for (std::size_t l = 0; l < n; ++l) {
+            float distPart = 0;
+            if (seeDistractor)
+                distPart = float(distTuning[l] * distFactor);
+            const float targPart = float(targTuning[l] * targFactor * attnBoost);
+            if (suppress)
+                distPart = float(-inhibLevel * distPart);
+            if (colourCode)
+                model.targResp[first + l] = targPart;
+            model.cellResp[first + l] = max(0, float(double(targPart) + distPart));
+        }
     }
 
     if (switches.lateralInhibition)
         lateralInhibition(model);
 }
 
-void lateralInhibition(Model &model)
+namespace {
+
+// The pass itself, for any number of cells up to the room. The loops over the cells are
+// vectorised in place, each cell's numbers the same operations in the same order; only the
+// float sum of all responses is a chain, taken in cell order.
+[[gnu::always_inline]] inline void inhibitionPass(Model &model)
 {
-    checkCells(model);
-    checkInhibitionRoom(model);
     const int n = model.ncells;
 
     // The old responses with four silent cells beyond each end, so that every cell sums nine
     // entries: adding zeros leaves each float sum as if the missing neighbours were skipped.
     // Each float addition of two floats rounds exactly like the double sum narrowed to float.
     std::array<float, inhibitionRoom + 8> oldResp {};
+    std::copy_n(model.cellResp.begin(), n, oldResp.begin() + 4);
     float total = 0;
-    for (int i = 0; i < n; ++i) {
-        oldResp[i + 4] = model.cellResp[i];
-        total += model.cellResp[i];
-    }
+    for (int i = 0; i < n; ++i)
+        total += oldResp[i + 4];
 
     std::array<float, inhibitionRoom> local {};
     for (int j = 0; j < 9; ++j)
@@ -179,17 +238,38 @@ void lateralInhibition(Model &model)
     }
 }
 
+#if defined(__x86_64__)
+// The same pass in the wider vectors of processors that have AVX2 (no fused operations).
+[[gnu::target("avx2")]] void inhibitionPassAvx2(Model &model) { inhibitionPass(model); }
+#endif
+
+} // namespace
+
+void lateralInhibition(Model &model)
+{
+    checkCells(model);
+    checkInhibitionRoom(model);
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        inhibitionPassAvx2(model);
+        return;
+    }
+#endif
+    inhibitionPass(model);
+}
+
 float resultant(const Model &model)
 {
     checkCells(model);
+    const DirectionTable &directions = directionTable(model);
     float sx = 0;
     float sy = 0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(model.ncells); ++i) {
         const float response = model.cellResp[i];
         if (response > 0.05f) {
-            const double preferred = model.prefDir[i];
-            sx = float(double(sx) + double(response) * std::cos(preferred));
-            sy = float(double(sy) + double(response) * std::sin(preferred));
+            sx = float(double(sx) + double(response) * directions.cosines[i]);
+            sy = float(double(sy) + double(response) * directions.sines[i]);
         }
     }
     // The direction follows the vector's own half-plane: a vector pointing left gets the

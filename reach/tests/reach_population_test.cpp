@@ -262,6 +262,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ResultantCase {"Weighted", {{10, 0.5f}, {60, 2}}, 1.64847195f}),
     [](const auto &info) { return info.param.name; });
 
+// The population vector reads the cosines and sines of the directions as they are now, also
+// after the directions are written anew (as automation may write prefDir).
+TEST(WholePopulation, ResultantFollowsChangedDirections)
+{
+    Model model = startUp();
+    model.cellResp[0] = 1;
+    EXPECT_EQ(reach::resultant(model), 0.03147f);
+    model.prefDir[0] = 1;
+    EXPECT_NEAR(reach::resultant(model), 1, 1e-6);
+    model.prefDir[0] = 0.03147f;
+    EXPECT_EQ(reach::resultant(model), 0.03147f);
+}
+
 TEST(WholePopulation, StartUpTargetOnly)
 {
     Model model = startUp();

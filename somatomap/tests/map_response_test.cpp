@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <initializer_list>
 #include <limits>
 
@@ -78,6 +81,47 @@ TEST(ActivateSensoryMap, EachNodeRespondsWithItsOwnWeights)
 
     activateSensoryMap(map, 0, Similarity::None);
     EXPECT_EQ(map.act(2, 5), 0.0f);
+}
+
+// Weights spread over many binades, zeros and sub-normal floats among them: the map's own
+// responses and its winner search must give, bit for bit, what match() gives node by node.
+TEST(ActivateSensoryMap, EveryNodeGivesExactlyWhatMatchGives)
+{
+    SensoryMap map = uniformMap();
+    uint32_t seed = 12345;
+    for (auto &row : map.smapWts) {
+        for (WeightVector &w : row) {
+            for (float &component : w) {
+                seed = seed * 1664525u + 1013904223u;
+                const int exponent = int(seed >> 26) - 40; // 2^-40 .. 2^23
+                component
+                    = (seed & 7) == 0 ? 0.0f : std::ldexp(float(seed & 0xffff), exponent - 16);
+            }
+        }
+    }
+    map.node(3, 4).fill(std::numeric_limits<float>::denorm_min());
+    for (Similarity similarity : {Similarity::NormalisedDotProduct, Similarity::RadialBasis}) {
+        for (int16_t region = 0; region < regionCount; ++region) {
+            activateSensoryMap(map, region, similarity);
+            Winner expected;
+            float best = 0;
+            for (int i = 1; i <= mapSide; ++i) {
+                for (int j = 1; j <= mapSide; ++j) {
+                    const float m = match(map, region, map.node(i, j), similarity);
+                    ASSERT_EQ(std::bit_cast<uint32_t>(map.act(i, j)), std::bit_cast<uint32_t>(m))
+                        << "region " << region << " node (" << i << ", " << j << ")";
+                    if (m > best) {
+                        best = m;
+                        expected = {true, int16_t(i), int16_t(j)};
+                    }
+                }
+            }
+            const Winner winner = findWinner(map, region, similarity);
+            EXPECT_EQ(winner.found, expected.found);
+            EXPECT_EQ(winner.i, expected.i);
+            EXPECT_EQ(winner.j, expected.j);
+        }
+    }
 }
 
 struct BubbleCase
