@@ -36,6 +36,9 @@ int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
     };
     if (!script.isEmpty())
         return runScript(script, start);
+    // A person's window: at the zoom it had last time, where that fits the screen.
+    openAtFittingZoom(mainForm);
+    rememberZoom();
     return start() ? app.exec() : 1;
 }
 
