@@ -139,12 +139,15 @@ void Form::setPresenting(bool on)
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_leavePresenting->setEnabled(true);
         setZoomPercent(fitting);
+        // The whole screen also where no window manager makes a full screen window so.
+        setGeometry(shown->geometry());
         showFullScreen();
     } else {
         QWidget *stage = takeCentralWidget();
         m_stage = nullptr;
         m_client->setParent(this);
         setCentralWidget(m_client);
+        m_client->show(); // a widget given a new parent is hidden
         stage->deleteLater();
         m_leavePresenting->setEnabled(false);
         showNormal();

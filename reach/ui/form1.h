@@ -62,8 +62,6 @@ public:
 
 protected:
     void formLoad() override;
-    // The cell display drawn again from the model's responses at the new size.
-    void zoomChanged() override { showCells(); }
 
 private:
     void createControls();
