@@ -53,10 +53,11 @@ BENCHMARK(dragTarget)->Unit(benchmark::kMicrosecond);
 // A zoom step: every control placed again, the displays drawn again at the new size.
 void zoomStep(benchmark::State &state)
 {
-    shownForm();
+    reach::Form1 &form = shownForm();
     bool up = false;
     for (auto _ : state) {
         host::setProgramZoom(up ? 250 : 300);
+        form.repaint(); // the window painted at its new size, too
         up = !up;
     }
     host::setProgramZoom(100);

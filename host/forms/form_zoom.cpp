@@ -82,6 +82,8 @@ void Form::setZoomPercent(int percent)
     const QSize clientWas = m_client->size();
     const double ratio = zoom / (m_zoomPercent / 100.0);
     m_zoomPercent = percent;
+    // One repaint of the window once everything is placed, not one per control.
+    setUpdatesEnabled(false);
     setFont(zoomedFont(m_fontAt100, zoom));
     menuBar()->setFont(font());
     applyZoom(m_client, zoom);
@@ -96,6 +98,7 @@ void Form::setZoomPercent(int percent)
     } else
         m_client->setFixedSize(client);
     fitToClient();
+    setUpdatesEnabled(true);
     if (m_loaded)
         runHandler([this] { zoomChanged(); });
 }
