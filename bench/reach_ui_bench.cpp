@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "bench/bench_window.h"
+#include "host/forms/form.h"
 #include "reach/ui/form1.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ reach::Form1 &shownForm()
 
 // The start-up reach to (22, 98): 51 steps, each redrawing and repainting both displays,
 // the hand and its position boxes.
-void defaultReach(benchmark::State &state)
+void timeReaches(benchmark::State &state)
 {
     reach::Form1 &form = shownForm();
     for (auto _ : state) {
@@ -30,6 +31,8 @@ void defaultReach(benchmark::State &state)
     }
     state.counters["steps"] = 51;
 }
+
+void defaultReach(benchmark::State &state) { timeReaches(state); }
 BENCHMARK(defaultReach)->Unit(benchmark::kMillisecond);
 
 // One mouse move while dragging the target: placing it, the responses, the cell display and
@@ -46,5 +49,29 @@ void dragTarget(benchmark::State &state)
     }
 }
 BENCHMARK(dragTarget)->Unit(benchmark::kMicrosecond);
+
+// A zoom step: every control placed again, the displays drawn again at the new size.
+void zoomStep(benchmark::State &state)
+{
+    reach::Form1 &form = shownForm();
+    bool up = false;
+    for (auto _ : state) {
+        host::setProgramZoom(up ? 250 : 300);
+        form.repaint(); // the window painted at its new size, too
+        up = !up;
+    }
+    host::setProgramZoom(100);
+}
+BENCHMARK(zoomStep)->Unit(benchmark::kMillisecond);
+
+// The start-up reach at 300 %: a step's redraw is the time over its 51 steps.
+void defaultReachAt300(benchmark::State &state)
+{
+    shownForm();
+    host::setProgramZoom(300);
+    timeReaches(state);
+    host::setProgramZoom(100);
+}
+BENCHMARK(defaultReachAt300)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "host/forms/event_loop.h"
 #include "host/forms/file_write.h"
+#include "host/forms/form.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
 #include "host/forms/printer_page.h"
@@ -145,6 +146,9 @@ void runCommand(const QString &command, const QStringList &words, const QString 
     } else if (command == "close") {
         need(1);
         findWidget(words[1])->window()->close();
+    } else if (command == "zoom") {
+        need(1);
+        setProgramZoom(wholeNumber(words[1], 0, 1000));
     } else if (command == "realtime") {
         need(1);
         if (words[1] != "on" && words[1] != "off")

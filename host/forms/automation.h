@@ -44,6 +44,7 @@ class StateRegistry;
 //   clock SECONDS               freezes the clock
 //   close NAME                  closes a window as its close box does
 //   realtime on|off             pauses take their real time (off: they only repaint)
+//   zoom PERCENT                the program's zoom, as its View menu sets it (50 ... 300)
 //   at-yield N LINE             runs LINE inside the Nth yield from now
 //
 // Runs a script's lines against the program's windows, after start (which loads and shows

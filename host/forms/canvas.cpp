@@ -127,6 +127,17 @@ void Canvas::restartRecord()
     m_record.calls.clear();
 }
 
+void Canvas::scaleRecord(double factor)
+{
+    for (auto &painting : m_record.calls)
+        painting = [factor, inner = std::move(painting)](QPainter &painter) {
+            painter.save();
+            painter.scale(factor, factor);
+            inner(painter);
+            painter.restore();
+        };
+}
+
 void Canvas::replay(QPainter &painter) const
 {
     const QRectF area = deviceArea();

@@ -127,6 +127,8 @@ protected:
     void setRecording(bool recording) { m_record.on = recording; }
     // The surface was cleared to the back colour: the record starts again from there.
     void restartRecord();
+    // The surface was drawn again larger or smaller by a factor: the record draws so too.
+    void scaleRecord(double factor);
     // The surface as it looks now (at its own resolution), for a record grown too long to
     // keep call by call.
     virtual QImage snapshot() const { return {}; }

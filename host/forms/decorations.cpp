@@ -4,16 +4,21 @@
 #include "host/forms/decorations.h"
 
 #include "host/forms/twips.h"
+#include "host/forms/zoom.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace host {
 
 namespace {
 
-QPoint pixels(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
+QPoint pixels(QPoint twips, double zoom)
+{
+    return {twipsToPixels(twips.x(), zoom), twipsToPixels(twips.y(), zoom)};
+}
 
 } // namespace
 
@@ -37,11 +42,19 @@ bool isDecoration(const QWidget *widget) { return dynamic_cast<const Decoration 
 LineControl::LineControl(QWidget *container, const QString &name, QColor colour, int widthPixels,
                          QPoint fromTwips, QPoint toTwips)
     : Decoration(container, name, colour)
-    , m_width(widthPixels)
+    , m_widthAt1(widthPixels)
+    , m_fromTwips(fromTwips)
+    , m_toTwips(toTwips)
 {
-    const QPoint from = pixels(fromTwips);
-    const QPoint to = pixels(toTwips);
-    const int half = widthPixels / 2;
+    zoomTo(zoomOf(container));
+}
+
+void LineControl::zoomTo(double zoom)
+{
+    m_width = std::max(1, int(std::lround(m_widthAt1 * zoom)));
+    const QPoint from = pixels(m_fromTwips, zoom);
+    const QPoint to = pixels(m_toTwips, zoom);
+    const int half = m_width / 2;
     const QRect bounds = QRect(from, to).normalized().adjusted(-half, -half, half, half);
     setGeometry(bounds);
     m_from = from - bounds.topLeft();

@@ -34,11 +34,16 @@ public:
     LineControl(QWidget *container, const QString &name, QColor colour, int widthPixels,
                 QPoint fromTwips, QPoint toTwips);
 
+    // Places the line again at a zoom, its width too.
+    void zoomTo(double zoom);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_width;
+    int m_widthAt1;
+    QPoint m_fromTwips, m_toTwips;
+    int m_width = 1;
     QPoint m_from, m_to; // in the widget's own pixels
 };
 

@@ -60,6 +60,7 @@ Form::Form(const QString &name, const QString &caption, int clientWidthTwips, in
     setObjectName(name);
     setWindowTitle(caption);
     m_client->setObjectName(name + ".client");
+    m_clientTwips = QSize(clientWidthTwips, clientHeightTwips);
     m_client->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
     setCentralWidget(m_client);
     // The classic face of forms and buttons until a form sets its own back colour.
@@ -69,6 +70,7 @@ Form::Form(const QString &name, const QString &caption, int clientWidthTwips, in
     classic.setColor(QPalette::Button, QColor(192, 192, 192));
     setPalette(classic);
     addWindowKeys();
+    addPresentingKeys();
 }
 
 void Form::addWindowKeys()
@@ -111,12 +113,14 @@ void Form::load()
     // Controls the load handler made join the tab order too.
     arrangeForKeyboard(m_client);
     fitToClient();
+    if (programZoom() != m_zoomPercent)
+        setZoomPercent(programZoom());
 }
 
 void Form::fitToClient()
 {
     // The client area keeps its size in twips; the window grows by its menu bar.
-    if (!m_loaded)
+    if (!m_loaded || isPresenting())
         return;
     if (m_resizable) {
         // A window never sized by hand opens with the client area its table gives it.
@@ -135,7 +139,9 @@ void Form::setResizable(int minimumWidthTwips, int minimumHeightTwips)
 {
     m_resizable = true;
     m_openingClient = m_client->size();
-    m_client->setMinimumSize(twipsToPixels(minimumWidthTwips), twipsToPixels(minimumHeightTwips));
+    m_minimumTwips = QSize(minimumWidthTwips, minimumHeightTwips);
+    m_client->setMinimumSize(twipsToPixels(minimumWidthTwips, m_zoomPercent / 100.0),
+                             twipsToPixels(minimumHeightTwips, m_zoomPercent / 100.0));
     m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     fitToClient();
@@ -167,6 +173,8 @@ void Form::unload() { close(); }
 
 QMenu *Form::addMenu(const QString &name, const QString &caption)
 {
+    if (auto *made = menuBar()->findChild<QMenu *>(name, Qt::FindDirectChildrenOnly))
+        return made;
     QMenu *menu = named(menuBar()->addMenu(withMnemonic(caption)), name);
     fitMenuBar();
     return menu;

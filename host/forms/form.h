@@ -5,6 +5,7 @@
 
 #include "host/forms/event_loop.h"
 
+#include <QFont>
 #include <QMainWindow>
 
 #include <stdexcept>
@@ -68,6 +69,19 @@ public:
     // where the screen has room, else to its left, else against the screen's right edge.
     void placeBeside(const QWidget *other);
 
+    // The zoom in percent, one of zoomSteps (zoom.h): every control is placed again at it, the
+    // window takes its new size, and zoomChanged() lets the program draw its displays again.
+    // Another percentage is an Invalid fault.
+    int zoomPercent() const { return m_zoomPercent; }
+    void setZoomPercent(int percent);
+    // Full screen: the client area centred on black at the largest step that fits the screen;
+    // leaving it brings back the program's zoom.
+    void setPresenting(bool on);
+    bool isPresenting() const { return m_stage != nullptr; }
+    // The size of the window at 100 %, its frame left out.
+    QSize sizeAt100() const;
+
+    // A menu the form has already (by its name), else a new one.
     QMenu *addMenu(const QString &name, const QString &caption);
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption);
     void addMenuSeparator(QMenu *menu, const QString &name);
@@ -77,6 +91,8 @@ public:
 protected:
     virtual void formLoad() { }
     virtual void formUnload() { }
+    // After a zoom step: the program draws its displays again from its state.
+    virtual void zoomChanged() { }
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -87,6 +103,7 @@ private:
     // The menu bar takes the form's font, and the window its new height.
     void fitMenuBar();
     void addWindowKeys();
+    void addPresentingKeys();
 
     QWidget *m_client;
     bool m_loaded = false;
@@ -94,8 +111,26 @@ private:
     bool m_main = false;
     bool m_resizable = false;
     QSize m_openingClient;
+    QSize m_clientTwips;
+    QSize m_minimumTwips;
+    int m_zoomPercent = 100;
+    QFont m_fontAt100;
+    bool m_fontKept = false;
+    QWidget *m_stage = nullptr; // holds the client area while presenting
+    QAction *m_leavePresenting = nullptr;
     QPushButton *m_defaultButton = nullptr;
 };
+
+// The program's zoom: every loaded form and help page takes it, and a form loaded later too.
+// Under a person's hand (rememberZoom) it is kept in the settings for the next start.
+int programZoom();
+void setProgramZoom(int percent);
+void rememberZoom();
+// Opens the main form at the remembered zoom, or at the largest step below it that fits the
+// screen's available area.
+void openAtFittingZoom(Form &form);
+// View's zoom and full screen items, at the end of the form's View menu (made when missing).
+void addViewItems(Form &form);
 
 // Closes every loaded form, the main one first (its unload may close others), which ends the
 // program.

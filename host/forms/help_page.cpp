@@ -6,6 +6,7 @@
 #include "host/forms/about_box.h"
 #include "host/forms/events.h"
 #include "host/forms/form.h"
+#include "host/forms/zoom.h"
 
 #include <QAction>
 #include <QFile>
@@ -72,7 +73,7 @@ QWidget *makeWindow(Form &form)
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     QObject::connect(close, &QAction::triggered, window, &QWidget::close);
     window->addAction(close);
-    window->resize(620, 680);
+    browser->setProperty("host.fontAt100", browser->font());
     return window;
 }
 
@@ -81,8 +82,10 @@ QWidget *makeWindow(Form &form)
 QWidget *openHelpPage(Form &form, const HelpPage &page)
 {
     auto *window = form.findChild<QWidget *>(windowName, Qt::FindDirectChildrenOnly);
-    if (!window)
+    if (!window) {
         window = makeWindow(form);
+        zoomHelpPage(form, programZoom() / 100.0);
+    }
     window->setWindowTitle(page.title);
     auto *browser = static_cast<HelpBrowser *>(window->findChild<QTextBrowser *>("helpText"));
     // The pictures first: the document asks for its images when the text arrives.
@@ -97,8 +100,19 @@ QWidget *openHelpPage(Form &form, const HelpPage &page)
     return window;
 }
 
+void zoomHelpPage(Form &form, double zoom)
+{
+    auto *window = form.findChild<QWidget *>(windowName, Qt::FindDirectChildrenOnly);
+    if (!window)
+        return;
+    auto *browser = window->findChild<QTextBrowser *>("helpText");
+    browser->setFont(zoomedFont(browser->property("host.fontAt100").value<QFont>(), zoom));
+    window->resize(QSize(620, 680) * zoom);
+}
+
 QAction *addHelpMenu(Form &form, HelpPage page)
 {
+    addViewItems(form);
     QMenu *menu = form.addMenu("mnuHelp", "&Help");
     QAction *about = form.addMenuItem(menu, "mnuAboutModel", "&About this model");
     about->setShortcut(QKeySequence(Qt::Key_F1));

@@ -36,5 +36,7 @@ QAction *addHelpMenu(Form &form, HelpPage page);
 // Opens the page (or brings its window forward, with the pictures made again) and returns
 // the window; its browser is named "helpText".
 QWidget *openHelpPage(Form &form, const HelpPage &page);
+// Gives the form's help page (when it has one) the zoom: its text and window size.
+void zoomHelpPage(Form &form, double zoom);
 
 } // namespace host

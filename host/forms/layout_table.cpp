@@ -12,6 +12,7 @@
 #include "host/forms/text_box_fit.h"
 #include "host/forms/twips.h"
 #include "host/forms/wrapping_buttons.h"
+#include "host/forms/zoom.h"
 
 #include <QGroupBox>
 #include <QHash>
@@ -116,8 +117,10 @@ void place(QWidget *control, const ControlRow &row)
     if (isDecorationKind(row.kind))
         return; // placed by their own constructors
     if (row.kind == ControlKind::Label && row.twips.width() == 0) {
+        keepAutoSize(control, row.twips.topLeft());
         control->adjustSize();
-        control->move(twipsToPixels(row.twips.x()), twipsToPixels(row.twips.y()));
+        const double zoom = zoomOf(control);
+        control->move(twipsToPixels(row.twips.x(), zoom), twipsToPixels(row.twips.y(), zoom));
         return;
     }
     placeTwips(control, row.twips);
@@ -143,7 +146,9 @@ void layOut(QWidget *client, const std::vector<ControlRow> &rows)
         control->setObjectName(row.name);
         place(control, row);
         if (auto *box = qobject_cast<QLineEdit *>(control))
-            keepTextWhole(box, classicFont(row.font), box->width());
+            keepTextWhole(box, classicFont(row.font), twipsToPixels(row.twips.width()));
+        else if (!isDecorationKind(row.kind))
+            keepFont(control, control->font());
         if (!isDecorationKind(row.kind))
             setColors(control, row.backColor.isValid() ? row.backColor : defaultBack(row.kind),
                       row.foreColor.isValid() ? row.foreColor : QColor(Qt::black));
@@ -151,6 +156,9 @@ void layOut(QWidget *client, const std::vector<ControlRow> &rows)
             control->setAttribute(Qt::WA_NoMousePropagation);
         made.insert(row.name, control);
     }
+    // Made at zoom 1; a form zoomed already shows them at its zoom.
+    if (const double zoom = zoomOf(client); zoom != 1)
+        applyZoom(client, zoom);
     arrangeForKeyboard(client);
 }
 

@@ -62,19 +62,31 @@ LearningCurveWindow::LearningCurveWindow(const QString &name, const QString &cap
 
 void LearningCurveWindow::formLoad() { redraw(); }
 
-// The plot fills the client area but for its margin, and is drawn again at its new size.
+bool LearningCurveWindow::placePlot()
+{
+    const int margin = twipsToPixels(120, zoomPercent() / 100.0);
+    const QRect place = client()->rect().adjusted(margin, margin, -margin, -margin);
+    if (place.size() == m_plot->size() || place.isEmpty())
+        return false;
+    m_plot->setGeometry(place);
+    return true;
+}
+
+// Drawn again at its new size.
 void LearningCurveWindow::resizeEvent(QResizeEvent *event)
 {
     Form::resizeEvent(event);
-    const int margin = twipsToPixels(120);
-    const QRect place = client()->rect().adjusted(margin, margin, -margin, -margin);
-    if (place.size() == m_plot->size() || place.isEmpty())
-        return;
-    m_plot->setGeometry(place);
-    if (isLoaded()) {
+    if (placePlot() && isLoaded()) {
         redraw();
         m_plot->refresh();
     }
+}
+
+void LearningCurveWindow::zoomChanged()
+{
+    placePlot();
+    redraw();
+    m_plot->refresh();
 }
 
 double LearningCurveWindow::stepsShown() const

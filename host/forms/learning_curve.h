@@ -111,8 +111,11 @@ public:
 protected:
     void formLoad() override;
     void resizeEvent(QResizeEvent *event) override;
+    void zoomChanged() override;
 
 private:
+    // The plot fills the client area but for its margin; whether its size changed.
+    bool placePlot();
     void redraw();
     void drawLegend();
     void drawSeries(const std::vector<float> &errors, QColor color, int width);

@@ -3,6 +3,8 @@
 
 #include "host/forms/picture_area.h"
 
+#include "host/forms/zoom.h"
+
 #include "host/numbers/fault.h"
 #include "host/numbers/number_text.h"
 
@@ -62,17 +64,47 @@ void PictureArea::allocateImage()
     QImage image(size().expandedTo(QSize(1, 1)) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(backColor());
+    const double zoomWas = m_zoomFrom.value_or(m_zoom);
     if (!m_image.isNull()) {
         QPainter painter(&image);
-        painter.drawImage(QPointF(0, 0), m_image);
+        if (m_zoomFrom) {
+            // Drawn again at the new size from the calls that made it: crisp, not scaled up.
+            painter.scale(m_zoom / zoomWas, m_zoom / zoomWas);
+            replay(painter);
+        } else
+            painter.drawImage(QPointF(0, 0), m_image);
     }
     m_image = image;
     m_dirty += rect();
-    bool customScale = !(scale() == UserScale::twips(scale().deviceSize()));
+    const UserScale twipsScale(scale().deviceSize(), 0, 0,
+                               scale().deviceSize().width() * 15 / zoomWas,
+                               scale().deviceSize().height() * 15 / zoomWas);
+    bool customScale = !(scale() == twipsScale);
     resizeDevice(QSizeF(size().expandedTo(QSize(1, 1))));
     if (!customScale)
-        setScale(0, 0, width() * 15.0, height() * 15.0);
+        setScale(0, 0, width() * 15.0 / m_zoom, height() * 15.0 / m_zoom);
+    if (m_zoomFrom) {
+        scaleRecord(m_zoom / zoomWas);
+        m_zoomFrom.reset();
+    }
 }
+
+void PictureArea::setZoom(double zoom)
+{
+    if (zoom == m_zoom)
+        return;
+    if (!m_zoomFrom)
+        m_zoomFrom = m_zoom;
+    m_zoom = zoom;
+}
+
+void PictureArea::finishZoom()
+{
+    if (m_zoomFrom)
+        withImageFree([this] { allocateImage(); });
+}
+
+QFont PictureArea::deviceFont(const QFont &font) const { return zoomedFont(font, m_zoom); }
 
 // A hidden widget placed with setGeometry gets its resize event only when first shown; the
 // image follows the widget's size before any drawing or placing in user units.

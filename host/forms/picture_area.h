@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 class QMenu;
@@ -35,6 +36,15 @@ public:
     void setBackColor(QColor color) override; // clears the area to the new colour, shown now
     // Shows an image at the top-left corner, kept as part of the persistent drawing.
     void setPicture(const QImage &picture);
+
+    // The zoom of the area's form: a zoom step sets it before the area takes its new size, and
+    // finishes it after. The drawing is made again at the new size from the calls that made
+    // it (the program then draws from its state); a scale set in user units keeps its corners,
+    // so that every user point stays where it was on the picture. Line widths, markers and
+    // text follow the zoom.
+    void setZoom(double zoom);
+    void finishZoom();
+    double zoom() const { return m_zoom; }
 
     // Repaints now what was drawn or moved since the last refresh (children included), so
     // progress shows inside a handler that does not yield.
@@ -61,9 +71,9 @@ protected:
     void beginBatch() override;
     void endBatch() override;
     void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) override;
-    double deviceUnitsPerDrawWidth() const override { return 1; }
+    double deviceUnitsPerDrawWidth() const override { return m_zoom; }
     double lineHeight(const QFont &font) const override;
-    QFont deviceFont(const QFont &font) const override { return font; }
+    QFont deviceFont(const QFont &font) const override;
     QImage snapshot() const override { return m_image.copy(); }
 
     void paintEvent(QPaintEvent *event) override;
@@ -87,6 +97,8 @@ private:
     int m_batchDepth = 0;
     QRect m_batchBounds; // drawn in the batch so far
     MenuMaker m_rightClickMenu;
+    double m_zoom = 1;
+    std::optional<double> m_zoomFrom; // a zoom step under way, from this zoom
 };
 
 } // namespace host

@@ -98,14 +98,18 @@ QByteArray pictureSvg(PictureArea *area)
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(area->size());
-    generator.setViewBox(QRect(QPoint(), area->size()));
+    // The document is the area at zoom 1, whatever the zoom it shows at.
+    const double zoom = area->zoom();
+    const QSize size = (QSizeF(area->size()) / zoom).toSize();
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(), size));
     // Text points become the same pixels as on the screen.
     generator.setResolution(area->logicalDpiY());
     generator.setTitle(area->objectName());
     generator.setDescription(QGuiApplication::applicationName());
     {
         QPainter painter(&generator);
+        painter.scale(1 / zoom, 1 / zoom);
         drawPicture(area, painter);
     }
     return buffer.data();

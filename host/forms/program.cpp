@@ -6,8 +6,11 @@
 #include "host/forms/automation.h"
 #include "host/forms/command_line.h"
 #include "host/forms/form.h"
+#include "host/forms/zoom_style.h"
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -20,8 +23,10 @@ int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
                      qPrintable(QApplication::applicationName()), qPrintable(commandLine.file));
     // The classic look the forms are laid out for: small check and option indicators that
     // leave the captions their room, frame captions on the frame's border.
-    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-        QApplication::setStyle("Windows");
+    // Its indicators follow a form's zoom.
+    QApplication::setStyle(new ZoomStyle(QStyleFactory::create(
+        qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE") ? QString("Windows")
+                                                         : QApplication::style()->name())));
     // The program ends when no form remains loaded, not when the last window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     mainForm.setMainForm();
@@ -36,6 +41,9 @@ int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
     };
     if (!script.isEmpty())
         return runScript(script, start);
+    // A person's window: at the zoom it had last time, where that fits the screen.
+    openAtFittingZoom(mainForm);
+    rememberZoom();
     return start() ? app.exec() : 1;
 }
 

@@ -5,10 +5,12 @@
 
 #include "host/forms/decorations.h"
 #include "host/forms/fonts.h"
+#include "host/forms/zoom.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QStyle>
+#include <QVariant>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +22,10 @@ namespace {
 // A text longer than this fits no box at any font, so it is not measured (a pasted megabyte
 // line scrolls as typed text does).
 constexpr qsizetype longestFitting = 32;
+
+// The box's font and width at zoom 1.
+constexpr const char *fontKey = "host.fitFont";
+constexpr const char *widthKey = "host.fitWidth";
 
 // What a line edit's width holds besides its text: the frame, a margin of 2 pixels on either
 // side, and a pixel before the cursor after the text.
@@ -85,9 +91,20 @@ void fit(QLineEdit *box, const QFont &font, int width, const QString &text)
 
 void keepTextWhole(QLineEdit *box, const QFont &font, int width)
 {
-    QObject::connect(box, &QLineEdit::textChanged, box,
-                     [box, font, width](const QString &text) { fit(box, font, width, text); });
-    fit(box, font, width, box->text());
+    box->setProperty(fontKey, font);
+    box->setProperty(widthKey, width);
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] { fitTextToBox(box); });
+    fitTextToBox(box);
+}
+
+void fitTextToBox(QLineEdit *box)
+{
+    const QVariant font = box->property(fontKey);
+    if (!font.isValid())
+        return;
+    const double zoom = zoomOf(box);
+    fit(box, zoomedFont(font.value<QFont>(), zoom),
+        int(std::lround(box->property(widthKey).toInt() * zoom)), box->text());
 }
 
 } // namespace host

@@ -14,7 +14,10 @@ namespace host {
 // as captions do. When even that is too wide, the box widens to the right over free room of
 // its container (never over another control), and only when that room is not enough either
 // does the font get as small as the text needs. A text that fits shows in the box's own font
-// and width again. Call it once, after the box is placed; width is its width in pixels.
+// and width again. Call it once, after the box is placed; font and width (in pixels) are the
+// box's at zoom 1, and the fit follows the zoom of the box's form.
 void keepTextWhole(QLineEdit *box, const QFont &font, int width);
+// Fits the box's text again (after a zoom step); nothing for a box keepTextWhole never had.
+void fitTextToBox(QLineEdit *box);
 
 } // namespace host

@@ -3,18 +3,22 @@
 
 #include "host/forms/twips.h"
 
+#include "host/forms/zoom.h"
+
 #include <QWidget>
 
 #include <cmath>
 
 namespace host {
 
-int twipsToPixels(double twips) { return int(std::lround(twips / 15)); }
+int twipsToPixels(double twips, double zoom) { return int(std::lround(twips / 15 * zoom)); }
 
 void placeTwips(QWidget *widget, QRect twips)
 {
-    widget->setGeometry(twipsToPixels(twips.x()), twipsToPixels(twips.y()),
-                        twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+    keepTwips(widget, twips);
+    const double zoom = zoomOf(widget);
+    widget->setGeometry(twipsToPixels(twips.x(), zoom), twipsToPixels(twips.y(), zoom),
+                        twipsToPixels(twips.width(), zoom), twipsToPixels(twips.height(), zoom));
 }
 
 } // namespace host

@@ -284,3 +284,30 @@ TEST_F(ReachForm, ClosingTheWindowUnloadsIt)
 }
 
 } // namespace
+
+namespace {
+
+// A mouse placing at 250 % puts the target where it does at 100 %: the same user point.
+TEST_F(ReachForm, PlacingTheTargetAtZoom250GivesTheSamePointAsAt100)
+{
+    clickIndicator(control<QRadioButton>("optTarget"));
+    auto *display = area("picture1");
+    auto placeAt = [&](double x, double y) {
+        QTest::mousePress(display, Qt::LeftButton, {}, onHandDisplay(x, y));
+        QTest::mouseRelease(display, Qt::LeftButton, {}, onHandDisplay(x, y));
+        return std::pair {form.model().targetx, form.model().targety};
+    };
+    const auto at100 = placeAt(-40, 120);
+    const QPointF shownAt100 = display->childPosition(area("target"));
+    host::setProgramZoom(250);
+    const auto at250 = placeAt(-40, 120);
+    // Finer pixels only: within one pixel at 100 % (200 user units over 364 pixels).
+    EXPECT_NEAR(at250.first, at100.first, 0.6);
+    EXPECT_NEAR(at250.second, at100.second, 0.6);
+    EXPECT_NEAR(display->childPosition(area("target")).x(), shownAt100.x(), 0.6);
+    EXPECT_EQ(area("target")->pos(),
+              display->scale().toDevice(display->childPosition(area("target"))).toPoint());
+    host::setProgramZoom(100);
+}
+
+} // namespace

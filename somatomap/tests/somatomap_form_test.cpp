@@ -6,6 +6,7 @@
 // model's own figures with a frozen clock.
 
 #include "host/forms/controls.h"
+#include "host/forms/form.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/scroll_bar.h"
 #include "host/numbers/clock.h"
@@ -125,6 +126,32 @@ TEST_F(SomatomapForm, ControlsSitAtTheirTwips)
     EXPECT_EQ(bar->minimumValue(), 1);
     EXPECT_EQ(bar->maximumValue(), 10);
     EXPECT_EQ(bar->value(), 3);
+}
+
+// A click on the hand at 250 % touches the region it touches at 100 % at the same user point.
+TEST_F(SomatomapForm, AClickOnTheHandTouchesTheSameRegionAtEveryZoom)
+{
+    auto *hand = control<host::PictureArea>("Picture1");
+    auto clickAt = [&](QPointF user) {
+        const QPoint device = hand->scale().toDevice(user).toPoint();
+        QWidget *region = hand->childAt(device);
+        EXPECT_NE(region, nullptr);
+        if (region)
+            QTest::mouseClick(region, Qt::LeftButton, Qt::NoModifier,
+                              region->mapFrom(hand, device));
+        return form.core().partTouched;
+    };
+    std::vector<QPointF> centres;
+    std::vector<int16_t> touched;
+    for (int k = 0; k < regionCount; k += 5) {
+        const QRect place = control<QWidget>(host::arrayName("picHandF1", k))->geometry();
+        centres.push_back(hand->scale().toUser(QPointF(place.center())));
+        touched.push_back(clickAt(centres.back()));
+    }
+    host::setProgramZoom(250);
+    for (std::size_t c = 0; c < centres.size(); ++c)
+        EXPECT_EQ(clickAt(centres[c]), touched[c]) << c;
+    host::setProgramZoom(100);
 }
 
 TEST_F(SomatomapForm, TheScrollBarAnswersItsKeys)
