@@ -206,7 +206,12 @@ std::vector<SessionSection> SessionFile::sections() const
 
 void SessionFile::save(const QString &path)
 {
-    const std::string text = sessionText(m_spec.program.toStdString(), sections());
+    std::string text;
+    try {
+        text = sessionText(m_spec.program.toStdString(), sections());
+    } catch (const Fault &fault) {
+        fileNotWritten(path, QString::fromStdString(fault.what()));
+    }
     writeWholeFile(path, QByteArray::fromStdString(text));
     m_path = QFileInfo(path).absoluteFilePath();
     m_modified = false;

@@ -38,6 +38,11 @@ JsonValue pieceValue(const StateEntry &entry)
     if (const auto *text = std::get_if<std::string>(&value))
         return JsonValue::string(*text);
     const auto &numbers = std::get<std::vector<double>>(value);
+    for (double number : numbers)
+        if (!std::isfinite(number))
+            refuse(entry.name
+                   + " holds a value that is no finite number, which a session "
+                     "cannot hold");
     if (entry.shape.empty() && numbers.size() == 1)
         return numberValue(entry.type, numbers[0]);
     JsonValue array = JsonValue::array();

@@ -28,6 +28,8 @@ struct SessionSection
     const StateRegistry *registry = nullptr;
 };
 
+// A piece holding a number that is not finite (no JSON number can hold it) is a host::Fault
+// (Fault::Kind::File) naming it.
 std::string sessionText(std::string_view program, const std::vector<SessionSection> &sections);
 
 // The values a session document holds for each section, every one read as its piece's type

@@ -216,6 +216,10 @@ TEST_F(Sessions, AFailedSaveKeepsTheEarlierFileAndTheMark)
     const auto kind
         = host::testing::faultKind([&] { session->save(file("missing folder/x.probe-session")); });
     EXPECT_EQ(kind, host::Fault::Kind::File);
+    // A value no JSON number holds is refused too, the earlier file kept.
+    weights[1] = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(host::testing::faultKind([&] { session->save(path); }), host::Fault::Kind::File);
+    EXPECT_TRUE(QFile(path).size() > 0);
     EXPECT_TRUE(form.isWindowModified());
     EXPECT_EQ(session->path(), QFileInfo(path).absoluteFilePath());
 }

@@ -3,7 +3,7 @@
 clock 5000
 show chkUpdate value
 show frmAgraph visible
-pixel picGraph 10 0.5
+pixel picGraph 5 0.205
 show txtNoise text
 show VScroll1(4) value
 var actHistory
