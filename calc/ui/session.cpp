@@ -21,12 +21,15 @@ void Form1::bindSession()
     m_displays.add("targets", net.targets, host::withinRange("targets", 0, maxOutputs));
     m_displays.add("curveCurrent", m_curve.current);
     m_displays.add("curvePrevious", m_curve.previous);
-    new host::SessionFile(*this,
-                          {.program = "calc",
-                           .suffix = "calc-session",
-                           .state = &m_state,
-                           .displays = &m_displays,
-                           .opened = [this] { onSessionOpened(); }});
+    new host::SessionFile(
+        *this,
+        {.program = "calc",
+         .suffix = "calc-session",
+         .state = &m_state,
+         .displays = &m_displays,
+         .opened = [this] { onSessionOpened(); },
+         .together
+         = [this](const host::SessionLookup &saved) { checkSavedNetwork(m_core.net, saved); }});
 }
 
 void Form1::onSessionOpened()

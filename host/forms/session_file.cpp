@@ -227,7 +227,7 @@ void SessionFile::open(const QString &path)
     SessionValues values;
     try {
         values = readSession(std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                             m_spec.program.toStdString(), all);
+                             m_spec.program.toStdString(), all, m_spec.together);
     } catch (const Fault &fault) {
         notOpened(path, fault.what());
     }

@@ -31,6 +31,8 @@ struct SessionSpec
     const StateRegistry *displays = nullptr;
     // After an open has written every value: redraw the displays from the state.
     std::function<void()> opened;
+    // Pieces that must agree with each other, checked before anything is written.
+    SessionCheck together;
 };
 
 // Every control of a window by its objectName, as pieces of state: a scroll bar its value

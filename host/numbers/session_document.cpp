@@ -143,7 +143,7 @@ std::string sessionText(std::string_view program, const std::vector<SessionSecti
 }
 
 SessionValues readSession(std::string_view text, std::string_view program,
-                          const std::vector<SessionSection> &sections)
+                          const std::vector<SessionSection> &sections, const SessionCheck &together)
 {
     JsonValue document;
     try {
@@ -177,6 +177,20 @@ SessionValues readSession(std::string_view text, std::string_view program,
         if (!saved)
             refuse("it lacks the section \"" + section.name + "\"");
         values.push_back(sectionValues(section, *saved));
+    }
+    if (together) {
+        const SessionLookup lookup = [&values](std::string_view name) -> const StateValue * {
+            for (const auto &section : values)
+                for (const auto &[piece, value] : section)
+                    if (piece == name)
+                        return &value;
+            return nullptr;
+        };
+        try {
+            together(lookup);
+        } catch (const Fault &fault) {
+            refuse(std::string("its values do not fit together: ") + fault.what());
+        }
     }
     return values;
 }

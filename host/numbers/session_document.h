@@ -5,6 +5,7 @@
 
 #include "host/numbers/state_registry.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -36,12 +37,20 @@ std::string sessionText(std::string_view program, const std::vector<SessionSecti
 // and passed through the piece's checks, none written yet.
 using SessionValues = std::vector<std::vector<std::pair<std::string, StateValue>>>;
 
+// A check of pieces that must agree with each other (a network's size and its weights, say):
+// it finds a read value by its piece's name in any section (nullptr when none has it) and
+// refuses with a host::Fault.
+using SessionLookup = std::function<const StateValue *(std::string_view name)>;
+using SessionCheck = std::function<void(const SessionLookup &saved)>;
+
 // Reads and checks a whole document: a host::Fault (Fault::Kind::File) says what is wrong
 // when it is no JSON object, belongs to another program, has another format, lacks a section
 // or a piece or has one too many, or holds a value its piece refuses (a wrong kind or count,
 // a number out of its type's or its piece's range).
+// Then the values go through together (when given).
 SessionValues readSession(std::string_view text, std::string_view program,
-                          const std::vector<SessionSection> &sections);
+                          const std::vector<SessionSection> &sections,
+                          const SessionCheck &together = {});
 
 // Writes checked values into the sections' registries.
 void writeSession(const std::vector<SessionSection> &sections, const SessionValues &values);

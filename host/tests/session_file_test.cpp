@@ -61,8 +61,12 @@ protected:
                        .twips = {120, 1500, 1500, 300}}});
         state.add("weights", weights, host::withinRange("weights", -10, 10));
         state.add("count", count);
-        session = new host::SessionFile(
-            form, {.program = "probe", .suffix = "probe-session", .state = &state, .opened = {}});
+        session = new host::SessionFile(form,
+                                        {.program = "probe",
+                                         .suffix = "probe-session",
+                                         .state = &state,
+                                         .opened = {},
+                                         .together = {}});
     }
 
     QString file(const QString &name) const { return dir.filePath(name); }
@@ -122,8 +126,12 @@ TEST_F(Sessions, TheFileMenuComesFirstAndMovesNoControl)
     host::Form plain("Plain", "plain", 6000, 3000);
     plain.addMenu("mnuHelp", "&Help");
     const QSize client = plain.client()->size();
-    new host::SessionFile(
-        plain, {.program = "plain", .suffix = "plain-session", .state = &state, .opened = {}});
+    new host::SessionFile(plain,
+                          {.program = "plain",
+                           .suffix = "plain-session",
+                           .state = &state,
+                           .opened = {},
+                           .together = {}});
     EXPECT_EQ(plain.menuBar()->actions().front()->menu()->objectName(), "mnuFile");
     EXPECT_EQ(plain.client()->size(), client);
     // The window's Quit keys move to the menu item: one action holds them, none is ambiguous.

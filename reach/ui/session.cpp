@@ -70,7 +70,8 @@ void Form1::bindSession()
                            .suffix = "reach-session",
                            .state = &m_state,
                            .displays = &m_displays,
-                           .opened = [this] { onSessionOpened(); }});
+                           .opened = [this] { onSessionOpened(); },
+                           .together = {}});
 }
 
 void Form1::notePathInk(bool drawn)

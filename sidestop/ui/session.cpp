@@ -15,11 +15,13 @@ namespace sidestop {
 
 void Form1::bindSession()
 {
-    new host::SessionFile(
-        *this,
-        {.program = "sidestop", .suffix = "sidestop-session", .state = &m_state, .opened = [this] {
-             onSessionOpened();
-         }});
+    new host::SessionFile(*this,
+                          {.program = "sidestop",
+                           .suffix = "sidestop-session",
+                           .state = &m_state,
+                           .displays = nullptr,
+                           .opened = [this] { onSessionOpened(); },
+                           .together = {}});
 }
 
 void Form1::onSessionOpened()

@@ -22,7 +22,8 @@ void Form1::bindSession()
                            .suffix = "somatomap-session",
                            .state = &m_state,
                            .displays = &m_displays,
-                           .opened = [this] { onSessionOpened(); }});
+                           .opened = [this] { onSessionOpened(); },
+                           .together = {}});
 }
 
 void Form1::onSessionOpened()
