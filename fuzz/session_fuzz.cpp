@@ -29,7 +29,7 @@ namespace {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size > 1 << 16)
+    if (size > 1 << 20)
         return 0;
     static FUZZ_CORE core;
     static const host::StateRegistry state = FUZZ_NAMESPACE::stateRegistry(core);
