@@ -41,3 +41,17 @@ function(neurosims_script_test program script)
     set_tests_properties(${program}.script.${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
+
+# neurosims_session_test(<program target> <dir> <name>): the round trip of a session
+# (RunSessionRoundTrip.cmake) with <dir>/<name>.before.nss and <dir>/<name>.after.nss.
+function(neurosims_session_test program dir name)
+    add_test(NAME ${program}.session.${name}
+        COMMAND ${CMAKE_COMMAND}
+            -DPROGRAM=$<TARGET_FILE:${program}>
+            -DBEFORE=${CMAKE_CURRENT_SOURCE_DIR}/${dir}/${name}.before.nss
+            -DAFTER=${CMAKE_CURRENT_SOURCE_DIR}/${dir}/${name}.after.nss
+            -DWORKDIR=${CMAKE_CURRENT_BINARY_DIR}
+            -P ${PROJECT_SOURCE_DIR}/cmake/RunSessionRoundTrip.cmake)
+    set_tests_properties(${program}.session.${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

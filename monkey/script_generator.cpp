@@ -83,7 +83,9 @@ Inventory takeInventory(const QString &mainForm)
             inventory.controls.push_back(control);
         }
         for (QAction *item : form->findChildren<QAction *>()) {
-            if (item->objectName().isEmpty() || item->isSeparator())
+            // File > Quit ends the program: the monkey closes the window itself, last.
+            if (item->objectName().isEmpty() || item->isSeparator()
+                || item->objectName() == "mnuQuit")
                 continue;
             Control control;
             control.name = prefix + item->objectName();

@@ -5,6 +5,10 @@
 
 #include "calc/model/pattern_file.h"
 
+#include "host/numbers/fault.h"
+#include "host/numbers/round_trip_text.h"
+
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -38,7 +42,50 @@ host::StateEntry weightsEntry(Network &net)
     return entry;
 }
 
+[[noreturn]] void disagree(const std::string &why)
+{
+    throw host::Fault(host::Fault::Kind::Invalid, why);
+}
+
+const std::vector<double> &numbers(const host::SessionLookup &saved, const char *name)
+{
+    const host::StateValue *value = saved(name);
+    const auto *found = value ? std::get_if<std::vector<double>>(value) : nullptr;
+    if (!found)
+        disagree(std::string("it holds no ") + name + ".");
+    return *found;
+}
+
 } // namespace
+
+void checkSavedNetwork(const Network &net, const host::SessionLookup &saved)
+{
+    const double inputs = numbers(saved, "nInputs").at(0);
+    const double outputs = numbers(saved, "nOutputs").at(0);
+    if (inputs != net.nInputs || outputs != net.nOutputs)
+        disagree("it holds a network of " + std::to_string(int(inputs)) + " inputs and "
+                 + std::to_string(int(outputs)) + " outputs, and this one has "
+                 + std::to_string(net.nInputs) + " and " + std::to_string(net.nOutputs) + ".");
+    const auto &inPatterns = numbers(saved, "inPatterns");
+    const auto &targets = numbers(saved, "targets");
+    const std::size_t slots = inPatterns.size() / UnitList().size();
+    const double patterns = numbers(saved, "nPatterns").at(0);
+    if (targets.size() != inPatterns.size() || double(slots) < std::ceil(patterns))
+        disagree("its patterns and targets are not the " + host::roundTripText(patterns)
+                 + " patterns it names.");
+    for (double unit : inPatterns)
+        if (unit > inputs)
+            disagree("a pattern names input unit " + host::roundTripText(unit) + ".");
+    for (double unit : targets)
+        if (unit > outputs)
+            disagree("a target names output unit " + host::roundTripText(unit) + ".");
+    const auto &order = numbers(saved, "order");
+    for (std::size_t h = 0; double(h) < patterns && h < order.size(); ++h)
+        if (order[h] > double(slots))
+            disagree("its order names pattern " + host::roundTripText(order[h]) + ".");
+    if (numbers(saved, "shownPattern").at(0) > double(slots))
+        disagree("the pattern shown is not one of its patterns.");
+}
 
 host::StateRegistry stateRegistry(Core &core)
 {
@@ -51,7 +98,8 @@ host::StateRegistry stateRegistry(Core &core)
     registry.add("errors", net.errors);
     registry.add("sumError", net.sumError);
     registry.add("lrate", net.lrate);
-    registry.add("order", net.order, host::withinRange("order", 1, maxPatterns));
+    // 0 until the first run sets the order.
+    registry.add("order", net.order, host::withinRange("order", 0, maxPatterns));
     registry.add("nPatterns", net.nPatterns, host::withinRange("nPatterns", 1, maxPatterns));
     registry.add("nInputs", net.nInputs, host::withinRange("nInputs", 1, maxInputs));
     registry.add("nOutputs", net.nOutputs, host::withinRange("nOutputs", 1, maxOutputs));

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -125,6 +126,41 @@ TEST(CalcCore, RegistryDeclaresEveryPieceOnceAndRefusesWhatTheProgramCannotHold)
     weights[2] = 0.5;
     runs.registry.write({{"weights", weights}});
     EXPECT_EQ(runs.core.net.weights[0][2], 0.5f);
+}
+
+} // namespace
+
+namespace {
+
+// A saved network that does not fit the window's is refused before anything is written: one
+// of another size, a pattern naming a unit the network lacks.
+TEST(CalcCore, ASessionOfAnotherNetworkIsRefused)
+{
+    Runs runs;
+    host::StateRegistry patterns;
+    patterns.add("inPatterns", runs.core.net.inPatterns);
+    patterns.add("targets", runs.core.net.targets);
+    const std::vector<host::SessionSection> sections {{"state", &runs.registry},
+                                                      {"displays", &patterns}};
+    const host::SessionCheck together = [&runs](const host::SessionLookup &saved) {
+        calc::checkSavedNetwork(runs.core.net, saved);
+    };
+    const std::string good = host::sessionText("calc", sections);
+    EXPECT_NO_THROW(host::readSession(good, "calc", sections, together));
+    for (const auto &[from, to, says] :
+         {std::tuple {"\"nInputs\": 7", "\"nInputs\": 6", "6 inputs and 16 outputs"},
+          std::tuple {"\"inPatterns\": [3,", "\"inPatterns\": [8,", "input unit 8"}}) {
+        std::string text = good;
+        const std::size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, std::string(from).size(), to);
+        try {
+            host::readSession(text, "calc", sections, together);
+            ADD_FAILURE() << to << " was accepted";
+        } catch (const host::Fault &fault) {
+            EXPECT_NE(std::string(fault.what()).find(says), std::string::npos) << fault.what();
+        }
+    }
 }
 
 } // namespace

@@ -41,6 +41,7 @@ Form1::Form1(QWidget *parent)
     host::exposeState(m_state, this);
     bindExports();
     addHelp(*this);
+    bindSession();
 }
 
 void Form1::createControls()
@@ -97,13 +98,14 @@ void Form1::bindOptions()
     auto *showWeights = control<QCheckBox>("chkShowWts");
     auto *slow = control<QCheckBox>("chkGoSlow");
     auto *threshold = control<QRadioButton>("optThresh");
-    const auto sync = [=, this] {
+    m_syncOptions = [=, this] {
         RunOptions &options = m_core.options;
         options.randomOrder = host::checkValue(random) != 0;
         options.showWeights = host::checkValue(showWeights) == 1;
         options.runSlowly = host::checkValue(slow) == 1;
         options.rule = threshold->isChecked() ? OutputRule::Threshold : OutputRule::Sigmoid;
     };
+    const auto sync = [this] { m_syncOptions(); };
     for (QCheckBox *box : {random, showWeights, slow})
         connect(box, &QCheckBox::stateChanged, this, sync);
     connect(threshold, &QRadioButton::toggled, this, sync);

@@ -10,7 +10,9 @@
 #include "host/forms/learning_curve.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -66,11 +68,17 @@ private:
     void showWeights();
     // Exports and the learning curve
     void bindExports();
+    void bindSession();
+    void onSessionOpened();
     std::string weightsCsv() const;
 
     Core m_core;
     host::StateRegistry m_state = stateRegistry(m_core);
     RunCallbacks m_run;
+    // The run options follow the controls that choose them.
+    std::function<void()> m_syncOptions;
+    // What a session holds beside the core's state: the patterns and the learning curves.
+    host::StateRegistry m_displays;
 
     host::PictureArea *picWts = nullptr;
     SegmentBoxes picture1 {};

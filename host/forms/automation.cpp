@@ -11,6 +11,7 @@
 #include "host/forms/printer_page.h"
 #include "host/forms/run_context.h"
 #include "host/forms/script_actions.h"
+#include "host/forms/session_file.h"
 #include "host/numbers/clock.h"
 #include "host/numbers/fault.h"
 #include "host/numbers/state_registry.h"
@@ -137,6 +138,16 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         need(2);
         exportPicture(findControl<PictureArea>(words[1], "picture area"), words[2],
                       afterWords(rest, 3));
+    } else if (command == "save" || command == "open") {
+        need(1);
+        SessionFile *session = SessionFile::current();
+        if (!session)
+            scriptError("this program keeps no sessions");
+        const QString file = afterWords(rest, 1);
+        if (command == "save")
+            session->save(file);
+        else
+            session->open(file);
     } else if (command == "printto") {
         need(1);
         PrinterPage::setNextPdfPath(afterWords(rest, 1));

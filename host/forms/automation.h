@@ -39,6 +39,9 @@ class StateRegistry;
 //   export NAME FORMAT [FILE]   exports a picture area as its menu does, without a dialog:
 //                               png (the screen's resolution), png2x, svg, csv (its numbers)
 //                               to FILE (the rest of the line), or clipboard (no FILE)
+//   save FILE                   saves the session as File > Save As does, without a dialog
+//   open FILE                   opens a session as File > Open does, without a dialog
+//                               (FILE is the rest of the line, blanks included)
 //   printto FILE                the next printed page goes to this PDF file, no dialog
 //                               (FILE is the rest of the line, blanks included)
 //   clock SECONDS               freezes the clock

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <vector>
 
@@ -150,8 +151,27 @@ private:
 
 } // namespace
 
+namespace {
+
+struct AfterHandler
+{
+    QPointer<QObject> owner;
+    std::function<void()> hook;
+};
+
+std::vector<AfterHandler> &afterHooks()
+{
+    static std::vector<AfterHandler> hooks;
+    return hooks;
+}
+
+int handlerDepth = 0;
+
+} // namespace
+
 void runHandler(const std::function<void()> &handler)
 {
+    ++handlerDepth;
     try {
         handler();
     } catch (const Fault &fault) {
@@ -159,6 +179,17 @@ void runHandler(const std::function<void()> &handler)
     } catch (const std::exception &error) {
         reportFault(QStringLiteral("Unexpected error: %1").arg(error.what()));
     }
+    if (--handlerDepth == 0) {
+        std::erase_if(afterHooks(), [](const AfterHandler &after) { return !after.owner; });
+        for (const AfterHandler &after : std::vector(afterHooks()))
+            if (after.owner)
+                after.hook();
+    }
+}
+
+void afterHandlers(QObject *owner, std::function<void()> hook)
+{
+    afterHooks().push_back({owner, std::move(hook)});
 }
 
 void onClick(QWidget *control, std::function<void()> handler)

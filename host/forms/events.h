@@ -9,6 +9,7 @@
 #include <functional>
 
 class QAction;
+class QObject;
 class QLineEdit;
 class QWidget;
 
@@ -20,6 +21,9 @@ class ScrollBar;
 // reported (a message box, or a "fault: ..." line under automation) and the program goes on;
 // the handler is expected to check its inputs before changing any state.
 void runHandler(const std::function<void()> &handler);
+// Runs hook after every outermost handler (one not run from inside another), for as long as
+// owner lives: where a window notes that its state may have changed.
+void afterHandlers(QObject *owner, std::function<void()> hook);
 
 // Event bindings in the classic sense. A control may have several handlers for one event;
 // they run in the order they were bound, each through runHandler.

@@ -76,6 +76,7 @@ Form::Form(const QString &name, const QString &caption, int clientWidthTwips, in
 void Form::addWindowKeys()
 {
     auto *quit = new QAction(this);
+    quit->setProperty("host.quitKeys", true);
     // Ctrl+Q also where the platform's keys for Quit leave it out (Windows has none).
     QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
     if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))

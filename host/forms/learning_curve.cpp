@@ -119,6 +119,14 @@ void LearningCurveWindow::open()
     raise();
 }
 
+void LearningCurveWindow::curveReplaced()
+{
+    if (!isLoaded())
+        return;
+    redraw();
+    m_plot->refresh();
+}
+
 void LearningCurveWindow::curveChanged()
 {
     if (!isLoaded())

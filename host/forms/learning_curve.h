@@ -38,6 +38,16 @@ struct LearningCurve
     }
     // The largest finite error of both runs (0 for none), kept as the steps come so that a
     // long run does not scan its whole curve at every step.
+    // The curves of a saved session, as if their runs had been added step by step.
+    void restore(std::vector<float> previousRun, std::vector<float> currentRun)
+    {
+        *this = {};
+        for (float error : previousRun)
+            add(error);
+        startRun();
+        for (float error : currentRun)
+            add(error);
+    }
     float largest() const { return std::max(m_currentRun.largest, m_previousRun.largest); }
     // The same, leaving out a run's last step where it jumps to more than twice the largest
     // error before it (somatomap's last trial, where the radius drops).
@@ -100,6 +110,8 @@ public:
     // The curve changed: a new step is drawn on as a line; a new run, or a step the axes do
     // not hold, redraws the whole plot.
     void curveChanged();
+    // The whole curve was replaced (a session opened): the plot is drawn again.
+    void curveReplaced();
     // What a program's run tells the window: a run begins, or one more step ends with its
     // error. The curve takes it and the plot shows it at once.
     void startRun();

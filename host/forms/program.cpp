@@ -5,8 +5,10 @@
 
 #include "host/forms/automation.h"
 #include "host/forms/command_line.h"
+#include "host/forms/events.h"
 #include "host/forms/form.h"
 #include "host/forms/zoom_style.h"
+#include "host/forms/session_file.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -18,9 +20,6 @@ namespace host {
 
 int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
 {
-    if (!commandLine.file.isEmpty())
-        std::fprintf(stderr, "%s: this version opens no files; %s was not read.\n",
-                     qPrintable(QApplication::applicationName()), qPrintable(commandLine.file));
     // The classic look the forms are laid out for: small check and option indicators that
     // leave the captions their room, frame captions on the frame's border.
     // Its indicators follow a form's zoom.
@@ -32,11 +31,20 @@ int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
     mainForm.setMainForm();
     const QString script = qEnvironmentVariable("NEUROSIMS_SCRIPT");
     mainForm.setWindowTitle(titleWithSeed(mainForm.windowTitle(), commandLine));
-    auto start = [&mainForm] {
+    auto start = [&mainForm, &commandLine] {
         mainForm.load();
         if (mainForm.loadFailed())
             return false;
         mainForm.show();
+        // The file of the command line opens as File > Open would open it.
+        if (!commandLine.file.isEmpty()) {
+            if (auto *session = mainForm.findChild<SessionFile *>())
+                runHandler([&] { session->open(commandLine.file); });
+            else
+                std::fprintf(stderr, "%s: this program opens no files; %s was not read.\n",
+                             qPrintable(QApplication::applicationName()),
+                             qPrintable(commandLine.file));
+        }
         return true;
     };
     if (!script.isEmpty())

@@ -26,6 +26,7 @@ void Form1::onDeletePath()
     picture1->cls();
     m_core.clearPath();
     drawBaseline(*picture1);
+    noteBaselineInk();
 }
 
 // Paths are drawn in the hand display's fore colour; the swatches hold the choices.

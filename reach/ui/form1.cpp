@@ -26,6 +26,7 @@ Form1::Form1(QWidget *parent)
     host::exposeState(m_state, this);
     bindExports();
     addHelp(*this);
+    bindSession();
 }
 
 void Form1::formLoad()
@@ -36,6 +37,7 @@ void Form1::formLoad()
     opInk[5]->setChecked(true);
     onInkOption(5);
     drawBaseline(*picture1);
+    noteBaselineInk();
     cell1->setScale(-2, 2, 2, -1);
 
     m_core.startUp();

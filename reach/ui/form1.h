@@ -10,7 +10,9 @@
 #include <QPointF>
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -69,6 +71,10 @@ private:
     void bindEvents();
     void bindSlider(host::ScrollBar *bar, std::function<void(int)> store);
     void bindExports();
+    void bindSession();
+    void onSessionOpened();
+    void notePathInk(bool drawn);
+    void noteBaselineInk();
 
     static bool ticked(const QCheckBox *box);
     Switches switches() const;
@@ -89,6 +95,10 @@ private:
 
     ReachCore m_core;
     host::StateRegistry m_state;
+    // What the hand display redraws from in a session, beside the core's path.
+    host::StateRegistry m_displays;
+    std::vector<int32_t> m_pathInk;
+    int32_t m_baselineInk = 0;
     int m_stepPauseMs = defaultStepPauseMs;
     // The page holds its frame, marks and settings but could not be sent yet.
     bool m_furnitureOnPage = false;

@@ -86,6 +86,7 @@ void Form1::showStep()
     picture1->moveChild(hand, QPointF(double(x) - 10, y));
     if (ticked(chkOnLinePath))
         drawLatestStep(*picture1, m_core);
+    notePathInk(ticked(chkOnLinePath));
     host::showNumberText(txtHandx, host::floatText(x));
     host::showNumberText(txtHandy, host::floatText(y));
     picture1->refresh();

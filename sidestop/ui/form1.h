@@ -52,6 +52,8 @@ private:
     void bindEnterKeys();
     // Exports: the numbers behind the two graphs
     void bindExports();
+    void bindSession();
+    void onSessionOpened();
     std::string historyCsv() const;
     std::string inputLevelsCsv() const;
 

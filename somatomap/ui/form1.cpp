@@ -50,6 +50,7 @@ Form1::Form1(QWidget *parent)
     host::exposeState(m_state, this);
     bindExports();
     addHelp(*this);
+    bindSession();
 }
 
 void Form1::findControls()

@@ -77,12 +77,16 @@ private:
     void bindCore();
     // Exports and the learning curve
     void bindExports();
+    void bindSession();
+    void onSessionOpened();
     std::string mapCsv() const;
 
     Similarity similarity() const;
 
     Core m_core;
     host::StateRegistry m_state;
+    // What a session holds beside the core's state: the learning curves.
+    host::StateRegistry m_displays;
     int m_stimulusPauseMs = 5;
 
     host::PictureArea *picture1 = nullptr;

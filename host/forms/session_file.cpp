@@ -1,0 +1,397 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "host/forms/session_file.h"
+
+#include "host/forms/control_helpers.h"
+#include "host/forms/events.h"
+#include "host/forms/file_write.h"
+#include "host/forms/form.h"
+#include "host/forms/messages.h"
+#include "host/forms/run_context.h"
+#include "host/forms/scroll_bar.h"
+#include "host/numbers/fault.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSettings>
+
+#include <functional>
+
+namespace host {
+
+namespace {
+
+constexpr int recentCount = 8;
+
+std::vector<SessionFile *> &sessionFiles()
+{
+    static std::vector<SessionFile *> files;
+    return files;
+}
+
+// A piece of state over a control: its value read and written without running its handlers.
+template <typename Control>
+StateEntry controlEntry(Control *control, StateType type, std::function<double()> read,
+                        std::function<void(double)> write, std::function<bool(double)> fits,
+                        QString range)
+{
+    StateEntry entry;
+    entry.name = control->objectName().toStdString();
+    entry.type = type;
+    entry.read = [read] { return StateValue(std::vector<double> {read()}); };
+    entry.check = [name = entry.name, type, fits, range](const StateValue &value) {
+        const auto &numbers = checkedNumbers(name, type, value, 1);
+        if (!fits(numbers[0]))
+            throw Fault(Fault::Kind::Invalid,
+                        "The value of " + name + " was refused: it must be " + range.toStdString()
+                            + ".");
+    };
+    entry.write = [control = QPointer<Control>(control), write](const StateValue &value) {
+        const QSignalBlocker quiet(control.data());
+        write(std::get<std::vector<double>>(value)[0]);
+    };
+    return entry;
+}
+
+StateEntry textEntry(QLineEdit *box)
+{
+    StateEntry entry;
+    entry.name = box->objectName().toStdString();
+    entry.type = StateType::text;
+    entry.read = [box] { return StateValue(box->text().toStdString()); };
+    entry.check = [name = entry.name](const StateValue &value) {
+        const auto *text = std::get_if<std::string>(&value);
+        if (!text)
+            throw Fault(Fault::Kind::Invalid, "The value of " + name + " must be a text.");
+        if (QString::fromStdString(*text).size() > maxTextLength)
+            throw Fault(Fault::Kind::Invalid,
+                        "The text of " + name + " is too long to show (more than "
+                            + std::to_string(maxTextLength) + " characters).");
+    };
+    entry.write = [box](const StateValue &value) {
+        const QSignalBlocker quiet(box);
+        box->setText(QString::fromStdString(std::get<std::string>(value)));
+        box->setCursorPosition(0);
+    };
+    return entry;
+}
+
+// The recent files of every program, in one settings file the launcher can read too. A script
+// keeps a list of its own for as long as it runs and leaves the person's list alone.
+QMap<QString, QStringList> &scriptedRecent()
+{
+    static QMap<QString, QStringList> lists;
+    return lists;
+}
+
+QStringList readRecent(const QString &program)
+{
+    if (runContext().scripted)
+        return scriptedRecent().value(program);
+    return QSettings("neurosims", "sessions").value("recent/" + program).toStringList();
+}
+
+void writeRecent(const QString &program, const QStringList &files)
+{
+    if (runContext().scripted)
+        scriptedRecent()[program] = files;
+    else
+        QSettings("neurosims", "sessions").setValue("recent/" + program, files);
+}
+
+QString shownName(const QString &path) { return QFileInfo(path).fileName(); }
+
+[[noreturn]] void notOpened(const QString &path, const std::string &why)
+{
+    throw Fault(Fault::Kind::File,
+                "The session \"" + path.toStdString() + "\" could not be opened: " + why + ".");
+}
+
+QByteArray sessionBytes(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        notOpened(path, "there is no such file");
+    if (info.isDir())
+        notOpened(path, "it is a folder");
+    if (info.size() > maxSessionBytes)
+        notOpened(path, "it is larger than 16 MB, far larger than any session");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        notOpened(path, "it cannot be read (" + file.errorString().toStdString() + ")");
+    QByteArray bytes = file.read(maxSessionBytes + 1);
+    if (bytes.size() > maxSessionBytes)
+        notOpened(path, "it is larger than 16 MB, far larger than any session");
+    return bytes;
+}
+
+} // namespace
+
+StateRegistry controlsRegistry(QWidget *window)
+{
+    StateRegistry registry;
+    for (QWidget *child : window->findChildren<QWidget *>()) {
+        const QString name = child->objectName();
+        if (name.isEmpty() || name.startsWith("qt_"))
+            continue;
+        if (auto *bar = qobject_cast<ScrollBar *>(child)) {
+            const int low = std::min(bar->minimumValue(), bar->maximumValue());
+            const int high = std::max(bar->minimumValue(), bar->maximumValue());
+            registry.add(controlEntry(
+                bar, StateType::int32, [bar] { return double(bar->value()); },
+                [bar](double value) { bar->setValue(int(value)); },
+                [low, high](double value) { return value >= low && value <= high; },
+                QString("a whole number from %1 to %2").arg(low).arg(high)));
+        } else if (auto *box = qobject_cast<QCheckBox *>(child)) {
+            registry.add(controlEntry(
+                box, StateType::int16, [box] { return double(checkValue(box)); },
+                [box](double value) { setCheckValue(box, int(value)); },
+                [](double value) { return value >= 0 && value <= 2; }, "0, 1 or 2"));
+        } else if (auto *option = qobject_cast<QRadioButton *>(child)) {
+            registry.add(controlEntry(
+                option, StateType::boolean, [option] { return option->isChecked() ? 1.0 : 0.0; },
+                [option](double value) {
+                    if (value != 0)
+                        option->setChecked(true);
+                    else
+                        deselect(option);
+                },
+                [](double) { return true; }, "true or false"));
+        } else if (auto *text = qobject_cast<QLineEdit *>(child)) {
+            registry.add(textEntry(text));
+        }
+    }
+    return registry;
+}
+
+SessionFile::SessionFile(Form &form, SessionSpec spec)
+    : QObject(&form)
+    , m_form(form)
+    , m_spec(std::move(spec))
+    , m_controls(controlsRegistry(form.client()))
+    , m_caption(form.windowTitle())
+{
+    setObjectName("host.sessionFile");
+    m_displays.add(randomStateEntry());
+    if (m_spec.displays)
+        for (const StateEntry &entry : m_spec.displays->entries())
+            m_displays.add(entry);
+    m_lastFingerprint = fingerprint();
+    sessionFiles().push_back(this);
+    afterHandlers(this, [this] { noteHandlerRan(); });
+    addMenu();
+}
+
+SessionFile::~SessionFile() { std::erase(sessionFiles(), this); }
+
+SessionFile *SessionFile::current()
+{
+    return sessionFiles().empty() ? nullptr : sessionFiles().back();
+}
+
+std::vector<SessionSection> SessionFile::sections() const
+{
+    return {{"state", m_spec.state}, {"controls", &m_controls}, {"displays", &m_displays}};
+}
+
+void SessionFile::save(const QString &path)
+{
+    std::string text;
+    try {
+        text = sessionText(m_spec.program.toStdString(), sections());
+    } catch (const Fault &fault) {
+        fileNotWritten(path, QString::fromStdString(fault.what()));
+    }
+    writeWholeFile(path, QByteArray::fromStdString(text));
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_modified = false;
+    m_lastFingerprint = fingerprint();
+    remember(m_path);
+    showTitle();
+}
+
+void SessionFile::open(const QString &path)
+{
+    const QByteArray bytes = sessionBytes(path);
+    const auto all = sections();
+    SessionValues values;
+    try {
+        values = readSession(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                             m_spec.program.toStdString(), all, m_spec.together);
+    } catch (const Fault &fault) {
+        notOpened(path, fault.what());
+    }
+    writeSession(all, values);
+    if (m_spec.opened)
+        m_spec.opened();
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_modified = false;
+    m_lastFingerprint = fingerprint();
+    remember(m_path);
+    showTitle();
+}
+
+std::size_t SessionFile::fingerprint() const
+{
+    std::size_t hash = 0;
+    auto mix = [&hash](std::size_t value) {
+        hash ^= value + 0x9e3779b97f4a7c15u + (hash << 6) + (hash >> 2);
+    };
+    for (const SessionSection &section : sections())
+        for (const StateEntry &entry : section.registry->entries()) {
+            if (!entry.write || entry.name == "random")
+                continue;
+            const StateValue value = entry.read();
+            if (const auto *text = std::get_if<std::string>(&value))
+                mix(std::hash<std::string>()(*text));
+            else
+                for (double number : std::get<std::vector<double>>(value))
+                    mix(std::hash<double>()(number));
+        }
+    return hash;
+}
+
+void SessionFile::noteHandlerRan()
+{
+    const std::size_t now = fingerprint();
+    if (now == m_lastFingerprint)
+        return;
+    m_lastFingerprint = now;
+    m_modified = true;
+    showTitle();
+}
+
+void SessionFile::showTitle()
+{
+    if (m_path.isEmpty())
+        return; // an untitled window keeps its caption
+    m_form.setWindowTitle(shownName(m_path) + "[*] \u2014 " + m_caption);
+    m_form.setWindowModified(m_modified);
+}
+
+void SessionFile::addMenu()
+{
+    QMenuBar *bar = m_form.menuBar();
+    QAction *first = bar->actions().isEmpty() ? nullptr : bar->actions().front();
+    QMenu *menu = m_form.addMenu("mnuFile", "&File");
+    if (first) {
+        bar->removeAction(menu->menuAction());
+        bar->insertAction(first, menu->menuAction());
+    }
+    auto item = [&](const QString &name, const QString &caption, QKeySequence::StandardKey keys,
+                    std::function<void()> handler) {
+        QAction *action = m_form.addMenuItem(menu, name, caption);
+        action->setShortcuts(keys);
+        onMenuClick(action, std::move(handler));
+        return action;
+    };
+    item("mnuOpen", "&Open...", QKeySequence::Open, [this] { chooseAndOpen(); });
+    item("mnuSave", "&Save", QKeySequence::Save, [this] {
+        if (m_path.isEmpty())
+            chooseAndSave();
+        else
+            save(m_path);
+    });
+    item("mnuSaveAs", "Save &As...", QKeySequence::SaveAs, [this] { chooseAndSave(); });
+    m_recent = menu->addMenu("Open &Recent");
+    m_recent->setObjectName("mnuRecent");
+    connect(m_recent, &QMenu::aboutToShow, this, [this] { fillRecent(); });
+    fillRecent();
+    m_form.addMenuSeparator(menu, "mnuFileLine");
+    // The window's own Quit keys move to the menu item, so that one action holds them.
+    QAction *quit = m_form.addMenuItem(menu, "mnuQuit", "&Quit");
+    for (QAction *keys : m_form.findChildren<QAction *>(Qt::FindDirectChildrenOnly))
+        if (keys->property("host.quitKeys").toBool()) {
+            quit->setShortcuts(keys->shortcuts());
+            keys->setShortcuts({});
+        }
+    connect(quit, &QAction::triggered, this, [] { closeAllForms(); });
+}
+
+QStringList SessionFile::recentFiles() const { return readRecent(m_spec.program); }
+
+void SessionFile::remember(const QString &path)
+{
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > recentCount)
+        files.removeLast();
+    writeRecent(m_spec.program, files);
+}
+
+void SessionFile::forget(const QString &path)
+{
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    writeRecent(m_spec.program, files);
+}
+
+void SessionFile::fillRecent()
+{
+    m_recent->clear();
+    const QStringList files = recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction *action = m_recent->addAction(
+            QString("&%1 %2").arg(i + 1).arg(QString(shownName(path)).replace("&", "&&")));
+        action->setObjectName(arrayName("mnuRecentFile", i));
+        action->setToolTip(path);
+        onMenuClick(action, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                forget(path);
+                showMessage("The session \"" + path
+                            + "\" is gone (moved or deleted); it was taken off the recent files.");
+                return;
+            }
+            open(path);
+        });
+    }
+    m_recent->setEnabled(!files.isEmpty());
+}
+
+// A script never sees a dialog: it names its files with open FILE and save FILE.
+static bool noDialogUnderScript(const QString &item, const QString &command)
+{
+    if (!runContext().scripted)
+        return false;
+    showMessage("File > " + item + " asks for a file; a script names it: " + command + " FILE.");
+    return true;
+}
+
+void SessionFile::chooseAndOpen()
+{
+    if (noDialogUnderScript("Open...", "open"))
+        return;
+    const QString filter
+        = QString("%1 sessions (*.%2);;All files (*)").arg(m_spec.program, m_spec.suffix);
+    const QString path
+        = QFileDialog::getOpenFileName(&m_form, "Open a session", QFileInfo(m_path).path(), filter);
+    if (!path.isEmpty())
+        open(path);
+}
+
+void SessionFile::chooseAndSave()
+{
+    if (noDialogUnderScript("Save As...", "save"))
+        return;
+    const QString filter = QString("%1 sessions (*.%2)").arg(m_spec.program, m_spec.suffix);
+    QString start = m_path.isEmpty() ? m_spec.program + "." + m_spec.suffix : m_path;
+    QFileDialog dialog(&m_form, "Save the session", start, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(m_spec.suffix);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        save(dialog.selectedFiles().front());
+}
+
+} // namespace host

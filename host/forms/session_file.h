@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "host/numbers/session_document.h"
+#include "host/numbers/state_registry.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class QMenu;
+class QWidget;
+
+namespace host {
+
+class Form;
+
+// What a program saves in a session beside its controls: the model's state (its registry)
+// and what its displays redraw from (another registry: the random generator's state, paths,
+// histories, curves), and how it shows an opened state.
+struct SessionSpec
+{
+    QString program; // the "program" of the document: "reach"
+    QString suffix; // the files' suffix, without the dot: "reach-session"
+    const StateRegistry *state = nullptr;
+    const StateRegistry *displays = nullptr;
+    // After an open has written every value: redraw the displays from the state.
+    std::function<void()> opened;
+    // Pieces that must agree with each other, checked before anything is written.
+    SessionCheck together;
+};
+
+// Every control of a window by its objectName, as pieces of state: a scroll bar its value
+// (within its range), a check box 0, 1 or 2, an option button true or false, a text box its
+// text as typed (at most maxTextLength characters). Writing one runs none of its handlers.
+// The controls must outlive the registry.
+StateRegistry controlsRegistry(QWidget *window);
+constexpr int maxTextLength = 32767;
+
+// A session file is at most this long; a longer one is refused unread.
+constexpr qint64 maxSessionBytes = 16 * 1024 * 1024;
+
+// A program's sessions: the File menu (Open..., Save, Save As..., Open Recent, Quit) left of
+// the window's other menus, the file name and the modified mark in its title, the recent files
+// (the last 8, kept in the settings), and automation's `save FILE` and `open FILE`.
+//
+// A save writes the whole file or nothing (writeWholeFile); a failed one keeps the earlier
+// file, the window's state and its mark. An open reads and checks the whole file before it
+// changes anything; a refusal is a host::Fault naming the file and what is wrong, and leaves
+// the program as it was.
+class SessionFile : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Adds the File menu; make it once the window's controls exist.
+    SessionFile(Form &form, SessionSpec spec);
+    ~SessionFile() override;
+
+    void save(const QString &path);
+    void open(const QString &path);
+    QString path() const { return m_path; }
+    bool isModified() const { return m_modified; }
+    QStringList recentFiles() const;
+
+    // The latest window's sessions, for automation; nullptr when none is open.
+    static SessionFile *current();
+
+private:
+    std::vector<SessionSection> sections() const;
+    void addMenu();
+    void fillRecent();
+    void remember(const QString &path);
+    void forget(const QString &path);
+    void showTitle();
+    void noteHandlerRan();
+    std::size_t fingerprint() const;
+    void chooseAndOpen();
+    void chooseAndSave();
+
+    Form &m_form;
+    SessionSpec m_spec;
+    StateRegistry m_controls;
+    StateRegistry m_displays;
+    QString m_caption;
+    QString m_path;
+    bool m_modified = false;
+    std::size_t m_lastFingerprint = 0;
+    QMenu *m_recent = nullptr;
+};
+
+} // namespace host
