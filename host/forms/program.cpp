@@ -7,8 +7,8 @@
 #include "host/forms/command_line.h"
 #include "host/forms/events.h"
 #include "host/forms/form.h"
-#include "host/forms/zoom_style.h"
 #include "host/forms/session_file.h"
+#include "host/forms/zoom_style.h"
 
 #include <QApplication>
 #include <QStyle>
