@@ -174,17 +174,17 @@ StateRegistry controlsRegistry(QWidget *window)
     return registry;
 }
 
-SessionFile::SessionFile(Form &form, SessionSpec spec)
+SessionFile::SessionFile(Form &form, SessionContents contents)
     : QObject(&form)
     , m_form(form)
-    , m_spec(std::move(spec))
+    , m_contents(std::move(contents))
     , m_controls(controlsRegistry(form.client()))
     , m_caption(form.windowTitle())
 {
     setObjectName("host.sessionFile");
     m_displays.add(randomStateEntry());
-    if (m_spec.displays)
-        for (const StateEntry &entry : m_spec.displays->entries())
+    if (m_contents.displays)
+        for (const StateEntry &entry : m_contents.displays->entries())
             m_displays.add(entry);
     m_lastFingerprint = fingerprint();
     sessionFiles().push_back(this);
@@ -201,14 +201,14 @@ SessionFile *SessionFile::current()
 
 std::vector<SessionSection> SessionFile::sections() const
 {
-    return {{"state", m_spec.state}, {"controls", &m_controls}, {"displays", &m_displays}};
+    return {{"state", m_contents.state}, {"controls", &m_controls}, {"displays", &m_displays}};
 }
 
 void SessionFile::save(const QString &path)
 {
     std::string text;
     try {
-        text = sessionText(m_spec.program.toStdString(), sections());
+        text = sessionText(m_contents.program.toStdString(), sections());
     } catch (const Fault &fault) {
         fileNotWritten(path, QString::fromStdString(fault.what()));
     }
@@ -227,13 +227,13 @@ void SessionFile::open(const QString &path)
     SessionValues values;
     try {
         values = readSession(std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                             m_spec.program.toStdString(), all, m_spec.together);
+                             m_contents.program.toStdString(), all, m_contents.together);
     } catch (const Fault &fault) {
         notOpened(path, fault.what());
     }
     writeSession(all, values);
-    if (m_spec.opened)
-        m_spec.opened();
+    if (m_contents.opened)
+        m_contents.opened();
     m_path = QFileInfo(path).absoluteFilePath();
     m_modified = false;
     m_lastFingerprint = fingerprint();
@@ -318,7 +318,7 @@ void SessionFile::addMenu()
     connect(quit, &QAction::triggered, this, [] { closeAllForms(); });
 }
 
-QStringList SessionFile::recentFiles() const { return readRecent(m_spec.program); }
+QStringList SessionFile::recentFiles() const { return readRecent(m_contents.program); }
 
 void SessionFile::remember(const QString &path)
 {
@@ -327,14 +327,14 @@ void SessionFile::remember(const QString &path)
     files.prepend(path);
     while (files.size() > recentCount)
         files.removeLast();
-    writeRecent(m_spec.program, files);
+    writeRecent(m_contents.program, files);
 }
 
 void SessionFile::forget(const QString &path)
 {
     QStringList files = recentFiles();
     files.removeAll(path);
-    writeRecent(m_spec.program, files);
+    writeRecent(m_contents.program, files);
 }
 
 void SessionFile::fillRecent()
@@ -374,7 +374,7 @@ void SessionFile::chooseAndOpen()
     if (noDialogUnderScript("Open...", "open"))
         return;
     const QString filter
-        = QString("%1 sessions (*.%2);;All files (*)").arg(m_spec.program, m_spec.suffix);
+        = QString("%1 sessions (*.%2);;All files (*)").arg(m_contents.program, m_contents.suffix);
     const QString path
         = QFileDialog::getOpenFileName(&m_form, "Open a session", QFileInfo(m_path).path(), filter);
     if (!path.isEmpty())
@@ -385,11 +385,11 @@ void SessionFile::chooseAndSave()
 {
     if (noDialogUnderScript("Save As...", "save"))
         return;
-    const QString filter = QString("%1 sessions (*.%2)").arg(m_spec.program, m_spec.suffix);
-    QString start = m_path.isEmpty() ? m_spec.program + "." + m_spec.suffix : m_path;
+    const QString filter = QString("%1 sessions (*.%2)").arg(m_contents.program, m_contents.suffix);
+    QString start = m_path.isEmpty() ? m_contents.program + "." + m_contents.suffix : m_path;
     QFileDialog dialog(&m_form, "Save the session", start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(m_spec.suffix);
+    dialog.setDefaultSuffix(m_contents.suffix);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         save(dialog.selectedFiles().front());
 }

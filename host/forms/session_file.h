@@ -23,7 +23,7 @@ class Form;
 // What a program saves in a session beside its controls: the model's state (its registry)
 // and what its displays redraw from (another registry: the random generator's state, paths,
 // histories, curves), and how it shows an opened state.
-struct SessionSpec
+struct SessionContents
 {
     QString program; // the "program" of the document: "reach"
     QString suffix; // the files' suffix, without the dot: "reach-session"
@@ -59,7 +59,7 @@ class SessionFile : public QObject
 
 public:
     // Adds the File menu; make it once the window's controls exist.
-    SessionFile(Form &form, SessionSpec spec);
+    SessionFile(Form &form, SessionContents contents);
     ~SessionFile() override;
 
     void save(const QString &path);
@@ -84,7 +84,7 @@ private:
     void chooseAndSave();
 
     Form &m_form;
-    SessionSpec m_spec;
+    SessionContents m_contents;
     StateRegistry m_controls;
     StateRegistry m_displays;
     QString m_caption;
