@@ -165,6 +165,9 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         if (words[1] != "on" && words[1] != "off")
             scriptError("realtime takes on or off, not " + words[1]);
         runContext().realPauses = words[1] == "on";
+    } else if (command == "answer") {
+        need(1);
+        runContext().answers.push_back(afterWords(rest, 1));
     } else if (command == "at-yield") {
         need(2);
         state().atYield.push_back(
@@ -265,6 +268,10 @@ int runScript(const QString &path, const std::function<bool()> &start)
         say("error: " + pending.command + ": the script ended before that yield");
     }
     state().atYield.clear();
+    for (const QString &answer : context.answers) {
+        state().failed = true;
+        say("error: answer " + answer + ": the script ended before a question took this answer");
+    }
     state().mouseHeld = false;
     thawClock();
     context = person;

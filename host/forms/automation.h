@@ -48,6 +48,9 @@ class StateRegistry;
 //   close NAME                  closes a window as its close box does
 //   realtime on|off             pauses take their real time (off: they only repaint)
 //   zoom PERCENT                the program's zoom, as its View menu sets it (50 ... 300)
+//   answer CHOICE               answers the program's next question (Save, Discard, Cancel:
+//                               a button's caption, or its number from 1); unanswered, a
+//                               question takes its default
 //   at-yield N LINE             runs LINE inside the Nth yield from now
 //
 // Runs a script's lines against the program's windows, after start (which loads and shows

@@ -4,13 +4,35 @@
 #include "host/forms/messages.h"
 
 #include "host/forms/run_context.h"
+#include "host/numbers/fault.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace host {
 
 namespace {
+
+QString plainCaption(QString caption) { return caption.remove('&'); }
+
+// The choice a script's answer names: a caption (any case, without "&") or a number from 1.
+int chosenByScript(const QString &answer, const QStringList &choices)
+{
+    bool isNumber = false;
+    const int number = answer.toInt(&isNumber);
+    if (isNumber && number >= 1 && number <= choices.size())
+        return number - 1;
+    for (int i = 0; i < choices.size(); ++i)
+        if (plainCaption(choices[i]).compare(answer, Qt::CaseInsensitive) == 0)
+            return i;
+    QStringList plain;
+    for (const QString &choice : choices)
+        plain << plainCaption(choice);
+    throw Fault(Fault::Kind::Invalid, "The answer \"" + answer.toStdString()
+                                          + "\" names none of the choices ("
+                                          + plain.join(", ").toStdString() + ").");
+}
 
 bool printed(const char *kind, const QString &text)
 {
@@ -28,6 +50,39 @@ void showMessage(const QString &text)
     if (!printed("message", text))
         QMessageBox::information(QApplication::activeWindow(),
                                  QApplication::applicationDisplayName(), text);
+}
+
+int askQuestion(const QString &text, const QStringList &choices, int defaultChoice,
+                int cancelChoice)
+{
+    RunContext &context = runContext();
+    if (context.scripted) {
+        int chosen = defaultChoice;
+        if (!context.answers.empty()) {
+            const QString answer = context.answers.front();
+            context.answers.pop_front();
+            chosen = chosenByScript(answer, choices);
+        }
+        QStringList plain;
+        for (const QString &choice : choices)
+            plain << plainCaption(choice);
+        if (context.print)
+            context.print(QStringLiteral("question: %1 [%2] %3")
+                              .arg(text, plain.join('/'), plain[chosen]));
+        return chosen;
+    }
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    std::vector<QPushButton *> buttons;
+    for (const QString &choice : choices)
+        buttons.push_back(box.addButton(choice, QMessageBox::ActionRole));
+    box.setDefaultButton(buttons[std::size_t(defaultChoice)]);
+    box.setEscapeButton(buttons[std::size_t(cancelChoice)]);
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i])
+            return int(i);
+    return cancelChoice;
 }
 
 void showAbout(const QString &title, const QStringList &lines)

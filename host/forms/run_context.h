@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <deque>
 #include <functional>
 
 namespace host {
@@ -22,6 +23,8 @@ struct RunContext
     std::function<void()> yieldHook;
     // Receives "fault: ..." and "message: ..." lines while a script runs.
     std::function<void(const QString &line)> print;
+    // The script's answers to the program's next questions, in order (`answer CHOICE`).
+    std::deque<QString> answers;
 };
 
 RunContext &runContext();

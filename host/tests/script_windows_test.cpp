@@ -284,6 +284,23 @@ TEST_F(TwoWindows, MessagesPrintAndTheScriptGoesOn)
               "message: Choose a numeral first.\nLabel2.caption=Main\n");
 }
 
+TEST_F(TwoWindows, AScriptAnswersQuestionsInOrderElseTheDefaultChooses)
+{
+    std::vector<int> chosen;
+    host::onClick(main.control<QPushButton>("commStop"), [&chosen] {
+        chosen.push_back(host::askQuestion("Save the map?", {"&Save", "&Discard", "Cancel"}, 0, 2));
+    });
+    EXPECT_EQ(runScriptLines("answer discard\nanswer 3\nclick commStop\nclick commStop\n"
+                             "click commStop\nanswer Keep\nclick commStop\n"),
+              "question: Save the map? [Save/Discard/Cancel] Discard\n"
+              "question: Save the map? [Save/Discard/Cancel] Cancel\n"
+              "question: Save the map? [Save/Discard/Cancel] Save\n"
+              "fault: The answer \"Keep\" names none of the choices (Save, Discard, Cancel).\n");
+    EXPECT_EQ(chosen, (std::vector<int> {1, 2, 0}));
+    EXPECT_NE(runScriptLines("answer Save\n").find("error: answer Save: the script ended"),
+              std::string::npos);
+}
+
 TEST_F(TwoWindows, APauseTakesItsTimeAndRepaints)
 {
     auto *label = main.control<QLabel>("Label2");
