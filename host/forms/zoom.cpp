@@ -8,8 +8,15 @@
 #include "host/forms/text_box_fit.h"
 #include "host/forms/twips.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -25,6 +32,64 @@ constexpr const char *zoomKey = "host.zoom";
 constexpr const char *twipsKey = "host.twips";
 constexpr const char *fontKey = "host.font";
 constexpr const char *autoSizeKey = "host.autoSizeAt";
+
+// The width a control's caption has on one line: beside a check box's or option button's
+// indicator, inside a button's margins, or a label's width; at the control's zoom, or at 100 %
+// (the style's metrics asked for no control are those at 100 %).
+double captionRoom(QWidget *control, bool at100)
+{
+    const double width
+        = at100 ? twipsToPixels(control->property(twipsKey).toRect().width(), 1) : control->width();
+    QStyle *style = control->style();
+    const QWidget *zoomed = at100 ? nullptr : control;
+    const bool check = qobject_cast<QCheckBox *>(control);
+    if (!check && !qobject_cast<QRadioButton *>(control)) {
+        if (qobject_cast<QAbstractButton *>(control))
+            return width - 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, zoomed);
+        return width;
+    }
+    const int indicator = style->pixelMetric(
+        check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, zoomed);
+    const int spacing = style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
+                                                 : QStyle::PM_RadioButtonLabelSpacing,
+                                           nullptr, zoomed);
+    return width - indicator - spacing;
+}
+
+// Text does not grow exactly with its point size (hinting, whole-pixel advances), nor does
+// the room beside an indicator (whole-pixel metrics): a caption could wrap or clip where it
+// did not at 100 %. Its font is then made that much smaller: a caption on one line at 100 %
+// stays within its room, a longer one keeps its proportions so that its lines break alike.
+void keepCaptionWidth(QWidget *control, double zoom)
+{
+    QString caption;
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        caption = button->text();
+    else if (auto *label = qobject_cast<QLabel *>(control);
+             label && !Qt::mightBeRichText(label->text()))
+        caption = label->text();
+    caption.remove('&');
+    if (caption.isEmpty() || zoom == 1 || !control->property(twipsKey).isValid())
+        return;
+    const QVariant kept = control->property(fontKey);
+    const QFont at100
+        = kept.isValid() ? kept.value<QFont>() : zoomedFont(control->font(), 1 / zoom);
+    double wide = QFontMetricsF(control->font()).horizontalAdvance(caption);
+    const double wideAt100 = QFontMetricsF(at100).horizontalAdvance(caption);
+    const double room
+        = wideAt100 <= captionRoom(control, true) ? captionRoom(control, false) : wideAt100 * zoom;
+    if (wide <= room)
+        return;
+    if (!kept.isValid())
+        control->setProperty(fontKey, at100); // from now on the control's own font
+    // The advance does not follow the size smoothly either: a little smaller again if need be.
+    double scale = zoom;
+    for (int tries = 0; wide > room && tries < 8; ++tries) {
+        scale *= room / wide * (tries == 0 ? 1.0 : 0.995);
+        control->setFont(zoomedFont(at100, scale));
+        wide = QFontMetricsF(control->font()).horizontalAdvance(caption);
+    }
+}
 
 } // namespace
 
@@ -118,6 +183,7 @@ void applyZoom(QWidget *root, double zoom)
             widget->move(twipsToPixels(at.toPoint().x(), zoom),
                          twipsToPixels(at.toPoint().y(), zoom));
         }
+        keepCaptionWidth(widget, zoom);
         if (auto *area = qobject_cast<PictureArea *>(widget))
             area->finishZoom();
     }

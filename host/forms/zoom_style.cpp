@@ -33,6 +33,33 @@ bool isIndicatorMetric(QStyle::PixelMetric metric)
     }
 }
 
+// Set while the base style works on a bar at zoom 1: what it asks of this style then is
+// already at zoom 1.
+int scalingDepth = 0;
+
+struct AtZoomOne
+{
+    AtZoomOne() { ++scalingDepth; }
+    ~AtZoomOne() { --scalingDepth; }
+    AtZoomOne(const AtZoomOne &) = delete;
+    AtZoomOne &operator=(const AtZoomOne &) = delete;
+};
+
+// The zoom a scroll bar is drawn at, 1 for every other control.
+double scrollBarZoom(QStyle::ComplexControl control, const QWidget *widget)
+{
+    if (control != QStyle::CC_ScrollBar || scalingDepth > 0)
+        return 1;
+    return zoomFor(widget);
+}
+
+QStyleOptionSlider atZoomOne(const QStyleOptionComplex *option, double zoom)
+{
+    QStyleOptionSlider bar(*qstyleoption_cast<const QStyleOptionSlider *>(option));
+    bar.rect = QRect(QPoint(0, 0), (QSizeF(option->rect.size()) / zoom).toSize());
+    return bar;
+}
+
 } // namespace
 
 ZoomStyle::ZoomStyle(QStyle *base)
@@ -67,6 +94,39 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
     painter->scale(zoom, zoom);
     QProxyStyle::drawPrimitive(element, atOne.get(), painter, widget);
     painter->restore();
+}
+
+void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                   QPainter *painter, const QWidget *widget) const
+{
+    const double zoom = scrollBarZoom(control, widget);
+    if (zoom == 1 || !qstyleoption_cast<const QStyleOptionSlider *>(option)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const QStyleOptionSlider bar = atZoomOne(option, zoom);
+    const AtZoomOne inside;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->translate(option->rect.topLeft());
+    painter->scale(zoom, zoom);
+    QProxyStyle::drawComplexControl(control, &bar, painter, widget);
+    painter->restore();
+}
+
+QRect ZoomStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                                SubControl part, const QWidget *widget) const
+{
+    const double zoom = scrollBarZoom(control, widget);
+    if (zoom == 1 || !qstyleoption_cast<const QStyleOptionSlider *>(option))
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    const QStyleOptionSlider bar = atZoomOne(option, zoom);
+    const AtZoomOne inside;
+    const QRect atOne = QProxyStyle::subControlRect(control, &bar, part, widget);
+    auto scaled = [zoom](int coordinate) { return int(std::lround(coordinate * zoom)); };
+    return QRect(QPoint(scaled(atOne.left()), scaled(atOne.top())),
+                 QPoint(scaled(atOne.right() + 1) - 1, scaled(atOne.bottom() + 1) - 1))
+        .translated(option->rect.topLeft());
 }
 
 } // namespace host

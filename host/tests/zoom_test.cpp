@@ -5,12 +5,18 @@
 #include "host/forms/layout_table.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
+#include "host/forms/scroll_bar.h"
 #include "host/forms/twips.h"
 #include "host/forms/zoom.h"
+#include "host/forms/zoom_style.h"
 
+#include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -43,6 +49,14 @@ const std::vector<ControlRow> &rows()
          .kind = ControlKind::Button,
          .caption = "Go",
          .twips = {2700, 120, 900, 375}},
+        {.name = "hsbLevel",
+         .kind = ControlKind::HScrollBar,
+         .twips = {2700, 600, 1500, 252},
+         .range = {0, 100, 1, 10}},
+        {.name = "chkOnline",
+         .kind = ControlKind::CheckBox,
+         .caption = "Update bar graph online",
+         .twips = {2700, 960, 2052, 252}},
         {.name = "picArea", .kind = ControlKind::Picture, .twips = {120, 1500, 3000, 1500}},
         {.container = "picArea",
          .name = "marker",
@@ -90,7 +104,9 @@ TEST_F(ZoomedForm, EveryControlIsPlacedAtItsTwipsTimesTheZoomWithItsFontScaled)
                 << row.name.toStdString() << " at " << percent;
         }
         EXPECT_EQ(form.client()->size(), QSize(4500, 3300) * zoom / 15);
-        EXPECT_DOUBLE_EQ(form.control<QLabel>("Label1")->font().pointSizeF(), labelPoints * zoom);
+        // Within the few hundredths a caption may lose to keep its width.
+        EXPECT_NEAR(form.control<QLabel>("Label1")->font().pointSizeF(), labelPoints * zoom,
+                    0.02 * labelPoints * zoom);
     }
     EXPECT_THROW(host::setProgramZoom(110), std::exception);
     EXPECT_EQ(form.zoomPercent(), 75);
@@ -123,6 +139,48 @@ TEST_F(ZoomedForm, UserPointsStayWhereTheyWereOnThePicture)
     EXPECT_EQ(host::pictureImage(area, 1).size(), QSize(500, 250));
     QSvgRenderer svg(host::pictureSvg(area));
     EXPECT_EQ(svg.viewBox(), QRect(0, 0, 200, 100));
+}
+
+// At every step a scroll bar is its picture at 100 % grown whole, arrows included, and a click
+// finds the arrow where it is drawn; a caption that fits its room at 100 % still fits it.
+TEST_F(ZoomedForm, ScrollBarsGrowWholeAndCaptionsKeepTheirLines)
+{
+    auto *bar = form.control<host::ScrollBar>("hsbLevel");
+    auto *box = form.control<QCheckBox>("chkOnline");
+    host::ZoomStyle style(QStyleFactory::create("Windows"));
+    bar->setStyle(&style);
+    box->setStyle(&style);
+    auto arrow = [bar] {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.pageStep = bar->pageStep();
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                            QStyle::SC_ScrollBarAddLine, bar);
+    };
+    auto captionRoom = [box] {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        return box->width()
+            - box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).right() - 1
+            - box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, box);
+    };
+    const QRect arrowAt100 = arrow();
+    for (int percent : host::zoomSteps) {
+        host::setProgramZoom(percent);
+        const double zoom = percent / 100.0;
+        EXPECT_NEAR(arrow().width(), arrowAt100.width() * zoom, 1) << percent;
+        EXPECT_LE(QFontMetricsF(box->font()).horizontalAdvance(box->text()), captionRoom())
+            << percent;
+        const int before = bar->value();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow().center());
+        EXPECT_EQ(bar->value(), before + 1) << percent;
+    }
+    bar->setStyle(nullptr);
+    box->setStyle(nullptr);
 }
 
 TEST(Zoom, AFormOpensAtTheLargestStepThatFitsTheScreen)
