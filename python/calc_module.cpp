@@ -16,13 +16,19 @@ namespace neurosims {
 namespace {
 
 // Where a pattern file is looked for when none is named: the current folder, as the program
-// looks first, then the installed patterns and those of the source tree.
+// looks first; then, as the program looks beside itself, share/neurosims/calc of the prefix
+// the module is installed under (lib/python3/dist-packages), wherever the package is unpacked;
+// then the source tree's, for a module in a build folder.
 std::string defaultPatternFile()
 {
-    for (const char *path :
-         {calc::patternFileName, NEUROSIMS_CALC_INSTALLED_PATTERNS, NEUROSIMS_CALC_SOURCE_PATTERNS})
-        if (std::filesystem::is_regular_file(path))
-            return path;
+    namespace fs = std::filesystem;
+    const fs::path module = py::module_::import("neurosims").attr("__file__").cast<std::string>();
+    const fs::path installed
+        = module.parent_path() / "../../../share/neurosims/calc" / calc::patternFileName;
+    for (const fs::path &path :
+         {fs::path(calc::patternFileName), installed, fs::path(NEUROSIMS_CALC_SOURCE_PATTERNS)})
+        if (fs::is_regular_file(path))
+            return path.lexically_normal().string();
     return calc::patternFileName;
 }
 
