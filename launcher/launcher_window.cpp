@@ -3,12 +3,15 @@
 
 #include "launcher/launcher_window.h"
 
+#include "launcher/recent_sessions.h"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -65,6 +68,7 @@ LauncherWindow::LauncherWindow(std::vector<Program> programs, Starter start, QWi
     layout->addWidget(heading);
     for (const Program &program : programs)
         layout->addWidget(entry(program));
+    addRecentSessions(layout, programs);
     m_status = new QLabel(this);
     m_status->setObjectName("status");
     layout->addWidget(m_status);
@@ -108,23 +112,65 @@ QWidget *LauncherWindow::entry(const Program &program)
     row->addWidget(picture);
     // A button does not size itself by its layout: the entry is as large as what it holds.
     button->setMinimumSize(row->sizeHint());
-    connect(button, &QPushButton::clicked, this, [this, program] {
-        m_status->setText(m_start(program) ? program.name + " is starting."
-                                           : program.name
-                                  + " could not start: " + QFileInfo(program.executable).fileName()
-                                  + " is not built yet.");
-    });
+    connect(button, &QPushButton::clicked, this, [this, program] { start(program, {}); });
     return button;
 }
 
-bool LauncherWindow::startDetached(const Program &program) { return startingWith({})(program); }
+void LauncherWindow::addRecentSessions(QLayout *layout, const std::vector<Program> &programs)
+{
+    const std::vector<RecentSession> sessions = recentSessions(programs);
+    if (sessions.empty())
+        return;
+    auto *heading = new QLabel("Recent sessions (double-click one to open it):", this);
+    layout->addWidget(heading);
+    auto *list = new QListWidget(this);
+    list->setObjectName("recentSessions");
+    list->setAccessibleName("Recent sessions");
+    heading->setBuddy(list);
+    for (const RecentSession &session : sessions) {
+        const QString name = QFileInfo(session.path).fileName();
+        auto *item = new QListWidgetItem(session.program.name + ": " + name, list);
+        if (session.gone) {
+            item->setText(item->text() + " (gone)");
+            item->setToolTip(session.path + " was moved or deleted.");
+            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+        } else {
+            item->setToolTip("Opens " + session.path + " in " + session.program.name + ".");
+        }
+    }
+    // Four rows show; more scroll.
+    list->setFixedHeight(list->sizeHintForRow(0) * 4 + 2 * list->frameWidth());
+    connect(list, &QListWidget::itemActivated, this, [this, list, sessions](QListWidgetItem *item) {
+        const RecentSession &session = sessions.at(std::size_t(list->row(item)));
+        if (!session.gone)
+            start(session.program, session.path);
+    });
+    layout->addWidget(list);
+}
+
+void LauncherWindow::start(const Program &program, const QString &file)
+{
+    const QString opening = file.isEmpty() ? QString() : " with " + QFileInfo(file).fileName();
+    m_status->setText(m_start(program, file) ? program.name + " is starting" + opening + "."
+                                             : program.name + " could not start: "
+                              + QFileInfo(program.executable).fileName() + " is not built yet.");
+}
+
+bool LauncherWindow::startDetached(const Program &program, const QString &file)
+{
+    return startingWith({})(program, file);
+}
 
 LauncherWindow::Starter LauncherWindow::startingWith(const QStringList &arguments)
 {
-    return [arguments](const Program &program) {
+    return [arguments](const Program &program, const QString &file) {
         if (!QFileInfo(program.executable).isExecutable())
             return false;
-        return QProcess::startDetached(program.executable, arguments, program.workingDirectory);
+        // "--" ends the options: a file whose name starts with a dash is still a file.
+        QStringList all = arguments;
+        if (!file.isEmpty())
+            all << "--" << file;
+        return QProcess::startDetached(program.executable, all, program.workingDirectory);
     };
 }
 

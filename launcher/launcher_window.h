@@ -12,24 +12,28 @@
 #include <functional>
 
 class QLabel;
+class QLayout;
 
 namespace launcher {
 
 // The launcher's window: one entry per program with its icon, its name, what it teaches and
 // a thumbnail of its window. Clicking an entry (or Space or Enter on it) starts the program;
-// a program that cannot start is said so in the window.
+// a program that cannot start is said so in the window. Below, when there are any, the
+// programs' recent sessions: a double-click (or Enter) on one starts its program with the
+// file; a file that is gone is shown greyed and starts nothing.
 class LauncherWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    using Starter = std::function<bool(const Program &)>;
+    // Starts a program, with a session file to open when file is not empty.
+    using Starter = std::function<bool(const Program &, const QString &file)>;
 
     explicit LauncherWindow(std::vector<Program> programs, Starter start = startDetached,
                             QWidget *parent = nullptr);
 
     // Starts a program as a process of its own, in its working folder.
-    static bool startDetached(const Program &program);
+    static bool startDetached(const Program &program, const QString &file);
     // The same, passing the arguments on to every program started.
     static Starter startingWith(const QStringList &arguments);
 
@@ -37,6 +41,8 @@ public:
 
 private:
     QWidget *entry(const Program &program);
+    void addRecentSessions(QLayout *layout, const std::vector<Program> &programs);
+    void start(const Program &program, const QString &file);
 
     Starter m_start;
     QLabel *m_status = nullptr;
