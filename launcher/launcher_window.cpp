@@ -3,8 +3,6 @@
 
 #include "launcher/launcher_window.h"
 
-#include "launcher/recent_sessions.h"
-
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -59,6 +57,7 @@ QLabel *label(const QString &text, QWidget *parent)
 
 LauncherWindow::LauncherWindow(std::vector<Program> programs, Starter start, QWidget *parent)
     : QWidget(parent)
+    , m_programs(std::move(programs))
     , m_start(std::move(start))
 {
     setObjectName("Launcher");
@@ -66,9 +65,9 @@ LauncherWindow::LauncherWindow(std::vector<Program> programs, Starter start, QWi
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QLabel("Four simulations of how neurons compute. Choose one:", this);
     layout->addWidget(heading);
-    for (const Program &program : programs)
+    for (const Program &program : m_programs)
         layout->addWidget(entry(program));
-    addRecentSessions(layout, programs);
+    addRecentSessions(layout);
     m_status = new QLabel(this);
     m_status->setObjectName("status");
     layout->addWidget(m_status);
@@ -116,20 +115,30 @@ QWidget *LauncherWindow::entry(const Program &program)
     return button;
 }
 
-void LauncherWindow::addRecentSessions(QLayout *layout, const std::vector<Program> &programs)
+void LauncherWindow::addRecentSessions(QLayout *layout)
 {
-    const std::vector<RecentSession> sessions = recentSessions(programs);
-    if (sessions.empty())
-        return;
-    auto *heading = new QLabel("Recent sessions (double-click one to open it):", this);
-    layout->addWidget(heading);
-    auto *list = new QListWidget(this);
-    list->setObjectName("recentSessions");
-    list->setAccessibleName("Recent sessions");
-    heading->setBuddy(list);
-    for (const RecentSession &session : sessions) {
+    m_recentHeading = new QLabel("Recent sessions (double-click one to open it):", this);
+    layout->addWidget(m_recentHeading);
+    m_recent = new QListWidget(this);
+    m_recent->setObjectName("recentSessions");
+    m_recent->setAccessibleName("Recent sessions");
+    m_recentHeading->setBuddy(m_recent);
+    connect(m_recent, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        const RecentSession &session = m_sessions.at(std::size_t(m_recent->row(item)));
+        if (!session.gone)
+            start(session.program, session.path);
+    });
+    layout->addWidget(m_recent);
+    showRecentSessions();
+}
+
+void LauncherWindow::showRecentSessions()
+{
+    m_sessions = recentSessions(m_programs);
+    m_recent->clear();
+    for (const RecentSession &session : m_sessions) {
         const QString name = QFileInfo(session.path).fileName();
-        auto *item = new QListWidgetItem(session.program.name + ": " + name, list);
+        auto *item = new QListWidgetItem(session.program.name + ": " + name, m_recent);
         if (session.gone) {
             item->setText(item->text() + " (gone)");
             item->setToolTip(session.path + " was moved or deleted.");
@@ -138,14 +147,19 @@ void LauncherWindow::addRecentSessions(QLayout *layout, const std::vector<Progra
             item->setToolTip("Opens " + session.path + " in " + session.program.name + ".");
         }
     }
-    // Four rows show; more scroll.
-    list->setFixedHeight(list->sizeHintForRow(0) * 4 + 2 * list->frameWidth());
-    connect(list, &QListWidget::itemActivated, this, [this, list, sessions](QListWidgetItem *item) {
-        const RecentSession &session = sessions.at(std::size_t(list->row(item)));
-        if (!session.gone)
-            start(session.program, session.path);
-    });
-    layout->addWidget(list);
+    // Four rows show; more scroll. Without any, the list and its heading are left out.
+    if (!m_sessions.empty())
+        m_recent->setFixedHeight(m_recent->sizeHintForRow(0) * 4 + 2 * m_recent->frameWidth());
+    m_recentHeading->setHidden(m_sessions.empty());
+    m_recent->setHidden(m_sessions.empty());
+}
+
+// A program started from here may have saved a session since: the list is read again.
+bool LauncherWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        showRecentSessions();
+    return QWidget::event(event);
 }
 
 void LauncherWindow::start(const Program &program, const QString &file)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "launcher/programs.h"
+#include "launcher/recent_sessions.h"
 
 #include <QSize>
 #include <QStringList>
@@ -13,14 +14,16 @@
 
 class QLabel;
 class QLayout;
+class QListWidget;
 
 namespace launcher {
 
 // The launcher's window: one entry per program with its icon, its name, what it teaches and
 // a thumbnail of its window. Clicking an entry (or Space or Enter on it) starts the program;
 // a program that cannot start is said so in the window. Below, when there are any, the
-// programs' recent sessions: a double-click (or Enter) on one starts its program with the
-// file; a file that is gone is shown greyed and starts nothing.
+// programs' recent sessions, read again whenever the window becomes active: a double-click
+// (or Enter) on one starts its program with the file; a file that is gone is shown greyed and
+// starts nothing.
 class LauncherWindow : public QWidget
 {
     Q_OBJECT
@@ -39,12 +42,20 @@ public:
 
     static constexpr QSize thumbnailSize {200, 150};
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     QWidget *entry(const Program &program);
-    void addRecentSessions(QLayout *layout, const std::vector<Program> &programs);
+    void addRecentSessions(QLayout *layout);
+    void showRecentSessions();
     void start(const Program &program, const QString &file);
 
+    std::vector<Program> m_programs;
     Starter m_start;
+    std::vector<RecentSession> m_sessions;
+    QLabel *m_recentHeading = nullptr;
+    QListWidget *m_recent = nullptr;
     QLabel *m_status = nullptr;
 };
 
