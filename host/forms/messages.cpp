@@ -29,9 +29,9 @@ int chosenByScript(const QString &answer, const QStringList &choices)
     QStringList plain;
     for (const QString &choice : choices)
         plain << plainCaption(choice);
-    throw Fault(Fault::Kind::Invalid, "The answer \"" + answer.toStdString()
-                                          + "\" names none of the choices ("
-                                          + plain.join(", ").toStdString() + ").");
+    throw Fault(Fault::Kind::Invalid,
+                "The answer \"" + answer.toStdString() + "\" names none of the choices ("
+                    + plain.join(", ").toStdString() + ").");
 }
 
 bool printed(const char *kind, const QString &text)
@@ -67,8 +67,8 @@ int askQuestion(const QString &text, const QStringList &choices, int defaultChoi
         for (const QString &choice : choices)
             plain << plainCaption(choice);
         if (context.print)
-            context.print(QStringLiteral("question: %1 [%2] %3")
-                              .arg(text, plain.join('/'), plain[chosen]));
+            context.print(
+                QStringLiteral("question: %1 [%2] %3").arg(text, plain.join('/'), plain[chosen]));
         return chosen;
     }
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
