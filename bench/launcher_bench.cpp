@@ -31,7 +31,8 @@ void openLauncher(benchmark::State &state)
     application();
     const auto programs = launcher::programs(launcher::builtPlaces());
     for (auto _ : state) {
-        launcher::LauncherWindow window(programs, [](const launcher::Program &) { return true; });
+        launcher::LauncherWindow window(
+            programs, [](const launcher::Program &, const QString &) { return true; });
         window.show();
         window.repaint();
         QApplication::processEvents();

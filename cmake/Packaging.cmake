@@ -7,20 +7,28 @@
 #     bin/neurosims-<program>                                   the program
 #     share/applications/org.neurosims.<program>.desktop        its menu entry
 #     share/metainfo/org.neurosims.<program>.metainfo.xml       its AppStream description
+#     share/mime/packages/neurosims.xml                         the session files' MIME types
 #     share/icons/hicolor/scalable/apps/org.neurosims.<program>.svg   its icon
 #     share/neurosims/calc/calc2.dat                            calc's training patterns
-#     share/doc/neurosims/guide/                                the user guide
+#     share/doc/neurosims/guide/                                the user guide, with the
+#                                                               sample sessions it links
 #     share/doc/neurosims/copyright, changelog.Debian.gz, NEWS.md.gz   licence and history
 #     share/man/man1/neurosims-<program>.1.gz                   its manual page
 # The commands carry the suite's name because the short names are taken by other Debian
 # packages (/usr/bin/calc is a calculator's). calc looks for its pattern file in
 # ../share/neurosims/calc relative to its own folder, so an unpacked package works wherever
 # it is unpacked.
+#
+# That is the install's "programs" component, the package neurosims; the Python module is the
+# component "python" (python/CMakeLists.txt), the package python3-neurosims. Both packages are
+# made by cmake/DebianPackages.cmake.
 include(GNUInstallDirs)
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME programs)
 
 # The version is the project's (the top-level project() call); this is the day it was made.
 set(NEUROSIMS_RELEASE_DATE 2026-12-09)
 set(NEUROSIMS_PROGRAMS reach sidestop calc somatomap)
+string(REPLACE ";" "," program_list "${NEUROSIMS_PROGRAMS}")
 # The package's revision of the project's version, and who answers for it (a placeholder
 # address of a reserved domain until the project has its own).
 set(NEUROSIMS_DEBIAN_REVISION 1)
@@ -81,7 +89,10 @@ endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${compressed_files})
 # The user guide: its pages, their pictures and the experiment scripts they refer to.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/guide
-    FILES_MATCHING PATTERN "*.md" PATTERN "*.png" PATTERN "*.nss")
+    FILES_MATCHING PATTERN "*.md" PATTERN "*.png" PATTERN "*.nss" PATTERN "*-session")
+# The session files' types, by suffix and by their first bytes, for a file manager to open a
+# session in its program (each menu entry takes a file, %f, and names its type).
+install(FILES ${packaging}/mime/neurosims.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 foreach(program IN LISTS NEUROSIMS_PROGRAMS)
     set(id org.neurosims.${program})
     install(FILES ${packaging}/desktop/${id}.desktop
@@ -95,74 +106,37 @@ foreach(program IN LISTS NEUROSIMS_PROGRAMS)
         RENAME ${id}.svg)
 endforeach()
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME neurosims)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_DEBIAN_PACKAGE_RELEASE ${NEUROSIMS_DEBIAN_REVISION})
-set(CPACK_PACKAGE_VENDOR "The neurosims developers")
-set(CPACK_PACKAGE_CONTACT "${NEUROSIMS_CONTACT}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "four teaching simulations of model neurons")
-# Lines of at most 79 characters, as the control file's extended description wants them.
-set(CPACK_PACKAGE_DESCRIPTION
-    "Four small desktop simulations that show how populations and networks of
-model neurons compute: reach (direction-tuned cells steer a hand), sidestop
-(lateral inhibition among ten units), calc (the delta rule learns
-seven-segment numerals) and somatomap (a self-organising map learns the
-regions of a hand).")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt 6 libraries (with their platform plugins) come from the programs' own links.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The fonts the windows' classic faces are drawn with.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-liberation")
-include(CPack)
-
-# The package tests: one builds the package with CPack and checks what it holds, the other
-# unpacks it and starts every program from its installed path.
-set(package_dir ${PROJECT_BINARY_DIR}/package_test)
-string(REPLACE ";" "," program_list "${NEUROSIMS_PROGRAMS}")
-add_test(NAME package.deb_contents
-    COMMAND ${CMAKE_COMMAND}
-        -DCPACK=${CMAKE_CPACK_COMMAND}
-        -DCONFIG=${PROJECT_BINARY_DIR}/CPackConfig.cmake
-        -DPACKAGE_DIR=${package_dir}
-        -DEXPECTED=${packaging}/tests/deb_contents.expected
-        -DGUIDE=${PROJECT_SOURCE_DIR}/docs
-        -P ${packaging}/tests/BuildPackage.cmake)
-set_tests_properties(package.deb_contents PROPERTIES
-    FIXTURES_SETUP neurosims_deb TIMEOUT 180)
-add_test(NAME package.installed_programs
-    COMMAND ${CMAKE_COMMAND}
-        -DPACKAGE_DIR=${package_dir}
-        -DSCRIPTS=${packaging}/tests
-        -DPROGRAMS=${program_list}
-        -DVERSION=${PROJECT_VERSION}
-        -P ${packaging}/tests/RunInstalled.cmake)
-set_tests_properties(package.installed_programs PROPERTIES
-    FIXTURES_REQUIRED neurosims_deb TIMEOUT 180
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
-
-# neurosims_checker_test(<name> <program> <arguments...>): runs a Debian checker when it is
-# installed, and otherwise says so and counts as skipped.
+# neurosims_checker_test(<name> <program> <arguments...>): runs a checker when it is installed,
+# and otherwise says so and counts as skipped.
 function(neurosims_checker_test name program)
     find_program(${program}_PROGRAM ${program})
     if(${program}_PROGRAM)
         add_test(NAME ${name} COMMAND ${${program}_PROGRAM} ${ARGN})
     else()
-        add_test(NAME ${name} COMMAND sh -c
-            "echo '${program} is not installed (Debian package ${program}): not checked'; exit 77")
+        set(why "${program} is not installed (tools/ensure-deps.sh installs it): not checked")
+        add_test(NAME ${name} COMMAND sh -c "echo '${why}'; exit 77")
         set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
     endif()
 endfunction()
 
-# lintian, a Debian maintainer's check of the package: no error and no warning.
-neurosims_checker_test(package.lintian lintian --fail-on error,warning
-    ${package_dir}/neurosims.deb)
-set_tests_properties(package.lintian PROPERTIES FIXTURES_REQUIRED neurosims_deb TIMEOUT 300)
-
 # reuse: every file of the checkout names its licence and its copyright holders.
 neurosims_checker_test(licence.reuse_lint reuse --root ${PROJECT_SOURCE_DIR} lint)
 set_tests_properties(licence.reuse_lint PROPERTIES TIMEOUT 120)
+
+# The menu entries as freedesktop.org defines them, and the MIME types: a database made from
+# the XML alone gives each sample session its program's type, by suffix and by content.
+set(desktop_entries "")
+foreach(program IN LISTS NEUROSIMS_PROGRAMS)
+    list(APPEND desktop_entries ${packaging}/desktop/org.neurosims.${program}.desktop)
+endforeach()
+neurosims_checker_test(packaging.desktop_entries desktop-file-validate ${desktop_entries})
+set_tests_properties(packaging.desktop_entries PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
+add_test(NAME packaging.mime_types
+    COMMAND ${CMAKE_COMMAND}
+        -DXML=${packaging}/mime/neurosims.xml
+        -DSAMPLES=${PROJECT_SOURCE_DIR}/docs/sessions
+        -DPROGRAMS=${program_list}
+        -DWORKDIR=${generated}/mime_test
+        -P ${packaging}/tests/MimeTypes.cmake)
+set_tests_properties(packaging.mime_types PROPERTIES TIMEOUT 60
+    SKIP_REGULAR_EXPRESSION "not checked")

@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -56,6 +57,7 @@ QLabel *label(const QString &text, QWidget *parent)
 
 LauncherWindow::LauncherWindow(std::vector<Program> programs, Starter start, QWidget *parent)
     : QWidget(parent)
+    , m_programs(std::move(programs))
     , m_start(std::move(start))
 {
     setObjectName("Launcher");
@@ -63,8 +65,9 @@ LauncherWindow::LauncherWindow(std::vector<Program> programs, Starter start, QWi
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QLabel("Four simulations of how neurons compute. Choose one:", this);
     layout->addWidget(heading);
-    for (const Program &program : programs)
+    for (const Program &program : m_programs)
         layout->addWidget(entry(program));
+    addRecentSessions(layout);
     m_status = new QLabel(this);
     m_status->setObjectName("status");
     layout->addWidget(m_status);
@@ -108,23 +111,80 @@ QWidget *LauncherWindow::entry(const Program &program)
     row->addWidget(picture);
     // A button does not size itself by its layout: the entry is as large as what it holds.
     button->setMinimumSize(row->sizeHint());
-    connect(button, &QPushButton::clicked, this, [this, program] {
-        m_status->setText(m_start(program) ? program.name + " is starting."
-                                           : program.name
-                                  + " could not start: " + QFileInfo(program.executable).fileName()
-                                  + " is not built yet.");
-    });
+    connect(button, &QPushButton::clicked, this, [this, program] { start(program, {}); });
     return button;
 }
 
-bool LauncherWindow::startDetached(const Program &program) { return startingWith({})(program); }
+void LauncherWindow::addRecentSessions(QLayout *layout)
+{
+    m_recentHeading = new QLabel("Recent sessions (double-click one to open it):", this);
+    layout->addWidget(m_recentHeading);
+    m_recent = new QListWidget(this);
+    m_recent->setObjectName("recentSessions");
+    m_recent->setAccessibleName("Recent sessions");
+    m_recentHeading->setBuddy(m_recent);
+    connect(m_recent, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        const RecentSession &session = m_sessions.at(std::size_t(m_recent->row(item)));
+        if (!session.gone)
+            start(session.program, session.path);
+    });
+    layout->addWidget(m_recent);
+    showRecentSessions();
+}
+
+void LauncherWindow::showRecentSessions()
+{
+    m_sessions = recentSessions(m_programs);
+    m_recent->clear();
+    for (const RecentSession &session : m_sessions) {
+        const QString name = QFileInfo(session.path).fileName();
+        auto *item = new QListWidgetItem(session.program.name + ": " + name, m_recent);
+        if (session.gone) {
+            item->setText(item->text() + " (gone)");
+            item->setToolTip(session.path + " was moved or deleted.");
+            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+        } else {
+            item->setToolTip("Opens " + session.path + " in " + session.program.name + ".");
+        }
+    }
+    // Four rows show; more scroll. Without any, the list and its heading are left out.
+    if (!m_sessions.empty())
+        m_recent->setFixedHeight(m_recent->sizeHintForRow(0) * 4 + 2 * m_recent->frameWidth());
+    m_recentHeading->setHidden(m_sessions.empty());
+    m_recent->setHidden(m_sessions.empty());
+}
+
+// A program started from here may have saved a session since: the list is read again.
+bool LauncherWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        showRecentSessions();
+    return QWidget::event(event);
+}
+
+void LauncherWindow::start(const Program &program, const QString &file)
+{
+    const QString opening = file.isEmpty() ? QString() : " with " + QFileInfo(file).fileName();
+    m_status->setText(m_start(program, file) ? program.name + " is starting" + opening + "."
+                                             : program.name + " could not start: "
+                              + QFileInfo(program.executable).fileName() + " is not built yet.");
+}
+
+bool LauncherWindow::startDetached(const Program &program, const QString &file)
+{
+    return startingWith({})(program, file);
+}
 
 LauncherWindow::Starter LauncherWindow::startingWith(const QStringList &arguments)
 {
-    return [arguments](const Program &program) {
+    return [arguments](const Program &program, const QString &file) {
         if (!QFileInfo(program.executable).isExecutable())
             return false;
-        return QProcess::startDetached(program.executable, arguments, program.workingDirectory);
+        // "--" ends the options: a file whose name starts with a dash is still a file.
+        QStringList all = arguments;
+        if (!file.isEmpty())
+            all << "--" << file;
+        return QProcess::startDetached(program.executable, all, program.workingDirectory);
     };
 }
 

@@ -10,19 +10,30 @@
 #include <pybind11/stl.h>
 
 #include <filesystem>
+#include <system_error>
+#include <vector>
 
 namespace neurosims {
 
 namespace {
 
 // Where a pattern file is looked for when none is named: the current folder, as the program
-// looks first, then the installed patterns and those of the source tree.
+// looks first; then, as the program looks beside itself, share/neurosims/calc of the prefix
+// the module is installed under (lib/python3/dist-packages), wherever the package is unpacked;
+// and for the module of the build folder, the source tree's.
 std::string defaultPatternFile()
 {
-    for (const char *path :
-         {calc::patternFileName, NEUROSIMS_CALC_INSTALLED_PATTERNS, NEUROSIMS_CALC_SOURCE_PATTERNS})
-        if (std::filesystem::is_regular_file(path))
-            return path;
+    namespace fs = std::filesystem;
+    const fs::path module = py::module_::import("neurosims").attr("__file__").cast<std::string>();
+    std::vector<fs::path> places {calc::patternFileName,
+                                  module.parent_path() / "../../../share/neurosims/calc"
+                                      / calc::patternFileName};
+    std::error_code unknown;
+    if (fs::equivalent(module.parent_path(), NEUROSIMS_BUILD_MODULE_DIR, unknown))
+        places.emplace_back(NEUROSIMS_CALC_SOURCE_PATTERNS);
+    for (const fs::path &path : places)
+        if (fs::is_regular_file(path))
+            return path.lexically_normal().string();
     return calc::patternFileName;
 }
 

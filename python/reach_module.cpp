@@ -31,6 +31,7 @@ struct ReachModel
         BusyGuard guard(busy);
         const float cornerX = finiteFloat(x, "x");
         const float cornerY = finiteFloat(y, "y");
+        reach::checkShownPlace(x, y);
         core.placeThing(isTarget, cornerX, cornerY);
     }
 
@@ -163,10 +164,15 @@ void addReach(py::module_ &parent)
         "The distractor's point, 2 units in from its picture's corner.");
     model.def(
         "place_target", [](ReachModel &self, double x, double y) { self.place(true, x, y); },
-        py::arg("x"), py::arg("y"), "Puts the target picture's top-left corner at (x, y).");
+        py::arg("x"), py::arg("y"),
+        "Puts the target picture's top-left corner at (x, y). A place the window's hand "
+        "display could not draw (about 2.3 million units out) is refused with a ValueError, as "
+        "the window refuses it.");
     model.def(
         "place_distractor", [](ReachModel &self, double x, double y) { self.place(false, x, y); },
-        py::arg("x"), py::arg("y"), "Puts the distractor picture's top-left corner at (x, y).");
+        py::arg("x"), py::arg("y"),
+        "Puts the distractor picture's top-left corner at (x, y), refused as "
+        "place_target refuses.");
     model.def("cell_response", &ReachModel::cellResponse,
               "The cells' responses to the target (and distractor) from where the hand is now, "
               "a float32 array of 100, cell 1 first.");

@@ -7,7 +7,8 @@ NEUROSIMS_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libgl-d
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils locales-all fonts-liberation
     fonts-liberation2 fonts-dejavu-core clang-format xvfb xauth time qt6-svg-dev
     dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev reuse lintian
-    groff-base man-db python3-dev pybind11-dev python3-numpy python3-pytest python3-matplotlib)
+    groff-base man-db shared-mime-info xdg-utils libfile-mimeinfo-perl python3-dev pybind11-dev
+    python3-numpy python3-pytest python3-matplotlib)
 
 ensure_deps() {
     if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then

@@ -5,8 +5,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,15 +30,18 @@ protected:
         window.fill(QColor(0, 192, 192));
         window.save(folder.filePath("calc.png"));
         list = launcher::programs({"/build", "/source", folder.path()});
+        // The settings the programs keep their recent files in, here the test's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     }
 
     LauncherWindow &shown()
     {
         if (!launcherWindow) {
-            launcherWindow = std::make_unique<LauncherWindow>(list, [this](const Program &p) {
-                started << p.name;
-                return p.name != "somatomap";
-            });
+            launcherWindow = std::make_unique<LauncherWindow>(
+                list, [this](const Program &p, const QString &file) {
+                    started << (file.isEmpty() ? p.name : p.name + " " + file);
+                    return p.name != "somatomap";
+                });
             launcherWindow->show();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(launcherWindow.get()));
         }
@@ -98,7 +104,7 @@ TEST_F(Launcher, AProgramThatCannotStartIsSaidSo)
     QTest::mouseClick(entry("somatomap"), Qt::LeftButton);
     EXPECT_EQ(shown().findChild<QLabel *>("status")->text().toStdString(),
               "somatomap could not start: somatomap is not built yet.");
-    EXPECT_FALSE(LauncherWindow::startDetached(list[0])); // /build/reach/reach does not exist
+    EXPECT_FALSE(LauncherWindow::startDetached(list[0], {})); // /build/reach/reach is not there
 }
 
 TEST_F(Launcher, TabVisitsTheEntriesInOrder)
@@ -112,6 +118,45 @@ TEST_F(Launcher, TabVisitsTheEntriesInOrder)
         visited << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(visited.join(' ').toStdString(), "sidestop calc somatomap");
+}
+
+TEST_F(Launcher, RecentSessionsOfEveryProgramOpenInTheirProgramAndAGoneOneIsGreyed)
+{
+    auto *sessions = shown().findChild<QListWidget *>("recentSessions");
+    EXPECT_TRUE(sessions->isHidden()); // none yet
+    const QString lesson = folder.filePath("lesson.calc-session");
+    const QString map = folder.filePath("hand.somatomap-session");
+    QFile(lesson).open(QIODevice::WriteOnly);
+    QFile(map).open(QIODevice::WriteOnly);
+    {
+        QSettings settings("neurosims", "sessions");
+        settings.setValue("recent/somatomap", QStringList {map});
+        settings.setValue("recent/calc", QStringList {lesson, folder.filePath("old.calc-session")});
+    }
+    // Saved by a program while the launcher was open: the list shows when the launcher is
+    // active again.
+    QEvent activated(QEvent::WindowActivate);
+    QApplication::sendEvent(&shown(), &activated);
+    EXPECT_FALSE(sessions->isHidden());
+    ASSERT_EQ(sessions->count(), 3);
+    // In the programs' order, each program's latest first.
+    EXPECT_EQ(sessions->item(0)->text().toStdString(), "calc: lesson.calc-session");
+    EXPECT_EQ(sessions->item(1)->text().toStdString(), "calc: old.calc-session (gone)");
+    EXPECT_FALSE(sessions->item(1)->flags() & Qt::ItemIsEnabled);
+    EXPECT_EQ(sessions->item(2)->text().toStdString(), "somatomap: hand.somatomap-session");
+
+    auto activate = [&](int row) {
+        const QRect place = sessions->visualItemRect(sessions->item(row));
+        QTest::mouseClick(sessions->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(sessions->viewport(), Qt::LeftButton, {}, place.center());
+    };
+    activate(0);
+    activate(1); // gone: nothing starts
+    sessions->setCurrentRow(2);
+    QTest::keyClick(sessions, Qt::Key_Return);
+    EXPECT_EQ(started.join('|'), "calc " + lesson + "|somatomap " + map);
+    EXPECT_EQ(shown().findChild<QLabel *>("status")->text().toStdString(),
+              "somatomap could not start: somatomap is not built yet.");
 }
 
 } // namespace

@@ -24,6 +24,10 @@ REFUSALS = {
     "attention nan": (lambda _: setattr(reach.Model(), "attention", NAN), "not nan"),
     "speed 5": (lambda _: reach.Model().reach(speed=5), "from 10 to 40"),
     "target at inf": (lambda _: reach.Model().place_target(float("inf"), 0), "finite"),
+    "distractor far off": (
+        lambda _: reach.Model().place_distractor(0, -3e6),
+        r"^\(0, -3000000\) is no place this display can show: it lies beyond",
+    ),
     "no iterations": (lambda _: sidestop.run(iterations=0), "at least one iteration"),
     "weight nan": (lambda _: sidestop.run(negwt=NAN), "inhibitory weight must be a number"),
     "noise 0.5": (lambda _: sidestop.run(noise=0.5), "noiseSD"),
@@ -53,6 +57,12 @@ def test_wrong_types_and_reentry():
     with pytest.raises(ValueError):
         model.tuning_width = 50
     assert model.tuning_width == 5.0
+    # Off the display but within what it can draw is a place, as in the window; a refused
+    # place leaves the target where it was.
+    model.place_target(150, 0)
+    with pytest.raises(ValueError):
+        model.place_target(3e6, 0)
+    assert model.target == (152.0, -2.0)
     with pytest.raises(ValueError, match="busy"):
         model.reach(on_step=lambda x, y: model.restart())
     with pytest.raises(ZeroDivisionError):

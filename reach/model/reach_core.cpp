@@ -4,11 +4,31 @@
 #include "reach/model/reach_core.h"
 
 #include "host/numbers/fault.h"
+#include "host/numbers/number_text.h"
 #include "reach/model/reach_step.h"
 
+#include <cmath>
 #include <string>
 
 namespace reach {
+
+void checkShownPlace(double x, double y)
+{
+    const DisplayArea &area = handDisplay;
+    const double farthest = 1 << 22;
+    const double across = (x - area.left) / (area.right - area.left) * area.pixels;
+    const double down = (y - area.top) / (area.bottom - area.top) * area.pixels;
+    const std::string place = "(" + host::doubleText(x) + ", " + host::doubleText(y) + ")";
+    if (!std::isfinite(across) || !std::isfinite(down))
+        throw host::Fault(host::Fault::Kind::Invalid,
+                          place + " cannot be drawn: a coordinate is not a finite number.");
+    // Written so that a NaN fails the comparisons and is refused.
+    if (!(std::fabs(across) <= farthest && std::fabs(down) <= farthest))
+        throw host::Fault(host::Fault::Kind::Invalid,
+                          place
+                              + " is no place this display can show: it lies beyond what its "
+                                "scale can draw.");
+}
 
 void ReachCore::startUp()
 {

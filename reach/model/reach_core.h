@@ -38,6 +38,23 @@ inline constexpr std::array<Corner, 4> presets {Corner {30, 50}, Corner {-30, 50
 inline constexpr Corner startTargetCorner {20, 100};
 inline constexpr Corner startDistractorCorner {-20, 100};
 
+// The hand display's scale: x from left to right across it, y from top down to bottom, over a
+// square of `pixels` device pixels as the window first shows it (at 100% zoom).
+struct DisplayArea
+{
+    double left;
+    double top;
+    double right;
+    double bottom;
+    double pixels;
+};
+inline constexpr DisplayArea handDisplay {-100, 200, 100, -50, 362};
+
+// Refuses a picture's top-left corner that the hand display could not draw at its first size,
+// as the window refuses a press or a drag that far: more than 2^22 pixels from the display's
+// origin (about 2.3 million display units), or not a finite number. An Invalid host::Fault.
+void checkShownPlace(double x, double y);
+
 // What a reach asks of whoever shows it. Every member may be left empty.
 struct ReachCallbacks
 {

@@ -4,6 +4,7 @@
 #include "host/forms/picture_area.h"
 #include "host/forms/printer_page.h"
 #include "host/forms/scroll_bar.h"
+#include "host/numbers/fault.h"
 #include "host/tests/support/keyboard_checks.h"
 #include "host/tests/support/test_support.h"
 #include "reach/ui/form1.h"
@@ -308,6 +309,29 @@ TEST_F(ReachForm, PlacingTheTargetAtZoom250GivesTheSamePointAsAt100)
     EXPECT_EQ(area("target")->pos(),
               display->scale().toDevice(display->childPosition(area("target"))).toPoint());
     host::setProgramZoom(100);
+}
+
+// The core's check of a place (what the Python module refuses) is the hand display's own at
+// its first size: the same scale, the same points refused, the same message.
+TEST_F(ReachForm, TheCoresPlaceCheckRefusesWhatTheHandDisplayRefuses)
+{
+    const host::UserScale scale = area("picture1")->scale();
+    EXPECT_EQ(scale.deviceSize(), QSizeF(reach::handDisplay.pixels, reach::handDisplay.pixels));
+    auto refusal = [](const std::function<void()> &check) {
+        try {
+            check();
+        } catch (const host::Fault &fault) {
+            return std::string(fault.what());
+        }
+        return std::string("accepted");
+    };
+    // Just inside and just outside each side, and a point that is no number.
+    for (const QPointF at : {QPointF(2317190, 0), QPointF(2317200, 0), QPointF(-2317390, 7),
+                             QPointF(-2317400, 7), QPointF(0, -2896410), QPointF(0, -2896430),
+                             QPointF(0, 2896810), QPointF(0, 2896830), QPointF(std::nan(""), 0)}) {
+        const std::string shown = refusal([&] { area("picture1")->checkChildPlace(at); });
+        EXPECT_EQ(refusal([&] { reach::checkShownPlace(at.x(), at.y()); }), shown) << shown;
+    }
 }
 
 } // namespace

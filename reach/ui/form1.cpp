@@ -31,7 +31,7 @@ Form1::Form1(QWidget *parent)
 
 void Form1::formLoad()
 {
-    picture1->setScale(-100, 200, 100, -50);
+    picture1->setScale(handDisplay.left, handDisplay.top, handDisplay.right, handDisplay.bottom);
     // Selecting swatch 5 applies its colour, so that the baseline and the first paths are
     // drawn in the colour the form shows as chosen.
     opInk[5]->setChecked(true);

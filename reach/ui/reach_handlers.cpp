@@ -108,7 +108,8 @@ void Form1::onReach()
     commRestart->setFocus();
     commReach->setEnabled(false);
     if (ticked(chkPrinting) && optPrintHand->isChecked())
-        host::printer().setScale(-100, 200, 100, -50);
+        host::printer().setScale(handDisplay.left, handDisplay.top, handDisplay.right,
+                                 handDisplay.bottom);
     if (!ticked(chkWithWithout)) {
         reach();
         return;
