@@ -25,3 +25,7 @@ click commShownum(8)
 click commProcessIp
 var outputs
 grab Form1 calc.png
+# The same window at 250 %, as on a projector (View > Zoom In).
+zoom 250
+grab Form1 calc_250.png
+zoom 100

@@ -8,3 +8,7 @@ var handx
 var handy
 click commRestart
 grab Form1 reach.png
+# The same window at 250 %, as on a projector (View > Zoom In).
+zoom 250
+grab Form1 reach_250.png
+zoom 100

@@ -13,3 +13,7 @@ click optQ94
 click commRun
 var actHistory
 grab frmAgraph sidestop_alternative.png
+# The same window at 250 %, as on a projector (View > Zoom In).
+zoom 250
+grab Form1 sidestop_250.png
+zoom 100

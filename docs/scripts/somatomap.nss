@@ -28,3 +28,7 @@ click optHandPart(1)
 click optHandPart(2)
 click optHandPart(3)
 grab Form1 somatomap.png
+# The same window at 250 %, as on a projector (View > Zoom In).
+zoom 250
+grab Form1 somatomap_250.png
+zoom 100
