@@ -10,6 +10,10 @@ cmake_minimum_required(VERSION 3.25)
 set(root ${PACKAGE_DIR}/root)
 file(REMOVE_RECURSE ${root})
 file(MAKE_DIRECTORY ${root})
+# The program's data folder (where its recovery copies go) is the test's own, never the
+# person's.
+set(ENV{XDG_DATA_HOME} ${PACKAGE_DIR}/data)
+file(REMOVE_RECURSE $ENV{XDG_DATA_HOME})
 execute_process(COMMAND dpkg-deb -x ${PACKAGE_DIR}/neurosims.deb ${root} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "dpkg-deb -x cannot unpack ${PACKAGE_DIR}/neurosims.deb")
