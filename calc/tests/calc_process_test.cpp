@@ -74,11 +74,12 @@ TEST_F(CalcProcess, TheFileOfTheCommandLineOpens)
 TEST_F(CalcProcess, AKilledProgramsRecoveryCopyReopens)
 {
     QProcess calc;
-    start(calc, QString("clock 500\nclick optSig\nclick chkRandom\ntype txtIpepoques 4\n"
-                        "click commLearn\n")
-                    + dump
-                    + "# a long run in real time, which the kill cuts short\n"
-                      "realtime on\nclick chkGoSlow\ntype txtIpepoques 500\nclick commLearn\n");
+    start(calc,
+          QString("clock 500\nclick optSig\nclick chkRandom\ntype txtIpepoques 4\n"
+                  "click commLearn\n")
+              + dump
+              + "# a long run in real time, which the kill cuts short\n"
+                "realtime on\nclick chkGoSlow\ntype txtIpepoques 500\nclick commLearn\n");
     QByteArray learned;
     while (!learned.contains("txtEpoques.text=") && calc.waitForReadyRead(30000))
         learned += calc.readAllStandardOutput();
@@ -90,7 +91,7 @@ TEST_F(CalcProcess, AKilledProgramsRecoveryCopyReopens)
     ASSERT_TRUE(learned.contains("txtEpoques.text=4")) << learned.toStdString();
 
     const std::string reopened = run(QString("answer Reopen\nshow Form1 caption\n") + dump);
-    const std::string asked = "question: The last calc session ended before it was saved";
+    const std::string asked = "question: calc stopped unexpectedly last time";
     ASSERT_EQ(reopened.rfind(asked, 0), 0u) << reopened;
     const std::size_t caption = reopened.find('\n') + 1;
     // Untitled and modified.

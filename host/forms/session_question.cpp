@@ -25,15 +25,14 @@ bool SessionFile::settleChanges(const QString &doing)
         if (!isModified())
             return true;
         const QString which = m_path.isEmpty()
-                                  ? QString("The session of this window")
-                                  : "The session \"" + QFileInfo(m_path).fileName() + "\"";
+            ? QString("The session of this window")
+            : "The session \"" + QFileInfo(m_path).fileName() + "\"";
         // Enter saves at the window; a script that gives no answer discards, so that its
         // lines go on as they were written.
-        const int chosen = askQuestion(which + " has changes that are not saved. Save them before "
-                                           + doing + "?",
-                                       {"&Save", "&Discard", "&Cancel"},
-                                       runContext().scripted ? discardChoice : saveChoice,
-                                       cancelChoice);
+        const int chosen = askQuestion(
+            which + " has changes that are not saved. Save them before " + doing + "?",
+            {"&Save", "&Discard", "&Cancel"}, runContext().scripted ? discardChoice : saveChoice,
+            cancelChoice);
         if (chosen == cancelChoice)
             return false;
         if (chosen == discardChoice)

@@ -23,6 +23,7 @@ namespace host {
 namespace {
 
 constexpr int minuteMs = 60 * 1000;
+constexpr int spacingMs = 1000;
 
 QString dataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
@@ -48,6 +49,8 @@ SessionRecovery::SessionRecovery(Form &form, SessionFile &session)
             write();
     });
     m_minute.start();
+    m_soon.setSingleShot(true);
+    connect(&m_soon, &QTimer::timeout, this, [this] { write(); });
 }
 
 // The program ends without a crash: what the copy holds was saved or let go.
@@ -78,7 +81,11 @@ void SessionRecovery::noteHandlerRan()
     if (model == m_lastModel)
         return;
     m_lastModel = model;
-    write();
+    const qint64 since = m_sinceWrite.isValid() ? m_sinceWrite.elapsed() : spacingMs;
+    if (runContext().scripted || since >= spacingMs)
+        write();
+    else if (!m_soon.isActive())
+        m_soon.start(int(spacingMs - since));
 }
 
 void SessionRecovery::write()
@@ -98,6 +105,7 @@ void SessionRecovery::write()
         QDir().mkpath(QFileInfo(m_path).path());
         writeWholeFile(m_path, bytes);
         m_written = hash;
+        m_sinceWrite.start();
     } catch (const Fault &fault) {
         if (m_told)
             return;
@@ -113,6 +121,8 @@ void SessionRecovery::remove()
 {
     if (m_written == 0 && !QFileInfo::exists(m_path))
         return;
+    m_soon.stop();
+    m_sinceWrite.invalidate();
     if (owned())
         QFile::remove(m_path);
     m_written = 0;
@@ -123,9 +133,9 @@ void SessionRecovery::offer()
     if (!QFileInfo::exists(m_path) || !owned())
         return;
     const int chosen = askQuestion(
-        "The last " + m_session.contents().program
-            + " session ended before it was saved or closed (the program stopped unexpectedly), "
-              "and a recovery copy of it was kept. Reopen it?",
+        m_session.contents().program
+            + " stopped unexpectedly last time, before its session was saved; a recovery copy "
+              "of it was kept. Reopen it?",
         {"&Reopen", "&Discard"}, 0, 0);
     if (chosen == 1) {
         remove();

@@ -16,12 +16,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -344,8 +346,14 @@ TEST_F(Sessions, ARecoveryCopyKeepsAChangedModelUntilACleanClose)
     EXPECT_FALSE(QFile::exists(copy));
     recovery.write(); // what the minute's timer does
     EXPECT_TRUE(QFile::exists(copy));
+    // A change within a second of the last copy is written a moment later, not at once.
     weights[0] = 2;
     host::runHandler([] {});
+    EXPECT_NE(bytesOf(copy), session->text());
+    QElapsedTimer waited;
+    waited.start();
+    while (bytesOf(copy) != session->text() && waited.elapsed() < 5000)
+        QTest::qWait(20);
     EXPECT_EQ(bytesOf(copy), session->text());
 
     weights[0] = 7;
