@@ -12,7 +12,8 @@ function(neurosims_test source)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         NO_PRETTY_VALUES
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+        PROPERTIES ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data")
 endfunction()
 
 # neurosims_qt_test(<source> <libraries...>): the same for tests that need a QApplication.
@@ -23,7 +24,8 @@ function(neurosims_qt_test source)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         NO_PRETTY_VALUES
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+        PROPERTIES ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data")
 endfunction()
 
 # neurosims_script_test(<program target> <script>): runs a program under an automation

@@ -6,6 +6,11 @@
 # text of the written PDF (pdftotext) is appended to the output after a "== FILE ==" line.
 # Dates and times are replaced by <datetime> so that printed pages compare across days.
 file(MAKE_DIRECTORY ${WORKDIR})
+# The program's data folder (where its recovery copies go) is the test's own, never the
+# person's.
+get_filename_component(data_name ${EXPECTED} NAME_WE)
+set(ENV{XDG_DATA_HOME} ${WORKDIR}/data/${data_name})
+file(REMOVE_RECURSE $ENV{XDG_DATA_HOME})
 set(ENV{NEUROSIMS_SCRIPT} ${SCRIPT})
 execute_process(COMMAND ${PROGRAM}
     WORKING_DIRECTORY ${WORKDIR}

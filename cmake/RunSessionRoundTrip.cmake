@@ -10,6 +10,10 @@ file(READ ${AFTER} after)
 get_filename_component(name ${BEFORE} NAME_WE)
 set(session ${WORKDIR}/${name}.session)
 file(REMOVE ${session})
+# The program's data folder (where its recovery copies go) is the test's own, never the
+# person's.
+set(ENV{XDG_DATA_HOME} ${WORKDIR}/data/${name}.session)
+file(REMOVE_RECURSE $ENV{XDG_DATA_HOME})
 string(REPLACE "SESSION" "${session}" before "${before}")
 
 function(run_part text out)

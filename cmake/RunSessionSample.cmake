@@ -7,6 +7,10 @@
 file(MAKE_DIRECTORY ${WORKDIR})
 get_filename_component(name ${SAMPLE} NAME)
 set(resaved ${WORKDIR}/resaved.${name})
+# The program's data folder (where its recovery copies go) is the test's own, never the
+# person's.
+set(ENV{XDG_DATA_HOME} ${WORKDIR}/data/${name})
+file(REMOVE_RECURSE $ENV{XDG_DATA_HOME})
 file(READ ${SCRIPT} lines)
 set(script ${WORKDIR}/sample.${name}.nss)
 file(WRITE ${script} "open ${SAMPLE}\n${lines}\nsave ${resaved}\n")

@@ -6,6 +6,9 @@
 # standard output equals EXPECTED and its exit status is STATUS.
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
+# The program's data folder (where its recovery copies go) is the test's own, never the
+# person's.
+set(ENV{XDG_DATA_HOME} ${WORKDIR}/data)
 if(DATA)
     configure_file(${DATA} ${WORKDIR}/calc2.dat COPYONLY)
 endif()

@@ -147,7 +147,7 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         if (command == "save")
             session->save(file);
         else
-            session->open(file);
+            session->openAsked(file);
     } else if (command == "printto") {
         need(1);
         PrinterPage::setNextPdfPath(afterWords(rest, 1));
@@ -237,11 +237,13 @@ int runScript(const QString &path, const std::function<bool()> &start)
     QTextStream stream(&file);
     const QStringList lines = stream.readAll().split('\n');
     // The clock lines that open a script freeze the clock before the program loads, so that
-    // what the load seeds from the clock is the same on every run of the script.
+    // what the load seeds from the clock is the same on every run of the script; its answer
+    // lines there answer the questions of the start (a recovery copy to reopen).
     qsizetype next = 0;
     for (; next < lines.size(); ++next) {
         const QString line = lines[next].trimmed();
-        if (!line.isEmpty() && !line.startsWith('#') && !line.startsWith("clock "))
+        if (!line.isEmpty() && !line.startsWith('#') && !line.startsWith("clock ")
+            && !line.startsWith("answer "))
             break;
         run(line);
     }

@@ -40,8 +40,9 @@ class StateRegistry;
 //                               png (the screen's resolution), png2x, svg, csv (its numbers)
 //                               to FILE (the rest of the line), or clipboard (no FILE)
 //   save FILE                   saves the session as File > Save As does, without a dialog
-//   open FILE                   opens a session as File > Open does, without a dialog
-//                               (FILE is the rest of the line, blanks included)
+//   open FILE                   opens a session as File > Open does, without a dialog,
+//                               asking first about unsaved changes (answer Save, Discard
+//                               or Cancel; FILE is the rest of the line, blanks included)
 //   printto FILE                the next printed page goes to this PDF file, no dialog
 //                               (FILE is the rest of the line, blanks included)
 //   clock SECONDS               freezes the clock
@@ -50,7 +51,8 @@ class StateRegistry;
 //   zoom PERCENT                the program's zoom, as its View menu sets it (50 ... 300)
 //   answer CHOICE               answers the program's next question (Save, Discard, Cancel:
 //                               a button's caption, or its number from 1); unanswered, a
-//                               question takes its default
+//                               question takes its default. Answers before the script's
+//                               first other line answer the questions of the start
 //   at-yield N LINE             runs LINE inside the Nth yield from now
 //
 // Runs a script's lines against the program's windows, after start (which loads and shows

@@ -116,6 +116,7 @@ void Form::load()
     fitToClient();
     if (programZoom() != m_zoomPercent)
         setZoomPercent(programZoom());
+    emit loaded();
 }
 
 void Form::fitToClient()
@@ -210,6 +211,10 @@ void Form::showEvent(QShowEvent *event)
 void Form::closeEvent(QCloseEvent *event)
 {
     if (m_loaded) {
+        if (m_mayClose && !m_mayClose()) {
+            event->ignore();
+            return;
+        }
         runHandler([this] { formUnload(); });
         m_loaded = false;
         loadedForms().unloaded();
@@ -237,8 +242,8 @@ void closeAllForms()
         if (auto *form = qobject_cast<Form *>(window); form && form->isLoaded())
             forms.insert(form->isMainForm() ? 0 : forms.size(), form);
     for (const QPointer<Form> &form : forms)
-        if (form && form->isLoaded())
-            form->close();
+        if (form && form->isLoaded() && !form->close())
+            return;
 }
 
 Form *touch(QWidget *control)

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QMainWindow>
 
+#include <functional>
 #include <stdexcept>
 
 class QAction;
@@ -58,6 +59,9 @@ public:
 
     // The program's start window, which Ctrl+W leaves open (Ctrl+Q ends the program).
     void setMainForm() { m_main = true; }
+    // Asked before a loaded form closes (its close box, Quit, a script's close): false keeps it
+    // open and loaded, its unload not run.
+    void setCloseCheck(std::function<bool()> mayClose) { m_mayClose = std::move(mayClose); }
     bool isMainForm() const { return m_main; }
     // Enter on a control that does not take Enter itself (a text box, a check box, a scroll
     // bar) presses this button while it is enabled.
@@ -87,6 +91,10 @@ public:
     void addMenuSeparator(QMenu *menu, const QString &name);
     // An entry of the menu bar that is itself a command, with no menu below it.
     QAction *addMenuCommand(const QString &name, const QString &caption);
+
+signals:
+    // The load handler has run: what the form shows now is where its state starts.
+    void loaded();
 
 protected:
     virtual void formLoad() { }
@@ -119,6 +127,7 @@ private:
     QWidget *m_stage = nullptr; // holds the client area while presenting
     QAction *m_leavePresenting = nullptr;
     QPushButton *m_defaultButton = nullptr;
+    std::function<bool()> m_mayClose;
 };
 
 // The program's zoom: every loaded form and help page takes it, and a form loaded later too.
@@ -133,7 +142,7 @@ void openAtFittingZoom(Form &form);
 void addViewItems(Form &form);
 
 // Closes every loaded form, the main one first (its unload may close others), which ends the
-// program.
+// program; a form that stays open (its close check said no) leaves the rest open too.
 void closeAllForms();
 
 // The loaded form that holds a widget, loading it first when it is not loaded yet.

@@ -8,6 +8,7 @@
 #include "host/forms/events.h"
 #include "host/forms/form.h"
 #include "host/forms/session_file.h"
+#include "host/forms/session_recovery.h"
 #include "host/forms/zoom_style.h"
 
 #include <QApplication>
@@ -36,10 +37,14 @@ int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
         if (mainForm.loadFailed())
             return false;
         mainForm.show();
-        // The file of the command line opens as File > Open would open it.
+        auto *session = mainForm.findChild<SessionFile *>();
+        // What a crash left behind first; the file of the command line then opens as File >
+        // Open would open it.
+        if (session)
+            runHandler([&] { session->recovery().offer(); });
         if (!commandLine.file.isEmpty()) {
-            if (auto *session = mainForm.findChild<SessionFile *>())
-                runHandler([&] { session->open(commandLine.file); });
+            if (session)
+                runHandler([&] { session->openAsked(commandLine.file); });
             else
                 std::fprintf(stderr, "%s: this program opens no files; %s was not read.\n",
                              qPrintable(QApplication::applicationName()),

@@ -65,8 +65,8 @@ QString caption(QWidget *widget)
         return frame->title();
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
         return edit->text();
-    if (widget->isWindow())
-        return widget->windowTitle();
+    if (widget->isWindow()) // as the title bar shows it: the modified mark a star or nothing
+        return QString(widget->windowTitle()).replace("[*]", widget->isWindowModified() ? "*" : "");
     scriptError(widget->objectName() + " has no caption");
 }
 

@@ -10,6 +10,8 @@
 #include "host/forms/messages.h"
 #include "host/forms/run_context.h"
 #include "host/forms/scroll_bar.h"
+#include "host/forms/session_drop.h"
+#include "host/forms/session_recovery.h"
 #include "host/numbers/fault.h"
 
 #include <QAction>
@@ -137,6 +139,25 @@ QByteArray sessionBytes(const QString &path)
 
 } // namespace
 
+std::size_t stateFingerprint(const StateRegistry &registry)
+{
+    std::size_t hash = 0;
+    auto mix = [&hash](std::size_t value) {
+        hash ^= value + 0x9e3779b97f4a7c15u + (hash << 6) + (hash >> 2);
+    };
+    for (const StateEntry &entry : registry.entries()) {
+        if (!entry.write || entry.name == "random")
+            continue;
+        const StateValue value = entry.read();
+        if (const auto *text = std::get_if<std::string>(&value))
+            mix(std::hash<std::string>()(*text));
+        else
+            for (double number : std::get<std::vector<double>>(value))
+                mix(std::hash<double>()(number));
+    }
+    return hash;
+}
+
 StateRegistry controlsRegistry(QWidget *window)
 {
     StateRegistry registry;
@@ -179,7 +200,6 @@ SessionFile::SessionFile(Form &form, SessionContents contents)
     , m_form(form)
     , m_contents(std::move(contents))
     , m_controls(controlsRegistry(form.client()))
-    , m_caption(form.windowTitle())
 {
     setObjectName("host.sessionFile");
     m_displays.add(randomStateEntry());
@@ -187,9 +207,20 @@ SessionFile::SessionFile(Form &form, SessionContents contents)
         for (const StateEntry &entry : m_contents.displays->entries())
             m_displays.add(entry);
     m_lastFingerprint = fingerprint();
+    // What the window's load sets up is no change of the user's.
+    connect(&form, &Form::loaded, this, [this] { m_lastFingerprint = fingerprint(); });
     sessionFiles().push_back(this);
     afterHandlers(this, [this] { noteHandlerRan(); });
     addMenu();
+    m_recovery = new SessionRecovery(form, *this);
+    // A clean close, saved or discarded, leaves no recovery copy behind.
+    form.setCloseCheck([this] {
+        if (!settleChanges("closing"))
+            return false;
+        m_recovery->remove();
+        return true;
+    });
+    acceptDroppedSessions(form, *this);
 }
 
 SessionFile::~SessionFile() { std::erase(sessionFiles(), this); }
@@ -204,60 +235,72 @@ std::vector<SessionSection> SessionFile::sections() const
     return {{"state", m_contents.state}, {"controls", &m_controls}, {"displays", &m_displays}};
 }
 
+QByteArray SessionFile::text() const
+{
+    return QByteArray::fromStdString(sessionText(m_contents.program.toStdString(), sections()));
+}
+
 void SessionFile::save(const QString &path)
 {
-    std::string text;
+    QByteArray bytes;
     try {
-        text = sessionText(m_contents.program.toStdString(), sections());
+        bytes = text();
     } catch (const Fault &fault) {
         fileNotWritten(path, QString::fromStdString(fault.what()));
     }
-    writeWholeFile(path, QByteArray::fromStdString(text));
+    writeWholeFile(path, bytes);
     m_path = QFileInfo(path).absoluteFilePath();
     m_modified = false;
     m_lastFingerprint = fingerprint();
     remember(m_path);
     showTitle();
+    emit matchesFile();
+}
+
+SessionValues SessionFile::checkedValues(const QString &path) const
+{
+    const QByteArray bytes = sessionBytes(path);
+    try {
+        return readSession(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                           m_contents.program.toStdString(), sections(), m_contents.together);
+    } catch (const Fault &fault) {
+        notOpened(path, fault.what());
+    }
+}
+
+void SessionFile::showOpened(const SessionValues &values)
+{
+    writeSession(sections(), values);
+    if (m_contents.opened)
+        m_contents.opened();
+    m_lastFingerprint = fingerprint();
 }
 
 void SessionFile::open(const QString &path)
 {
-    const QByteArray bytes = sessionBytes(path);
-    const auto all = sections();
-    SessionValues values;
-    try {
-        values = readSession(std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                             m_contents.program.toStdString(), all, m_contents.together);
-    } catch (const Fault &fault) {
-        notOpened(path, fault.what());
-    }
-    writeSession(all, values);
-    if (m_contents.opened)
-        m_contents.opened();
+    showOpened(checkedValues(path));
     m_path = QFileInfo(path).absoluteFilePath();
     m_modified = false;
-    m_lastFingerprint = fingerprint();
     remember(m_path);
     showTitle();
+    emit matchesFile();
 }
+
+void SessionFile::recover(const QString &path)
+{
+    showOpened(checkedValues(path));
+    m_path.clear();
+    m_modified = true;
+    showTitle();
+}
+
+bool SessionFile::isModified() const { return m_modified || fingerprint() != m_lastFingerprint; }
 
 std::size_t SessionFile::fingerprint() const
 {
     std::size_t hash = 0;
-    auto mix = [&hash](std::size_t value) {
-        hash ^= value + 0x9e3779b97f4a7c15u + (hash << 6) + (hash >> 2);
-    };
     for (const SessionSection &section : sections())
-        for (const StateEntry &entry : section.registry->entries()) {
-            if (!entry.write || entry.name == "random")
-                continue;
-            const StateValue value = entry.read();
-            if (const auto *text = std::get_if<std::string>(&value))
-                mix(std::hash<std::string>()(*text));
-            else
-                for (double number : std::get<std::vector<double>>(value))
-                    mix(std::hash<double>()(number));
-        }
+        hash = hash * 31 + stateFingerprint(*section.registry);
     return hash;
 }
 
@@ -273,9 +316,12 @@ void SessionFile::noteHandlerRan()
 
 void SessionFile::showTitle()
 {
-    if (m_path.isEmpty())
-        return; // an untitled window keeps its caption
-    m_form.setWindowTitle(shownName(m_path) + "[*] \u2014 " + m_caption);
+    // The caption as the window first showed it, the seed of the command line included.
+    if (m_caption.isEmpty())
+        m_caption = m_form.windowTitle();
+    // An untitled window keeps its caption, the mark after it.
+    m_form.setWindowTitle(m_path.isEmpty() ? m_caption + "[*]"
+                                           : shownName(m_path) + "[*] \u2014 " + m_caption);
     m_form.setWindowModified(m_modified);
 }
 
@@ -354,7 +400,7 @@ void SessionFile::fillRecent()
                             + "\" is gone (moved or deleted); it was taken off the recent files.");
                 return;
             }
-            open(path);
+            openAsked(path);
         });
     }
     m_recent->setEnabled(!files.isEmpty());
@@ -371,7 +417,7 @@ static bool noDialogUnderScript(const QString &item, const QString &command)
 
 void SessionFile::chooseAndOpen()
 {
-    if (noDialogUnderScript("Open...", "open"))
+    if (noDialogUnderScript("Open...", "open") || !settleChanges("opening another session"))
         return;
     const QString filter
         = QString("%1 sessions (*.%2);;All files (*)").arg(m_contents.program, m_contents.suffix);
@@ -381,17 +427,19 @@ void SessionFile::chooseAndOpen()
         open(path);
 }
 
-void SessionFile::chooseAndSave()
+bool SessionFile::chooseAndSave()
 {
     if (noDialogUnderScript("Save As...", "save"))
-        return;
+        return false;
     const QString filter = QString("%1 sessions (*.%2)").arg(m_contents.program, m_contents.suffix);
     QString start = m_path.isEmpty() ? m_contents.program + "." + m_contents.suffix : m_path;
     QFileDialog dialog(&m_form, "Save the session", start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(m_contents.suffix);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        save(dialog.selectedFiles().front());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    save(dialog.selectedFiles().front());
+    return true;
 }
 
 } // namespace host

@@ -19,6 +19,7 @@ class QWidget;
 namespace host {
 
 class Form;
+class SessionRecovery;
 
 // What a program saves in a session beside its controls: the model's state (its registry)
 // and what its displays redraw from (another registry: the random generator's state, paths,
@@ -45,6 +46,10 @@ constexpr int maxTextLength = 32767;
 // A session file is at most this long; a longer one is refused unread.
 constexpr qint64 maxSessionBytes = 16 * 1024 * 1024;
 
+// A hash of every value of a registry that a session writes back (the random generator's state
+// left out): two states with the same hash are taken for the same.
+std::size_t stateFingerprint(const StateRegistry &registry);
+
 // A program's sessions: the File menu (Open..., Save, Save As..., Open Recent, Quit) left of
 // the window's other menus, the file name and the modified mark in its title, the recent files
 // (the last 8, kept in the settings), and automation's `save FILE` and `open FILE`.
@@ -53,6 +58,10 @@ constexpr qint64 maxSessionBytes = 16 * 1024 * 1024;
 // file, the window's state and its mark. An open reads and checks the whole file before it
 // changes anything; a refusal is a host::Fault naming the file and what is wrong, and leaves
 // the program as it was.
+//
+// Unsaved changes are never dropped unasked: closing the window, File > Open, Open Recent, a
+// file dropped on the window and a script's open FILE first ask Save / Discard / Cancel while
+// the session is modified. A recovery copy (SessionRecovery) keeps them through a crash.
 class SessionFile : public QObject
 {
     Q_OBJECT
@@ -64,12 +73,35 @@ public:
 
     void save(const QString &path);
     void open(const QString &path);
+    // Opens a recovery copy: the window shows its state, untitled and modified, and no recent
+    // file names it.
+    void recover(const QString &path);
     QString path() const { return m_path; }
-    bool isModified() const { return m_modified; }
+    // Changed since the last save or open, also in the middle of a run (before the run's
+    // handler has ended and the title shows it).
+    bool isModified() const;
     QStringList recentFiles() const;
+    // The whole session as its file holds it; a value no file can hold is a host::Fault.
+    QByteArray text() const;
+    const SessionContents &contents() const { return m_contents; }
+
+    // While the session is modified, asks whether to save it before doing (e.g. "closing"):
+    // true to go on (saved, or discarded), false to leave everything as it is (Cancel, a save
+    // refused or failed: the fault is reported). Saving an untitled session asks for a file.
+    bool settleChanges(const QString &doing);
+    // Save As...: asks for a file and saves there; false when none was chosen or under a
+    // script, which names its files (a message says so).
+    bool chooseAndSave();
+    // Opens a file after settling the changes (File > Open's way, without its dialog).
+    void openAsked(const QString &path);
 
     // The latest window's sessions, for automation; nullptr when none is open.
     static SessionFile *current();
+    SessionRecovery &recovery() const { return *m_recovery; }
+
+signals:
+    // The session and a file agree again: saved, or opened.
+    void matchesFile();
 
 private:
     std::vector<SessionSection> sections() const;
@@ -81,7 +113,8 @@ private:
     void noteHandlerRan();
     std::size_t fingerprint() const;
     void chooseAndOpen();
-    void chooseAndSave();
+    SessionValues checkedValues(const QString &path) const;
+    void showOpened(const SessionValues &values);
 
     Form &m_form;
     SessionContents m_contents;
@@ -92,6 +125,7 @@ private:
     bool m_modified = false;
     std::size_t m_lastFingerprint = 0;
     QMenu *m_recent = nullptr;
+    SessionRecovery *m_recovery = nullptr;
 };
 
 } // namespace host

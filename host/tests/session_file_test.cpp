@@ -4,19 +4,27 @@
 #include "host/forms/events.h"
 #include "host/forms/form.h"
 #include "host/forms/layout_table.h"
+#include "host/forms/run_context.h"
 #include "host/forms/session_file.h"
+#include "host/forms/session_recovery.h"
 #include "host/numbers/fault.h"
 #include "host/numbers/random.h"
 #include "host/numbers/session_document.h"
 #include "host/tests/support/test_support.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +69,8 @@ protected:
                        .twips = {120, 1500, 1500, 300}}});
         state.add("weights", weights, host::withinRange("weights", -10, 10));
         state.add("count", count);
+        // The recovery copies go to the test's own folder.
+        qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
         session = new host::SessionFile(form,
                                         {.program = "probe",
                                          .suffix = "probe-session",
@@ -70,6 +80,25 @@ protected:
     }
 
     QString file(const QString &name) const { return dir.filePath(name); }
+    // Runs an action under a script's rules: questions take the answers given, and the lines
+    // the program prints instead of showing its boxes are returned.
+    static std::string scripted(const QStringList &answers, const std::function<void()> &action)
+    {
+        host::RunContext &context = host::runContext();
+        const host::RunContext person = context;
+        std::string printed;
+        context.scripted = true;
+        context.print = [&printed](const QString &line) { printed += line.toStdString() + "\n"; };
+        context.answers.assign(answers.begin(), answers.end());
+        action();
+        context = person;
+        return printed;
+    }
+    static QByteArray bytesOf(const QString &path)
+    {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
     std::string everything() const
     {
         host::StateRegistry controls = host::controlsRegistry(form.client());
@@ -230,6 +259,171 @@ TEST_F(Sessions, AFailedSaveKeepsTheEarlierFileAndTheMark)
     EXPECT_TRUE(QFile(path).size() > 0);
     EXPECT_TRUE(form.isWindowModified());
     EXPECT_EQ(session->path(), QFileInfo(path).absoluteFilePath());
+}
+
+// Unsaved changes are kept unless the person lets them go: Cancel and a save that cannot be
+// made keep the window open with its state, and Quit leaves the other windows open too.
+TEST_F(Sessions, AModifiedWindowAsksBeforeItCloses)
+{
+    host::Form other("Other", "other", 1000, 1000);
+    other.load();
+    form.setMainForm();
+    form.load();
+    weights[0] = 3; // changed inside a run, its handler not ended yet
+    const std::string asked = scripted({"Cancel"}, [] { host::closeAllForms(); });
+    EXPECT_NE(asked.find("Save them before closing? [Save/Discard/Cancel] Cancel"),
+              std::string::npos)
+        << asked;
+    EXPECT_TRUE(form.isLoaded());
+    EXPECT_TRUE(other.isLoaded());
+    EXPECT_FLOAT_EQ(weights[0], 3);
+    // An untitled window's Save asks for a file, which a script names itself.
+    EXPECT_NE(scripted({"Save"}, [this] { form.close(); }).find("save FILE"), std::string::npos);
+    EXPECT_TRUE(form.isLoaded());
+
+    const QString path = file("closing.probe-session");
+    session->save(path);
+    weights[0] = 4;
+    QFile::setPermissions(path, QFile::ReadOwner);
+    EXPECT_NE(scripted({"Save"}, [this] { form.close(); }).find("fault: "), std::string::npos);
+    EXPECT_TRUE(form.isLoaded());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    scripted({"Save"}, [this] { form.close(); });
+    EXPECT_FALSE(form.isLoaded());
+    EXPECT_TRUE(bytesOf(path).contains("[4, -0,"));
+}
+
+TEST_F(Sessions, AFileDroppedOnTheWindowOpensAfterTheQuestion)
+{
+    const QString path = file("dropped.probe-session");
+    session->save(path);
+    weights[0] = 5;
+    QMimeData two;
+    two.setUrls({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)});
+    QDragEnterEvent several(QPoint(5, 5), Qt::CopyAction, &two, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&form, &several);
+    EXPECT_FALSE(several.isAccepted());
+    QMimeData one;
+    one.setUrls({QUrl::fromLocalFile(path)});
+    auto drop = [&] {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &one, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &one, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &event);
+        EXPECT_TRUE(event.isAccepted());
+        QCoreApplication::processEvents();
+    };
+    EXPECT_NE(scripted({"Cancel"}, drop).find("before opening another session"), std::string::npos);
+    EXPECT_FLOAT_EQ(weights[0], 5);
+    scripted({"Discard"}, drop);
+    EXPECT_FLOAT_EQ(weights[0], 0.1f);
+    EXPECT_FALSE(session->isModified());
+}
+
+TEST_F(Sessions, AnUntitledWindowKeepsItsCaptionWithTheMark)
+{
+    form.setWindowTitle("probe \u2014 seed 7"); // as the command line sets it, once made
+    weights[0] = 2;
+    host::runHandler([] {});
+    EXPECT_EQ(form.windowTitle(), "probe \u2014 seed 7[*]");
+    EXPECT_TRUE(form.isWindowModified());
+    session->save(file("titled.probe-session"));
+    EXPECT_EQ(form.windowTitle(), "titled.probe-session[*] \u2014 probe \u2014 seed 7");
+    EXPECT_EQ(host::testing::runScriptLines("show Probe caption"),
+              "Probe.caption=titled.probe-session \u2014 probe \u2014 seed 7\n");
+}
+
+// The copy follows the model, not every control; a save, an open or a clean close removes it.
+TEST_F(Sessions, ARecoveryCopyKeepsAChangedModelUntilACleanClose)
+{
+    form.load();
+    host::SessionRecovery &recovery = session->recovery();
+    const QString copy = recovery.path();
+    EXPECT_TRUE(copy.startsWith(dir.path())) << copy.toStdString();
+    form.control<host::ScrollBar>("hsbRate")->setValue(9);
+    host::runHandler([] {});
+    EXPECT_FALSE(QFile::exists(copy));
+    recovery.write(); // what the minute's timer does
+    EXPECT_TRUE(QFile::exists(copy));
+    // A change within a second of the last copy is written a moment later, not at once.
+    weights[0] = 2;
+    host::runHandler([] {});
+    EXPECT_NE(bytesOf(copy), session->text());
+    QElapsedTimer waited;
+    waited.start();
+    while (bytesOf(copy) != session->text() && waited.elapsed() < 5000)
+        QTest::qWait(20);
+    EXPECT_EQ(bytesOf(copy), session->text());
+
+    weights[0] = 7;
+    session->recover(copy);
+    EXPECT_FLOAT_EQ(weights[0], 2);
+    EXPECT_TRUE(session->path().isEmpty());
+    EXPECT_TRUE(form.isWindowModified());
+    EXPECT_FALSE(session->recentFiles().contains(copy));
+
+    session->save(file("saved.probe-session"));
+    EXPECT_FALSE(QFile::exists(copy));
+    weights[0] = 3;
+    host::runHandler([] {});
+    ASSERT_TRUE(QFile::exists(copy));
+    scripted({"Discard"}, [this] { form.close(); });
+    EXPECT_FALSE(QFile::exists(copy));
+}
+
+TEST_F(Sessions, ACopyLeftBehindIsOfferedAtTheStart)
+{
+    form.load();
+    const QString copy = session->recovery().path();
+    weights[0] = 6;
+    const QByteArray left = session->text();
+    weights[0] = 1;
+    QDir().mkpath(QFileInfo(copy).path());
+    write(copy, left);
+    scripted({"Discard"}, [this] { session->recovery().offer(); });
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_FLOAT_EQ(weights[0], 1);
+    write(copy, left);
+    const std::string asked = scripted({}, [this] { session->recovery().offer(); });
+    EXPECT_NE(asked.find("[Reopen/Discard] Reopen"), std::string::npos) << asked;
+    EXPECT_FLOAT_EQ(weights[0], 6);
+    EXPECT_TRUE(session->isModified());
+
+    // Another running copy of the program neither writes the copy nor offers it.
+    host::Form second("Second", "second", 6000, 3000);
+    host::StateRegistry secondState;
+    std::array<float, 3> secondWeights {};
+    secondState.add("weights", secondWeights);
+    secondState.add("count", count);
+    auto *again = new host::SessionFile(second,
+                                        {.program = "probe",
+                                         .suffix = "probe-session",
+                                         .state = &secondState,
+                                         .opened = {},
+                                         .together = {}});
+    second.load();
+    secondWeights[0] = 9;
+    host::runHandler([] {});
+    EXPECT_EQ(scripted({}, [again] { again->recovery().offer(); }), "");
+    EXPECT_EQ(bytesOf(copy), left);
+}
+
+TEST_F(Sessions, AFailedRecoveryWriteSaysSoOnceAndKeepsTheState)
+{
+    form.load();
+    QDir().mkpath(session->recovery().path()); // a folder in the way
+    const std::string said = scripted({}, [this] {
+        weights[0] = 2;
+        host::runHandler([] {});
+        weights[0] = 3;
+        host::runHandler([] {});
+    });
+    EXPECT_EQ(said.rfind("message: No recovery copy of this session could be kept: ", 0), 0u)
+        << said;
+    EXPECT_EQ(said.find("message:", 1), std::string::npos) << said;
+    EXPECT_FLOAT_EQ(weights[0], 3);
+    EXPECT_TRUE(form.isWindowModified());
 }
 
 } // namespace

@@ -17,6 +17,10 @@ cmake_minimum_required(VERSION 3.25)
 set(root ${PACKAGE_DIR}/root)
 file(REMOVE_RECURSE ${root})
 file(MAKE_DIRECTORY ${root})
+# The program's data folder (where its recovery copies go) is the test's own, never the
+# person's.
+set(ENV{XDG_DATA_HOME} ${PACKAGE_DIR}/data)
+file(REMOVE_RECURSE $ENV{XDG_DATA_HOME})
 set(debs neurosims.deb)
 if(PYTHON)
     list(APPEND debs python3-neurosims.deb)

@@ -91,7 +91,8 @@ TEST_F(SomatomapExport, CurveWindowInsideARunAndWithTheMainWindow)
                              "show txtTrialNum text\n"),
               "frmLearningCurve.visible=true\ntxtTrialNum.text=8\n");
     EXPECT_EQ(form.curve().current.size(), 8u);
-    form.close();
+    runScriptLines("close Form1"); // the unsaved map let go, as a script's close does
+    EXPECT_FALSE(form.isLoaded());
     EXPECT_FALSE(form.curveWindow().isLoaded());
 }
 
