@@ -42,6 +42,8 @@ class StateRegistry;
 //   save FILE                   saves the session as File > Save As does, without a dialog
 //   open FILE                   opens a session as File > Open does, without a dialog
 //                               (FILE is the rest of the line, blanks included)
+//   undo, redo                  Edit > Undo or Redo, as its menu item does; with nothing to
+//                               undo or redo, or inside a run, a fault says why
 //   printto FILE                the next printed page goes to this PDF file, no dialog
 //                               (FILE is the rest of the line, blanks included)
 //   clock SECONDS               freezes the clock

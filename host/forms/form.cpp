@@ -210,7 +210,7 @@ void Form::showEvent(QShowEvent *event)
 void Form::closeEvent(QCloseEvent *event)
 {
     if (m_loaded) {
-        runHandler([this] { formUnload(); });
+        runHandler([this] { formUnload(); }, {this, newGesture()});
         m_loaded = false;
         loadedForms().unloaded();
     }

@@ -10,6 +10,7 @@
 #include "host/forms/messages.h"
 #include "host/forms/run_context.h"
 #include "host/forms/scroll_bar.h"
+#include "host/forms/undo_history.h"
 #include "host/numbers/fault.h"
 
 #include <QAction>
@@ -190,6 +191,7 @@ SessionFile::SessionFile(Form &form, SessionContents contents)
     sessionFiles().push_back(this);
     afterHandlers(this, [this] { noteHandlerRan(); });
     addMenu();
+    m_undo = new UndoHistory(form, sections(), m_contents.opened);
 }
 
 SessionFile::~SessionFile() { std::erase(sessionFiles(), this); }
@@ -234,6 +236,7 @@ void SessionFile::open(const QString &path)
     writeSession(all, values);
     if (m_contents.opened)
         m_contents.opened();
+    m_undo->restart(); // an open is no action: there is nothing to undo or redo after it
     m_path = QFileInfo(path).absoluteFilePath();
     m_modified = false;
     m_lastFingerprint = fingerprint();

@@ -19,6 +19,7 @@ class QWidget;
 namespace host {
 
 class Form;
+class UndoHistory;
 
 // What a program saves in a session beside its controls: the model's state (its registry)
 // and what its displays redraw from (another registry: the random generator's state, paths,
@@ -67,6 +68,8 @@ public:
     QString path() const { return m_path; }
     bool isModified() const { return m_modified; }
     QStringList recentFiles() const;
+    // Edit > Undo and Redo over the same sections; an open clears them.
+    UndoHistory &undoHistory() const { return *m_undo; }
 
     // The latest window's sessions, for automation; nullptr when none is open.
     static SessionFile *current();
@@ -92,6 +95,7 @@ private:
     bool m_modified = false;
     std::size_t m_lastFingerprint = 0;
     QMenu *m_recent = nullptr;
+    UndoHistory *m_undo = nullptr;
 };
 
 } // namespace host
