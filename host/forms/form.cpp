@@ -116,6 +116,7 @@ void Form::load()
     fitToClient();
     if (programZoom() != m_zoomPercent)
         setZoomPercent(programZoom());
+    emit loaded();
 }
 
 void Form::fitToClient()

@@ -88,6 +88,10 @@ public:
     // An entry of the menu bar that is itself a command, with no menu below it.
     QAction *addMenuCommand(const QString &name, const QString &caption);
 
+signals:
+    // The load handler has run (also when it failed).
+    void loaded();
+
 protected:
     virtual void formLoad() { }
     virtual void formUnload() { }

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 
 #include <cstring>
 
@@ -94,6 +93,7 @@ QString itemCaption(const QString &verb, const QString &name)
 UndoHistory::UndoHistory(Form &form, std::vector<SessionSection> sections,
                          std::function<void()> restored)
     : QObject(&form)
+    , m_client(form.client())
     , m_restored(std::move(restored))
 {
     setObjectName("host.undoHistory");
@@ -122,11 +122,8 @@ UndoHistory::UndoHistory(Form &form, std::vector<SessionSection> sections,
     beforeHandlers(this, [this](const HandlerSource &source) { onHandlerStarts(source); });
     afterHandlers(this, [this] { onHandlerEnded(); });
     restart();
-    // The window is made before its form loads: undoing starts from the loaded state.
-    QTimer::singleShot(0, this, [this] {
-        if (m_undo.empty() && m_redo.empty())
-            restart();
-    });
+    // A window is made before its form loads: undoing starts from the loaded state.
+    connect(&form, &Form::loaded, this, [this] { restart(); }, Qt::SingleShotConnection);
 }
 
 UndoHistory::~UndoHistory() = default;
@@ -191,8 +188,28 @@ void UndoHistory::redo()
     showItems();
 }
 
+// What changed since the last handler ended was done where no handler watches: typed into a
+// box without one, say. It is an action of its own, unless the control that sets the handler
+// off changed (Qt ticks a check box before its handler runs): that belongs to the handler.
 void UndoHistory::onHandlerStarts(const HandlerSource &source)
 {
+    auto now = std::make_shared<const Snapshot>(snapshot());
+    if (!sameValues(*now, *m_current)) {
+        const auto *own = qobject_cast<const QWidget *>(source.control);
+        const QWidget *changed = nullptr;
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            if (!sameValue((*now)[i], (*m_current)[i])) {
+                const QString name = QString::fromStdString(m_entries[i]->name);
+                if (own && own->objectName() == name) {
+                    changed = own;
+                    break;
+                }
+                if (!changed)
+                    changed = m_client->findChild<QWidget *>(name);
+            }
+        if (changed != own || !own)
+            addAction(std::move(now), {changed, 0});
+    }
     m_running = source;
     m_handlerRuns = true;
     ++m_serial;
@@ -205,31 +222,38 @@ void UndoHistory::onHandlerEnded()
 {
     m_handlerRuns = false;
     auto now = std::make_shared<const Snapshot>(snapshot());
+    if (sameValues(*now, *m_current)) {
+        showItems();
+        return;
+    }
     const bool undoing = m_running.control == m_undoItem || m_running.control == m_redoItem;
+    const bool goesOn = !m_undo.empty() && m_redo.empty() && m_running.control
+        && m_undo.back().control == m_running.control && m_undo.back().gesture == m_running.gesture
+        && m_undo.back().serial + 1 == m_serial;
     if (undoing) {
         // Whatever the redraw after Undo or Redo set is no action of its own.
-        if (!sameValues(*now, *m_current))
-            m_current = std::move(now);
-    } else if (!sameValues(*now, *m_current)) {
-        const bool goesOn = !m_undo.empty() && m_redo.empty() && m_running.control
-            && m_undo.back().control == m_running.control
-            && m_undo.back().gesture == m_running.gesture && m_undo.back().serial + 1 == m_serial;
-        if (goesOn) {
-            m_undo.back().after = now;
-            m_undo.back().serial = m_serial;
-            // Typed and typed away again: nothing is left to undo.
-            if (sameValues(*now, *m_undo.back().before))
-                m_undo.pop_back();
-        } else {
-            m_undo.push_back({actionName(m_running.control), m_current, now, m_running.control,
-                              m_running.gesture, m_serial});
-            if (m_undo.size() > std::size_t(undoDepth))
-                m_undo.pop_front();
-        }
-        m_redo.clear();
         m_current = std::move(now);
+    } else if (goesOn) {
+        m_undo.back().after = now;
+        m_undo.back().serial = m_serial;
+        // Typed and typed away again: nothing is left to undo.
+        if (sameValues(*now, *m_undo.back().before))
+            m_undo.pop_back();
+        m_current = std::move(now);
+    } else {
+        addAction(std::move(now), m_running);
     }
     showItems();
+}
+
+void UndoHistory::addAction(std::shared_ptr<const Snapshot> after, const HandlerSource &source)
+{
+    m_undo.push_back(
+        {actionName(source.control), m_current, after, source.control, source.gesture, m_serial});
+    if (m_undo.size() > std::size_t(undoDepth))
+        m_undo.pop_front();
+    m_redo.clear();
+    m_current = std::move(after);
 }
 
 void UndoHistory::showItems()

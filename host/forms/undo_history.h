@@ -16,6 +16,7 @@
 #include <vector>
 
 class QAction;
+class QWidget;
 
 namespace host {
 
@@ -29,8 +30,9 @@ class Form;
 // as an open does, and redraws; Redo writes back the values after it.
 //
 // Handlers of one gesture that follow each other make one action: a press with its drag and
-// release, the keys typed into one text box, one scroll bar moved step by step. What runs
-// inside a run's yield belongs to the run; Undo and Redo are disabled while any handler runs,
+// release, the keys typed into one text box, one scroll bar moved step by step. A change made
+// where no handler watches (typed into a box without one) is an action of its own, found when
+// the next handler starts. What runs inside a run's yield belongs to the run; Undo and Redo are disabled while any handler runs,
 // so while a run yields too. A new action clears what Redo would do again.
 class UndoHistory : public QObject
 {
@@ -71,9 +73,11 @@ private:
     void restore(const std::shared_ptr<const Snapshot> &values);
     void onHandlerStarts(const HandlerSource &source);
     void onHandlerEnded();
+    void addAction(std::shared_ptr<const Snapshot> after, const HandlerSource &source);
     void refuseWhileRunning(const QAction *item, const char *what) const;
     void showItems();
 
+    QWidget *m_client = nullptr;
     std::vector<const StateEntry *> m_entries;
     std::function<void()> m_restored;
     QAction *m_undoItem = nullptr;
