@@ -147,10 +147,9 @@ private:
         const QPointF position
             = area ? area->scale().toUser(event->position()) : event->position() * 15;
         // A move with no button held goes on with no press.
-        const HandlerSource source {control,
-                                    event->type() == QEvent::MouseMove && button == 0
-                                        ? newGesture()
-                                        : m_pressGesture};
+        const HandlerSource source {
+            control,
+            event->type() == QEvent::MouseMove && button == 0 ? newGesture() : m_pressGesture};
         for (const auto &handler : std::vector(handlers))
             runHandler([&] { handler(button, shift, position); }, source);
     }
@@ -246,7 +245,8 @@ void onChange(ScrollBar *bar, std::function<void()> handler)
 
 void onScroll(ScrollBar *bar, std::function<void()> handler)
 {
-    QObject::connect(bar, &ScrollBar::scrolled, bar, [bar, handler] { runHandler(handler, {bar}); });
+    QObject::connect(bar, &ScrollBar::scrolled, bar,
+                     [bar, handler] { runHandler(handler, {bar}); });
 }
 
 void onScrollOrChange(ScrollBar *bar, std::function<void(int value)> handler)
@@ -258,9 +258,8 @@ void onScrollOrChange(ScrollBar *bar, std::function<void(int value)> handler)
 
 void onChange(QLineEdit *box, std::function<void()> handler)
 {
-    QObject::connect(box, &QLineEdit::textChanged, box, [box, handler] {
-        runHandler(handler, {box});
-    });
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box, handler] { runHandler(handler, {box}); });
 }
 
 void onKeyPress(QLineEdit *box, std::function<void(int keyCode)> handler)

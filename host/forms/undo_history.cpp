@@ -35,8 +35,7 @@ QString plainCaption(const QString &caption)
 
 QString shownName(const QWidget *control)
 {
-    return control->accessibleName().isEmpty() ? control->objectName()
-                                               : control->accessibleName();
+    return control->accessibleName().isEmpty() ? control->objectName() : control->accessibleName();
 }
 
 // What an action is called in the menu: a button or menu item by its caption, a scroll bar by
@@ -123,7 +122,8 @@ UndoHistory::UndoHistory(Form &form, std::vector<SessionSection> sections,
     afterHandlers(this, [this] { onHandlerEnded(); });
     restart();
     // A window is made before its form loads: undoing starts from the loaded state.
-    connect(&form, &Form::loaded, this, [this] { restart(); }, Qt::SingleShotConnection);
+    connect(
+        &form, &Form::loaded, this, [this] { restart(); }, Qt::SingleShotConnection);
 }
 
 UndoHistory::~UndoHistory() = default;
@@ -160,8 +160,9 @@ void UndoHistory::refuseWhileRunning(const QAction *item, const char *what) cons
 {
     if (m_handlerRuns && m_running.control != item)
         throw Fault(Fault::Kind::Invalid,
-                    std::string(what) + " waits until the run has ended: what a run does is taken "
-                                        "back as a whole.");
+                    std::string(what)
+                        + " waits until the run has ended: what a run does is taken "
+                          "back as a whole.");
 }
 
 void UndoHistory::undo()

@@ -32,8 +32,9 @@ class Form;
 // Handlers of one gesture that follow each other make one action: a press with its drag and
 // release, the keys typed into one text box, one scroll bar moved step by step. A change made
 // where no handler watches (typed into a box without one) is an action of its own, found when
-// the next handler starts. What runs inside a run's yield belongs to the run; Undo and Redo are disabled while any handler runs,
-// so while a run yields too. A new action clears what Redo would do again.
+// the next handler starts. What runs inside a run's yield belongs to the run; Undo and Redo are
+// disabled while any handler runs, so while a run yields too. A new action clears what Redo would
+// do again.
 class UndoHistory : public QObject
 {
     Q_OBJECT
