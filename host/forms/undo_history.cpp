@@ -212,6 +212,7 @@ void UndoHistory::onHandlerStarts(const HandlerSource &source)
             addAction(std::move(now), {changed, 0});
     }
     m_running = source;
+    m_runningControl = source.control;
     m_handlerRuns = true;
     ++m_serial;
     // Nothing is undone while the handler runs, a run's yield included.
@@ -222,6 +223,8 @@ void UndoHistory::onHandlerStarts(const HandlerSource &source)
 void UndoHistory::onHandlerEnded()
 {
     m_handlerRuns = false;
+    if (!m_runningControl)
+        m_running.control = nullptr; // gone with its handler (a recent file's menu item)
     auto now = std::make_shared<const Snapshot>(snapshot());
     if (sameValues(*now, *m_current)) {
         showItems();

@@ -7,6 +7,7 @@
 #include "host/numbers/session_document.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
@@ -88,6 +89,7 @@ private:
     // The values after the last action, or as a session opened: the next action's before.
     std::shared_ptr<const Snapshot> m_current;
     HandlerSource m_running; // while an outermost handler runs
+    QPointer<const QObject> m_runningControl;
     bool m_handlerRuns = false;
     std::uint64_t m_serial = 0;
 };
