@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "bench/bench_window.h"
+#include "host/forms/events.h"
 #include "host/forms/scroll_bar.h"
+#include "host/forms/session_file.h"
+#include "host/forms/undo_history.h"
 #include "somatomap/ui/form1.h"
 
 #include <QApplication>
@@ -63,6 +66,32 @@ void findPeakActivity(benchmark::State &state)
     }
 }
 BENCHMARK(findPeakActivity)->Unit(benchmark::kMicrosecond);
+
+// What every outermost handler costs for undo and the modified mark: the session's values
+// read before and after (the map's weights the largest of them) and compared, here with
+// nothing changed.
+void handlerBookkeeping(benchmark::State &state)
+{
+    somatomap::Form1 &form = shownForm();
+    QWidget *source = form.control<QWidget>("commLrn");
+    for (auto _ : state)
+        host::runHandler([] {}, {source, host::newGesture()});
+}
+BENCHMARK(handlerBookkeeping)->Unit(benchmark::kMicrosecond);
+
+// Undo and Redo of a touch: the values written back and the map redrawn, twice.
+void undoAndRedo(benchmark::State &state)
+{
+    somatomap::Form1 &form = shownForm();
+    host::UndoHistory &history = form.findChild<host::SessionFile *>()->undoHistory();
+    form.onHandPicture(9);
+    host::runHandler([&form] { form.onHandPicture(3); });
+    for (auto _ : state) {
+        history.undo();
+        history.redo();
+    }
+}
+BENCHMARK(undoAndRedo)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

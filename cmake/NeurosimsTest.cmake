@@ -57,3 +57,22 @@ function(neurosims_session_test program dir name)
     set_tests_properties(${program}.session.${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
+
+# neurosims_undo_test(<program target> <dir> <name> [steps]): undo and redo of the actions in
+# <dir>/<name>.action.nss after <dir>/<name>.work.nss give back exact states, every value
+# printed by <dir>/<name>.dump.nss (RunUndoRoundTrip.cmake).
+function(neurosims_undo_test program dir name)
+    set(steps 1)
+    if(ARGC GREATER 3)
+        set(steps ${ARGV3})
+    endif()
+    set(base ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/${name})
+    add_test(NAME ${program}.undo.${name}
+        COMMAND ${CMAKE_COMMAND}
+            -DPROGRAM=$<TARGET_FILE:${program}>
+            -DWORK=${base}.work.nss -DACTION=${base}.action.nss -DDUMP=${base}.dump.nss
+            -DSTEPS=${steps} -DWORKDIR=${CMAKE_CURRENT_BINARY_DIR}
+            -P ${PROJECT_SOURCE_DIR}/cmake/RunUndoRoundTrip.cmake)
+    set_tests_properties(${program}.undo.${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

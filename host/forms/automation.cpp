@@ -4,6 +4,7 @@
 #include "host/forms/automation.h"
 
 #include "host/forms/event_loop.h"
+#include "host/forms/events.h"
 #include "host/forms/file_write.h"
 #include "host/forms/form.h"
 #include "host/forms/picture_area.h"
@@ -12,6 +13,7 @@
 #include "host/forms/run_context.h"
 #include "host/forms/script_actions.h"
 #include "host/forms/session_file.h"
+#include "host/forms/undo_history.h"
 #include "host/numbers/clock.h"
 #include "host/numbers/fault.h"
 #include "host/numbers/state_registry.h"
@@ -74,6 +76,14 @@ std::string variableText(const QString &name)
 }
 
 void run(const QString &line);
+
+SessionFile &currentSession()
+{
+    SessionFile *session = SessionFile::current();
+    if (!session)
+        scriptError("this program keeps no sessions");
+    return *session;
+}
 
 void runCommand(const QString &command, const QStringList &words, const QString &rest)
 {
@@ -140,14 +150,17 @@ void runCommand(const QString &command, const QStringList &words, const QString 
                       afterWords(rest, 3));
     } else if (command == "save" || command == "open") {
         need(1);
-        SessionFile *session = SessionFile::current();
-        if (!session)
-            scriptError("this program keeps no sessions");
         const QString file = afterWords(rest, 1);
         if (command == "save")
-            session->save(file);
+            currentSession().save(file);
         else
-            session->openAsked(file);
+            currentSession().openAsked(file);
+    } else if (command == "undo" || command == "redo") {
+        UndoHistory &history = currentSession().undoHistory();
+        const bool back = command == "undo";
+        // What the menu item does, also where it is disabled: the refusal says why.
+        runHandler([&] { back ? history.undo() : history.redo(); },
+                   {back ? history.undoItem() : history.redoItem(), newGesture()});
     } else if (command == "printto") {
         need(1);
         PrinterPage::setNextPdfPath(afterWords(rest, 1));

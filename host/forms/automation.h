@@ -43,6 +43,8 @@ class StateRegistry;
 //   open FILE                   opens a session as File > Open does, without a dialog,
 //                               asking first about unsaved changes (answer Save, Discard
 //                               or Cancel; FILE is the rest of the line, blanks included)
+//   undo, redo                  Edit > Undo or Redo, as its menu item does; with nothing to
+//                               undo or redo, or inside a run, a fault says why
 //   printto FILE                the next printed page goes to this PDF file, no dialog
 //                               (FILE is the rest of the line, blanks included)
 //   clock SECONDS               freezes the clock

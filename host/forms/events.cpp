@@ -89,6 +89,8 @@ protected:
         auto *control = static_cast<QWidget *>(watched);
         switch (event->type()) {
         case QEvent::MouseButtonPress:
+            m_pressGesture = newGesture();
+            [[fallthrough]];
         case QEvent::MouseMove:
             // A disabled control takes no mouse input, but its filters still see the events.
             if (control->isEnabled() && !opensAreaMenu(control, static_cast<QMouseEvent *>(event)))
@@ -102,12 +104,12 @@ protected:
             deliverMouse(control, static_cast<QMouseEvent *>(event));
             if (!click.empty()
                 && releasedOver(control, static_cast<QMouseEvent *>(event)->position()))
-                runAll(click);
+                runAll(click, {control, m_pressGesture});
             return true;
         case QEvent::KeyPress:
             if (int code = keyCode(static_cast<QKeyEvent *>(event)))
                 for (const auto &handler : std::vector(keyPress))
-                    runHandler([&] { handler(code); });
+                    runHandler([&] { handler(code); }, {control, 0});
             return false;
         default:
             return false;
@@ -124,11 +126,11 @@ private:
         control->installEventFilter(this);
     }
 
-    static void runAll(const std::vector<std::function<void()>> &handlers)
+    static void runAll(const std::vector<std::function<void()>> &handlers, HandlerSource source)
     {
         // A copy: a handler may bind further handlers.
         for (const auto &handler : std::vector(handlers))
-            runHandler(handler);
+            runHandler(handler, source);
     }
 
     void deliverMouse(QWidget *control, QMouseEvent *event)
@@ -144,33 +146,57 @@ private:
         auto *area = qobject_cast<PictureArea *>(control);
         const QPointF position
             = area ? area->scale().toUser(event->position()) : event->position() * 15;
+        // A move with no button held goes on with no press.
+        const HandlerSource source {
+            control,
+            event->type() == QEvent::MouseMove && button == 0 ? newGesture() : m_pressGesture};
         for (const auto &handler : std::vector(handlers))
-            runHandler([&] { handler(button, shift, position); });
+            runHandler([&] { handler(button, shift, position); }, source);
     }
+
+    std::uint64_t m_pressGesture = newGesture();
 };
 
 } // namespace
 
 namespace {
 
-struct AfterHandler
+struct HandlerHooks
 {
     QPointer<QObject> owner;
-    std::function<void()> hook;
+    std::function<void(const HandlerSource &)> before;
+    std::function<void()> after;
 };
 
-std::vector<AfterHandler> &afterHooks()
+std::vector<HandlerHooks> &handlerHooks()
 {
-    static std::vector<AfterHandler> hooks;
+    static std::vector<HandlerHooks> hooks;
     return hooks;
+}
+
+// A copy of the live hooks: a hook may add hooks or end its owner.
+std::vector<HandlerHooks> liveHooks()
+{
+    std::erase_if(handlerHooks(), [](const HandlerHooks &hooks) { return !hooks.owner; });
+    return handlerHooks();
 }
 
 int handlerDepth = 0;
 
 } // namespace
 
-void runHandler(const std::function<void()> &handler)
+std::uint64_t newGesture()
 {
+    static std::uint64_t gestures = 0;
+    return ++gestures;
+}
+
+void runHandler(const std::function<void()> &handler, HandlerSource source)
+{
+    if (handlerDepth == 0)
+        for (const HandlerHooks &hooks : liveHooks())
+            if (hooks.owner && hooks.before)
+                hooks.before(source);
     ++handlerDepth;
     try {
         handler();
@@ -179,41 +205,48 @@ void runHandler(const std::function<void()> &handler)
     } catch (const std::exception &error) {
         reportFault(QStringLiteral("Unexpected error: %1").arg(error.what()));
     }
-    if (--handlerDepth == 0) {
-        std::erase_if(afterHooks(), [](const AfterHandler &after) { return !after.owner; });
-        for (const AfterHandler &after : std::vector(afterHooks()))
-            if (after.owner)
-                after.hook();
-    }
+    if (--handlerDepth == 0)
+        for (const HandlerHooks &hooks : liveHooks())
+            if (hooks.owner && hooks.after)
+                hooks.after();
+}
+
+void beforeHandlers(QObject *owner, std::function<void(const HandlerSource &)> hook)
+{
+    handlerHooks().push_back({owner, std::move(hook), {}});
 }
 
 void afterHandlers(QObject *owner, std::function<void()> hook)
 {
-    afterHooks().push_back({owner, std::move(hook)});
+    handlerHooks().push_back({owner, {}, std::move(hook)});
 }
 
 void onClick(QWidget *control, std::function<void()> handler)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(control))
-        QObject::connect(button, &QAbstractButton::clicked, button,
-                         [handler] { runHandler(handler); });
+        QObject::connect(button, &QAbstractButton::clicked, button, [button, handler] {
+            runHandler(handler, {button, newGesture()});
+        });
     else
         ControlEvents::of(control).click.push_back(std::move(handler));
 }
 
 void onMenuClick(QAction *menuItem, std::function<void()> handler)
 {
-    QObject::connect(menuItem, &QAction::triggered, menuItem, [handler] { runHandler(handler); });
+    QObject::connect(menuItem, &QAction::triggered, menuItem, [menuItem, handler] {
+        runHandler(handler, {menuItem, newGesture()});
+    });
 }
 
 void onChange(ScrollBar *bar, std::function<void()> handler)
 {
-    QObject::connect(bar, &ScrollBar::changed, bar, [handler] { runHandler(handler); });
+    QObject::connect(bar, &ScrollBar::changed, bar, [bar, handler] { runHandler(handler, {bar}); });
 }
 
 void onScroll(ScrollBar *bar, std::function<void()> handler)
 {
-    QObject::connect(bar, &ScrollBar::scrolled, bar, [handler] { runHandler(handler); });
+    QObject::connect(bar, &ScrollBar::scrolled, bar,
+                     [bar, handler] { runHandler(handler, {bar}); });
 }
 
 void onScrollOrChange(ScrollBar *bar, std::function<void(int value)> handler)
@@ -225,7 +258,8 @@ void onScrollOrChange(ScrollBar *bar, std::function<void(int value)> handler)
 
 void onChange(QLineEdit *box, std::function<void()> handler)
 {
-    QObject::connect(box, &QLineEdit::textChanged, box, [handler] { runHandler(handler); });
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box, handler] { runHandler(handler, {box}); });
 }
 
 void onKeyPress(QLineEdit *box, std::function<void(int keyCode)> handler)

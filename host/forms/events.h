@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 class QAction;
@@ -17,12 +18,25 @@ namespace host {
 
 class ScrollBar;
 
+// What set a handler off: the control or menu item (nullptr when none did), and the gesture it
+// belongs to. The moves and the release of a press share the press's gesture; typing into a
+// text box and moving a scroll bar are gesture 0, a value being set; a click, a menu item and
+// a key elsewhere each make a gesture of their own (newGesture).
+struct HandlerSource
+{
+    const QObject *control = nullptr;
+    std::uint64_t gesture = 0;
+};
+std::uint64_t newGesture();
+
 // The one event boundary: every handler runs through it. A host::Fault raised inside is
 // reported (a message box, or a "fault: ..." line under automation) and the program goes on;
 // the handler is expected to check its inputs before changing any state.
-void runHandler(const std::function<void()> &handler);
-// Runs hook after every outermost handler (one not run from inside another), for as long as
-// owner lives: where a window notes that its state may have changed.
+void runHandler(const std::function<void()> &handler, HandlerSource source = {});
+// Runs hook before every outermost handler (one not run from inside another) with what set it
+// off, and after every outermost handler, for as long as owner lives: where a window notes
+// what its state was and that it may have changed.
+void beforeHandlers(QObject *owner, std::function<void(const HandlerSource &)> hook);
 void afterHandlers(QObject *owner, std::function<void()> hook);
 
 // Event bindings in the classic sense. A control may have several handlers for one event;

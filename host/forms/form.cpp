@@ -215,7 +215,7 @@ void Form::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-        runHandler([this] { formUnload(); });
+        runHandler([this] { formUnload(); }, {this, newGesture()});
         m_loaded = false;
         loadedForms().unloaded();
     }

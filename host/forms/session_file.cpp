@@ -12,6 +12,7 @@
 #include "host/forms/scroll_bar.h"
 #include "host/forms/session_drop.h"
 #include "host/forms/session_recovery.h"
+#include "host/forms/undo_history.h"
 #include "host/numbers/fault.h"
 
 #include <QAction>
@@ -212,6 +213,7 @@ SessionFile::SessionFile(Form &form, SessionContents contents)
     sessionFiles().push_back(this);
     afterHandlers(this, [this] { noteHandlerRan(); });
     addMenu();
+    m_undo = new UndoHistory(form, sections(), m_contents.opened);
     m_recovery = new SessionRecovery(form, *this);
     // A clean close, saved or discarded, leaves no recovery copy behind.
     form.setCloseCheck([this] {
@@ -273,6 +275,7 @@ void SessionFile::showOpened(const SessionValues &values)
     writeSession(sections(), values);
     if (m_contents.opened)
         m_contents.opened();
+    m_undo->restart(); // an open is no action: there is nothing to undo or redo after it
     m_lastFingerprint = fingerprint();
 }
 

@@ -20,6 +20,7 @@ namespace host {
 
 class Form;
 class SessionRecovery;
+class UndoHistory;
 
 // What a program saves in a session beside its controls: the model's state (its registry)
 // and what its displays redraw from (another registry: the random generator's state, paths,
@@ -94,6 +95,8 @@ public:
     bool chooseAndSave();
     // Opens a file after settling the changes (File > Open's way, without its dialog).
     void openAsked(const QString &path);
+    // Edit > Undo and Redo over the same sections; an open clears them.
+    UndoHistory &undoHistory() const { return *m_undo; }
 
     // The latest window's sessions, for automation; nullptr when none is open.
     static SessionFile *current();
@@ -126,6 +129,7 @@ private:
     std::size_t m_lastFingerprint = 0;
     QMenu *m_recent = nullptr;
     SessionRecovery *m_recovery = nullptr;
+    UndoHistory *m_undo = nullptr;
 };
 
 } // namespace host

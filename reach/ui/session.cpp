@@ -89,6 +89,9 @@ void Form1::noteBaselineInk()
 
 void Form1::onSessionOpened()
 {
+    // REACH is greyed after a reach until RESTART; an opened state reaches from where the hand
+    // is, as in a window just started.
+    commReach->setEnabled(true);
     picture1->cls();
     picture1->setForeColor(QColor::fromRgb(QRgb(m_baselineInk)));
     drawBaseline(*picture1);
