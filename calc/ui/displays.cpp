@@ -28,6 +28,20 @@ void paintBox(host::Canvas *box, QColor color)
         box->setBackColor(color);
 }
 
+// The label of the row of a numeral, made once: the diagram is drawn again at every
+// presentation of a run.
+const QString &rowLabel(int numeral)
+{
+    static const std::array<QString, 16> labels = [] {
+        std::array<QString, 16> made;
+        for (int d = 0; d < 16; ++d)
+            made[size_t(d)] = d < 10 ? QString::fromStdString(host::printed(host::intText(d)))
+                                     : numeralCaption(d);
+        return made;
+    }();
+    return labels.at(size_t(numeral));
+}
+
 QColor toggled(QColor segment) { return segment == segmentLit ? segmentToggledOff : segmentLit; }
 
 } // namespace
@@ -72,10 +86,8 @@ void drawWeightGrid(host::Canvas &diagram)
     for (int d = 0; d <= 16; ++d) {
         diagram.line(QPointF(0, d), QPointF(7, d));
         diagram.setCurrentPoint(QPointF(-0.5, d + 0.15));
-        if (d < 10)
-            diagram.print(QString::fromStdString(host::printed(host::intText(d))));
-        else if (d < 16)
-            diagram.print(numeralCaption(d));
+        if (d < 16)
+            diagram.print(rowLabel(d));
     }
     for (int d = 0; d <= 7; ++d)
         diagram.line(QPointF(d, 0), QPointF(d, 16));

@@ -48,7 +48,7 @@ void Canvas::cls()
 
 void Canvas::line(QPointF from, QPointF to)
 {
-    prepareDevice();
+    prepareUnlessFraming();
     const double penWidth = m_drawWidth * deviceUnitsPerDrawWidth();
     const std::optional<QLineF> part = m_scale.drawableLine(from, to);
     m_current = to;
@@ -76,7 +76,7 @@ void Canvas::filledBox(QPointF corner, QPointF opposite) { drawBox(corner, oppos
 
 void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
 {
-    prepareDevice();
+    prepareUnlessFraming();
     const double penWidth = m_drawWidth * deviceUnitsPerDrawWidth();
     const QRectF rect = m_scale.drawableBox(corner, opposite);
     draw({.kind = DrawCall::Kind::Box,
@@ -90,10 +90,17 @@ void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
 
 void Canvas::print(const QString &text)
 {
-    prepareDevice();
-    const QFont font = deviceFont(m_font);
+    prepareUnlessFraming();
+    // The font as drawn and its line height, made again only when the font or the zoom
+    // changed: text after text in one font lays out no font twice.
+    const double unit = deviceUnitsPerDrawWidth();
+    if (!m_text || m_text->font != m_font || m_text->unit != unit) {
+        const QFont drawn = deviceFont(m_font);
+        m_text = TextFont {m_font, unit, drawn, lineHeight(drawn)};
+    }
+    const QFont &font = m_text->drawn;
     const std::optional<QPointF> place = m_scale.drawablePoint(m_current);
-    const double height = lineHeight(font);
+    const double height = m_text->height;
     if (place) { // text far beyond the area does not show
         // A glyph may reach a little beyond its line (an accent above, a tail to the left):
         // the bounds leave it half a line of room each way.
@@ -103,8 +110,8 @@ void Canvas::print(const QString &text)
               .rect = QRectF(at, QSizeF()),
               .font = font,
               .text = text,
-              .bounds = QRectF(at.x() - height, at.y() - height / 2,
-                               deviceArea().width() + height, 2 * height)});
+              .bounds = QRectF(at.x() - height, at.y() - height / 2, deviceArea().width() + height,
+                               2 * height)});
     }
     m_current = QPointF(m_scale.left(), m_current.y() + m_scale.toUserHeight(height));
 }
@@ -133,6 +140,14 @@ void Canvas::foldLongRecord()
     m_record.shown.calls.clear();
     m_record.exact = false;
     ++m_record.generation;
+}
+
+void Canvas::prepareUnlessFraming()
+{
+    // A frame's device was brought up to date by its cls, and nothing resizes it before the
+    // frame shows.
+    if (!m_framing)
+        prepareDevice();
 }
 
 void Canvas::openBatch()

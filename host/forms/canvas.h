@@ -13,6 +13,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -137,7 +138,11 @@ protected:
     virtual double lineHeight(const QFont &font) const = 0;
     // The font as the surface draws it (a size in its device units).
     virtual QFont deviceFont(const QFont &font) const = 0;
-    void resizeDevice(QSizeF deviceSize) { m_scale = m_scale.resized(deviceSize); }
+    void resizeDevice(QSizeF deviceSize)
+    {
+        m_scale = m_scale.resized(deviceSize);
+        m_text.reset(); // a new screen may measure text otherwise
+    }
 
     // Paints as paint() does and keeps the call for replay when the surface records.
     void draw(DrawCall call);
@@ -166,6 +171,7 @@ private:
     // Device bounds of a stroke around a rectangle, wide enough for the pen and its caps.
     QRectF strokeBounds(const QRectF &rect, double penWidth) const;
     void drawBox(QPointF corner, QPointF opposite, QColor inside);
+    void prepareUnlessFraming();
     void openBatch();
     void closeBatch();
     void foldLongRecord();
@@ -190,6 +196,14 @@ private:
     int m_drawWidth = 1;
     QFont m_font;
     Record m_record;
+    struct TextFont
+    {
+        QFont font;
+        double unit;
+        QFont drawn;
+        double height;
+    };
+    std::optional<TextFont> m_text;
     int m_batchDepth = 0;
     bool m_framing = false; // a frame is under way: its calls go to m_next
     Frame m_next;

@@ -33,7 +33,8 @@ void paintUnscaled(const DrawCall &call, QPainter &painter)
         painter.drawRect(call.rect);
         break;
     case DrawCall::Kind::Text:
-        painter.setFont(call.font);
+        if (call.font)
+            painter.setFont(*call.font);
         painter.setPen(call.color);
         painter.drawText(QRectF(call.rect.topLeft(), QSizeF(1e6, 1e6)),
                          Qt::AlignLeft | Qt::AlignTop, call.text);

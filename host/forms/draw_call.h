@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -31,7 +32,7 @@ struct DrawCall
     double penWidth = 1;
     QLineF line {};
     QRectF rect {}; // the area filled, a box; the top-left corner of a text or an image
-    QFont font {};
+    std::optional<QFont> font {}; // a text's (no other call makes one)
     QString text {};
     QImage image {};
     QRectF bounds {}; // device bounds of all it paints
@@ -46,7 +47,6 @@ struct DrawCall
 // Paints calls in order, or only those that reach into a place (the painter clipped to it).
 // Boxes in a row of one opaque colour (inside and outline alike) are painted together: their
 // pixels are the union of theirs, whatever the order.
-void paintCalls(QPainter &painter, std::span<const DrawCall> calls,
-                const QRectF *within = nullptr);
+void paintCalls(QPainter &painter, std::span<const DrawCall> calls, const QRectF *within = nullptr);
 
 } // namespace host

@@ -20,8 +20,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <span>
 #include <limits>
+#include <span>
 #include <utility>
 
 namespace host {
