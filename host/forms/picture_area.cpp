@@ -15,8 +15,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -194,13 +192,14 @@ void PictureArea::refresh()
 
 bool PictureArea::repaintSeen()
 {
-    // No screen shows much more than a hundred pictures a second: a repaint sooner after the
-    // one before waits for the next (which paints all that waits) or for the event loop.
+    // No screen shows much more than a hundred pictures a second: an area repainted sooner
+    // after its repaint before waits for its next (which paints all that waits) or for the
+    // event loop.
     constexpr qint64 shortestFrameNs = 8'000'000;
-    static QElapsedTimer last;
-    if (last.isValid() && last.nsecsElapsed() < shortestFrameNs)
+    if (m_lastRepaint.isValid() && m_lastRepaint.nsecsElapsed() < shortestFrameNs)
         return false;
-    last.start();
+    if (isVisible())
+        m_lastRepaint.start();
     return true;
 }
 

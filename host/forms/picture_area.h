@@ -5,6 +5,7 @@
 
 #include "host/forms/canvas.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -97,7 +98,7 @@ private:
     // Keeps an image of the back colour and the first calls of a frame.
     void keepUnderImage(const Frame &next, size_t calls);
     // Whether a repaint at once can be seen (else it waits for the event loop or the next).
-    static bool repaintSeen();
+    bool repaintSeen();
     // Runs a change of the whole image with no batch painter open on it.
     void withImageFree(const std::function<void()> &change);
 
@@ -113,6 +114,7 @@ private:
     unsigned m_underGeneration = 0;
     size_t m_lastSameCalls = 0; // how many first calls the last frame had in common
     std::vector<QRect> m_damage; // kept for its capacity
+    QElapsedTimer m_lastRepaint; // the last repaint at once that showed
     MenuMaker m_rightClickMenu;
     double m_zoom = 1;
     std::optional<double> m_zoomFrom; // a zoom step under way, from this zoom
