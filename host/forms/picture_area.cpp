@@ -9,6 +9,7 @@
 #include "host/numbers/number_text.h"
 
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMouseEvent>
@@ -192,14 +193,22 @@ void PictureArea::refresh()
 
 bool PictureArea::repaintSeen()
 {
-    // No screen shows much more than a hundred pictures a second: an area repainted sooner
-    // after its repaint before waits for its next (which paints all that waits) or for the
-    // event loop.
+    // No screen shows much more than a hundred pictures a second: an area of a window that
+    // repainted an area sooner before waits for the next repaint (which paints all that
+    // waits) or for the event loop.
     constexpr qint64 shortestFrameNs = 8'000'000;
-    if (m_lastRepaint.isValid() && m_lastRepaint.nsecsElapsed() < shortestFrameNs)
+    constexpr const char *lastRepaint = "host.lastAreaRepaintNs";
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    const qint64 now = clock.nsecsElapsed();
+    const QVariant last = window()->property(lastRepaint);
+    if (last.isValid() && now - last.toLongLong() < shortestFrameNs)
         return false;
     if (isVisible())
-        m_lastRepaint.start();
+        window()->setProperty(lastRepaint, now);
     return true;
 }
 

@@ -5,7 +5,6 @@
 
 #include "host/forms/canvas.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -114,7 +113,6 @@ private:
     unsigned m_underGeneration = 0;
     size_t m_lastSameCalls = 0; // how many first calls the last frame had in common
     std::vector<QRect> m_damage; // kept for its capacity
-    QElapsedTimer m_lastRepaint; // the last repaint at once that showed
     MenuMaker m_rightClickMenu;
     double m_zoom = 1;
     std::optional<double> m_zoomFrom; // a zoom step under way, from this zoom
