@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The three network displays: the seven-segment input figure, the sixteen output boxes and
-// the weight diagram. A box's colour shows as soon as it changes, also inside a learning run
-// that does not yield, so that a slow run is seen presentation by presentation.
+// the weight diagram. A box's colour shows as soon as the screen can show it, also inside a
+// learning run that does not yield, so that a slow run is seen presentation by presentation.
 
 #include "calc/ui/displays.h"
 
