@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The three network displays: the seven-segment input figure, the sixteen output boxes and
-// the weight diagram. A box's colour shows as soon as it changes, also inside a learning run
-// that does not yield, so that a slow run is seen presentation by presentation.
+// the weight diagram. A box's colour shows as soon as the screen can show it, also inside a
+// learning run that does not yield, so that a slow run is seen presentation by presentation.
 
 #include "calc/ui/displays.h"
 
@@ -26,6 +26,20 @@ void paintBox(host::Canvas *box, QColor color)
 {
     if (box->backColor() != color)
         box->setBackColor(color);
+}
+
+// The label of the row of a numeral, made once: the diagram is drawn again at every
+// presentation of a run.
+const QString &rowLabel(int numeral)
+{
+    static const std::array<QString, 16> labels = [] {
+        std::array<QString, 16> made;
+        for (int d = 0; d < 16; ++d)
+            made[size_t(d)] = d < 10 ? QString::fromStdString(host::printed(host::intText(d)))
+                                     : numeralCaption(d);
+        return made;
+    }();
+    return labels.at(size_t(numeral));
 }
 
 QColor toggled(QColor segment) { return segment == segmentLit ? segmentToggledOff : segmentLit; }
@@ -72,10 +86,8 @@ void drawWeightGrid(host::Canvas &diagram)
     for (int d = 0; d <= 16; ++d) {
         diagram.line(QPointF(0, d), QPointF(7, d));
         diagram.setCurrentPoint(QPointF(-0.5, d + 0.15));
-        if (d < 10)
-            diagram.print(QString::fromStdString(host::printed(host::intText(d))));
-        else if (d < 16)
-            diagram.print(numeralCaption(d));
+        if (d < 16)
+            diagram.print(rowLabel(d));
     }
     for (int d = 0; d <= 7; ++d)
         diagram.line(QPointF(d, 0), QPointF(d, 16));

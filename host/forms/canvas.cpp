@@ -31,31 +31,34 @@ void Canvas::setScale(double left, double top, double right, double bottom)
 void Canvas::cls()
 {
     prepareDevice();
-    QColor back = m_back;
-    QRectF area = deviceArea();
-    restartRecord();
-    paint([back, area](QPainter &painter) { painter.fillRect(area, back); }, area);
     m_current = QPointF(0, 0);
+    if (m_batchDepth > 0 && m_record.on && m_record.exact && keepsFrames()) {
+        // A frame: painted where it differs from what the surface shows, when the batch ends.
+        m_framing = true;
+        m_next.back = m_back;
+        m_next.calls.clear();
+        return;
+    }
+    settleFrame();
+    restartRecord();
+    DrawCall fill {.kind = DrawCall::Kind::Fill, .color = m_back, .rect = deviceArea()};
+    fill.bounds = fill.rect;
+    paint(fill);
 }
 
 void Canvas::line(QPointF from, QPointF to)
 {
-    prepareDevice();
-    QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::RoundCap);
+    prepareUnlessFraming();
+    const double penWidth = m_drawWidth * deviceUnitsPerDrawWidth();
     const std::optional<QLineF> part = m_scale.drawableLine(from, to);
-    if (!part) { // no part of it shows
-        m_current = to;
-        return;
-    }
-    QPointF a = part->p1();
-    QPointF b = part->p2();
-    draw(
-        [pen, a, b](QPainter &painter) {
-            painter.setPen(pen);
-            painter.drawLine(a, b);
-        },
-        strokeBounds(QRectF(a, b).normalized(), pen.widthF()));
     m_current = to;
+    if (!part) // no part of it shows
+        return;
+    draw({.kind = DrawCall::Kind::Line,
+          .color = m_fore,
+          .penWidth = penWidth,
+          .line = *part,
+          .bounds = strokeBounds(QRectF(part->p1(), part->p2()).normalized(), penWidth)});
 }
 
 void Canvas::lineTo(QPointF to) { line(m_current, to); }
@@ -73,81 +76,131 @@ void Canvas::filledBox(QPointF corner, QPointF opposite) { drawBox(corner, oppos
 
 void Canvas::drawBox(QPointF corner, QPointF opposite, QColor inside)
 {
-    prepareDevice();
-    QPen pen(m_fore, m_drawWidth * deviceUnitsPerDrawWidth(), Qt::SolidLine, Qt::SquareCap,
-             Qt::MiterJoin);
-    QRectF rect = m_scale.drawableBox(corner, opposite);
-    draw(
-        [pen, rect, inside](QPainter &painter) {
-            painter.setPen(pen);
-            painter.setBrush(inside.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(inside));
-            painter.drawRect(rect);
-        },
-        strokeBounds(rect, pen.widthF()));
+    prepareUnlessFraming();
+    const double penWidth = m_drawWidth * deviceUnitsPerDrawWidth();
+    const QRectF rect = m_scale.drawableBox(corner, opposite);
+    draw({.kind = DrawCall::Kind::Box,
+          .color = m_fore,
+          .inside = inside,
+          .penWidth = penWidth,
+          .rect = rect,
+          .bounds = strokeBounds(rect, penWidth)});
     m_current = opposite;
 }
 
 void Canvas::print(const QString &text)
 {
-    prepareDevice();
-    QFont font = deviceFont(m_font);
-    QColor color = m_fore;
+    prepareUnlessFraming();
+    // The font as drawn and its line height, made again only when the font or the zoom
+    // changed: text after text in one font lays out no font twice.
+    const double unit = deviceUnitsPerDrawWidth();
+    if (!m_text || m_text->font != m_font || m_text->unit != unit) {
+        const QFont drawn = deviceFont(m_font);
+        m_text = TextFont {m_font, unit, drawn, lineHeight(drawn)};
+    }
+    const QFont &font = m_text->drawn;
     const std::optional<QPointF> place = m_scale.drawablePoint(m_current);
-    QPointF at = place.value_or(QPointF());
-    double height = lineHeight(font);
-    if (place) // text far beyond the area does not show
-        draw(
-            [font, color, at, text](QPainter &painter) {
-                painter.setFont(font);
-                painter.setPen(color);
-                painter.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop, text);
-            },
-            QRectF(at.x() - 1, at.y() - 1, deviceArea().width(), height + 2));
+    const double height = m_text->height;
+    if (place) { // text far beyond the area does not show
+        // A glyph may reach a little beyond its line (an accent above, a tail to the left):
+        // the bounds leave it half a line of room each way.
+        const QPointF at = *place;
+        draw({.kind = DrawCall::Kind::Text,
+              .color = m_fore,
+              .rect = QRectF(at, QSizeF()),
+              .font = font,
+              .text = text,
+              .bounds = QRectF(at.x() - height, at.y() - height / 2, deviceArea().width() + height,
+                               2 * height)});
+    }
     m_current = QPointF(m_scale.left(), m_current.y() + m_scale.toUserHeight(height));
 }
 
-void Canvas::draw(const std::function<void(QPainter &)> &painting, const QRectF &bounds)
+void Canvas::draw(DrawCall call)
 {
-    paint(painting, bounds);
+    if (m_framing) {
+        checkCall(call);
+        m_next.calls.push_back(std::move(call));
+        return;
+    }
+    paint(call);
     if (!m_record.on)
         return;
-    m_record.calls.push_back(painting);
-    if (m_record.calls.size() >= maxRecordedCalls) {
-        // A long run without a clear (paths added reach after reach): what is drawn so far is
-        // kept as the image the surface shows, and the record goes on from there.
-        m_record.base = snapshot();
-        m_record.calls.clear();
-    }
+    m_record.shown.calls.push_back(std::move(call));
+    foldLongRecord();
+}
+
+void Canvas::foldLongRecord()
+{
+    if (m_record.shown.calls.size() < maxRecordedCalls)
+        return;
+    // A long run without a clear (paths added reach after reach): what is drawn so far is
+    // kept as the image the surface shows, and the record goes on from there.
+    m_record.base = snapshot();
+    m_record.shown.calls.clear();
+    m_record.exact = false;
+    ++m_record.generation;
+}
+
+void Canvas::prepareUnlessFraming()
+{
+    // A frame's device was brought up to date by its cls, and nothing resizes it before the
+    // frame shows.
+    if (!m_framing)
+        prepareDevice();
+}
+
+void Canvas::openBatch()
+{
+    if (m_batchDepth++ == 0)
+        beginBatch();
+}
+
+void Canvas::closeBatch()
+{
+    if (m_batchDepth == 1)
+        settleFrame();
+    if (--m_batchDepth == 0)
+        endBatch();
+}
+
+void Canvas::settleFrame()
+{
+    if (!m_framing)
+        return;
+    m_framing = false;
+    showFrame(m_record.shown, m_next);
+    std::swap(m_record.shown, m_next);
+    m_next.calls.clear();
+    foldLongRecord();
 }
 
 void Canvas::restartRecord()
 {
-    m_record.back = m_back;
+    m_record.shown.back = m_back;
     m_record.base = QImage();
-    m_record.calls.clear();
+    m_record.shown.calls.clear();
+    m_record.exact = true;
+    ++m_record.generation;
 }
 
 void Canvas::scaleRecord(double factor)
 {
-    for (auto &painting : m_record.calls)
-        painting = [factor, inner = std::move(painting)](QPainter &painter) {
-            painter.save();
-            painter.scale(factor, factor);
-            inner(painter);
-            painter.restore();
-        };
+    for (DrawCall &call : m_record.shown.calls)
+        call.zooms.push_back(factor);
+    m_record.exact = false;
+    ++m_record.generation;
 }
 
 void Canvas::replay(QPainter &painter) const
 {
     const QRectF area = deviceArea();
     if (m_record.base.isNull())
-        painter.fillRect(area, m_record.back);
+        painter.fillRect(area, m_record.shown.back);
     else
         painter.drawImage(area, m_record.base);
     // Each call sets the pen, brush and font it uses, as it does on the screen.
-    for (const auto &painting : m_record.calls)
-        painting(painter);
+    paintCalls(painter, m_record.shown.calls);
 }
 
 QRectF Canvas::strokeBounds(const QRectF &rect, double penWidth) const

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "host/forms/draw_call.h"
 #include "host/forms/user_scale.h"
 
 #include <QColor>
@@ -12,7 +13,7 @@
 #include <QRectF>
 #include <QString>
 
-#include <functional>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -80,20 +81,23 @@ public:
     void replay(QPainter &painter) const;
     // The drawing calls kept for replay (a long record is folded into an image of the
     // surface, so that it never holds more than maxRecordedCalls).
-    std::size_t recordedCalls() const { return m_record.calls.size(); }
+    std::size_t recordedCalls() const { return m_record.shown.calls.size(); }
     static constexpr std::size_t maxRecordedCalls = 20000;
 
     // Holds the surface open while it lives, for many primitives drawn in a row (a whole map
     // with its grid): one set-up instead of one per line or box; what is drawn is the same.
+    // A cls inside a batch, on a surface that keeps frames, begins a frame: its calls are
+    // kept until the batch ends, and the surface then paints only where they differ from what
+    // it shows.
     class Batch
     {
     public:
         explicit Batch(Canvas &canvas)
             : m_canvas(canvas)
         {
-            m_canvas.beginBatch();
+            m_canvas.openBatch();
         }
-        ~Batch() { m_canvas.endBatch(); }
+        ~Batch() { m_canvas.closeBatch(); }
         Batch(const Batch &) = delete;
         Batch &operator=(const Batch &) = delete;
 
@@ -102,33 +106,62 @@ public:
     };
 
 protected:
+    // What a surface shows: its back colour and the calls drawn on it since.
+    struct Frame
+    {
+        QColor back = Qt::white;
+        std::vector<DrawCall> calls;
+    };
+
     explicit Canvas(QSizeF deviceSize);
 
+    // The outermost batch opens and closes the surface.
     virtual void beginBatch() { }
     virtual void endBatch() { }
 
     // Brings the device size up to date before user units are mapped onto it.
     virtual void prepareDevice() { }
-    // Paints in device units (the scale maps user units onto them) within the given device
-    // bounds. A picture area paints into its image at once; the printer page records the
-    // painting for later.
-    virtual void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) = 0;
+    // Paints a call in device units (the scale maps user units onto them) within its bounds.
+    // A picture area paints into its image at once; the printer page keeps the call for later.
+    virtual void paint(const DrawCall &call) = 0;
+    // Refuses a call as paint would, for a call kept in a frame to be painted later.
+    virtual void checkCall(const DrawCall &) const { }
+    // A surface that keeps frames shows the next one where it differs from the one it shows
+    // (the record); it is asked only while the record draws exactly what the surface shows.
+    virtual bool keepsFrames() const { return false; }
+    virtual void showFrame(const Frame &, const Frame &) { }
+    // Shows the frame under way now, so that the surface shows all that was drawn.
+    void settleFrame();
     // Device units of one line width unit.
     virtual double deviceUnitsPerDrawWidth() const = 0;
     // Height of one text line in device units, for the given font.
     virtual double lineHeight(const QFont &font) const = 0;
     // The font as the surface draws it (a size in its device units).
     virtual QFont deviceFont(const QFont &font) const = 0;
-    void resizeDevice(QSizeF deviceSize) { m_scale = m_scale.resized(deviceSize); }
+    void resizeDevice(QSizeF deviceSize)
+    {
+        m_scale = m_scale.resized(deviceSize);
+        m_text.reset(); // a new screen may measure text otherwise
+    }
 
     // Paints as paint() does and keeps the call for replay when the surface records.
-    void draw(const std::function<void(QPainter &)> &painting, const QRectF &bounds);
+    void draw(DrawCall call);
     // A surface that shows its drawing keeps a record of it (the printer page keeps its own).
     void setRecording(bool recording) { m_record.on = recording; }
     // The surface was cleared to the back colour: the record starts again from there.
     void restartRecord();
     // The surface was drawn again larger or smaller by a factor: the record draws so too.
     void scaleRecord(double factor);
+    // The surface changed otherwise than by the record's calls (it took a new size): the
+    // record still replays, but a frame is no longer compared with it.
+    void recordNoLongerShown()
+    {
+        m_record.exact = false;
+        ++m_record.generation;
+    }
+    // Changes whenever the record stops being the calls of the frame before plus the calls
+    // after it, so that a surface knows when what it kept of a frame no longer holds.
+    unsigned recordGeneration() const { return m_record.generation; }
     // The surface as it looks now (at its own resolution), for a record grown too long to
     // keep call by call.
     virtual QImage snapshot() const { return {}; }
@@ -138,15 +171,20 @@ private:
     // Device bounds of a stroke around a rectangle, wide enough for the pen and its caps.
     QRectF strokeBounds(const QRectF &rect, double penWidth) const;
     void drawBox(QPointF corner, QPointF opposite, QColor inside);
+    void prepareUnlessFraming();
+    void openBatch();
+    void closeBatch();
+    void foldLongRecord();
 
     // What was drawn since the last clear: the surface's image then (or nothing: it was the
-    // back colour) and the calls after it.
+    // back colour) and the calls after it. It is exact while the surface shows just that.
     struct Record
     {
         bool on = false;
-        QColor back = Qt::white;
+        bool exact = true;
+        unsigned generation = 0;
         QImage base;
-        std::vector<std::function<void(QPainter &)>> calls;
+        Frame shown;
     };
 
     UserScale m_scale;
@@ -158,6 +196,17 @@ private:
     int m_drawWidth = 1;
     QFont m_font;
     Record m_record;
+    struct TextFont
+    {
+        QFont font;
+        double unit;
+        QFont drawn;
+        double height;
+    };
+    std::optional<TextFont> m_text;
+    int m_batchDepth = 0;
+    bool m_framing = false; // a frame is under way: its calls go to m_next
+    Frame m_next;
 };
 
 } // namespace host

@@ -9,17 +9,56 @@
 #include "host/numbers/number_text.h"
 
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <span>
 #include <utility>
 
 namespace host {
+
+namespace {
+
+// The whole pixels a drawing touches within the area, cut to it before rounding (far outside
+// it no whole number holds them).
+QRect pixelsWithin(const QRectF &bounds, const QRect &area)
+{
+    return (bounds & QRectF(area)).toAlignedRect();
+}
+
+// Adds a place to a few rectangles that cover all places, joining it with those it touches
+// or comes near; many places become the one rectangle around them all.
+void addPlace(std::vector<QRect> &places, QRect place)
+{
+    constexpr int near = 8;
+    constexpr size_t most = 16;
+    if (place.isEmpty())
+        return;
+    for (auto joined = places.begin(); joined != places.end();) {
+        if (joined->adjusted(-near, -near, near, near).intersects(place)) {
+            place |= *joined;
+            places.erase(joined);
+            joined = places.begin();
+        } else
+            ++joined;
+    }
+    places.push_back(place);
+    if (places.size() > most) {
+        for (const QRect &other : places)
+            place |= other;
+        places.assign(1, place);
+    }
+}
+
+} // namespace
 
 PictureArea::PictureArea(QWidget *parent)
     : QWidget(parent)
@@ -42,16 +81,12 @@ void PictureArea::withImageFree(const std::function<void()> &change)
 
 void PictureArea::beginBatch()
 {
-    if (m_batchDepth++ == 0) {
-        prepareDevice();
-        m_batch = std::make_unique<QPainter>(&m_image);
-    }
+    prepareDevice();
+    m_batch = std::make_unique<QPainter>(&m_image);
 }
 
 void PictureArea::endBatch()
 {
-    if (--m_batchDepth > 0)
-        return;
     m_batch.reset();
     m_dirty += m_batchBounds;
     update(m_batchBounds);
@@ -71,8 +106,10 @@ void PictureArea::allocateImage()
             // Drawn again at the new size from the calls that made it: crisp, not scaled up.
             painter.scale(m_zoom / zoomWas, m_zoom / zoomWas);
             replay(painter);
-        } else
+        } else {
             painter.drawImage(QPointF(0, 0), m_image);
+            recordNoLongerShown();
+        }
     }
     m_image = image;
     m_dirty += rect();
@@ -100,8 +137,10 @@ void PictureArea::setZoom(double zoom)
 
 void PictureArea::finishZoom()
 {
-    if (m_zoomFrom)
-        withImageFree([this] { allocateImage(); });
+    if (!m_zoomFrom)
+        return;
+    settleFrame();
+    withImageFree([this] { allocateImage(); });
 }
 
 QFont PictureArea::deviceFont(const QFont &font) const { return zoomedFont(font, m_zoom); }
@@ -110,13 +149,16 @@ QFont PictureArea::deviceFont(const QFont &font) const { return zoomedFont(font,
 // image follows the widget's size before any drawing or placing in user units.
 void PictureArea::prepareDevice()
 {
-    if (m_image.size() != size().expandedTo(QSize(1, 1)) * devicePixelRatioF())
-        withImageFree([this] { allocateImage(); });
+    if (m_image.size() == size().expandedTo(QSize(1, 1)) * devicePixelRatioF())
+        return;
+    settleFrame();
+    withImageFree([this] { allocateImage(); });
 }
 
 void PictureArea::setBackColor(QColor color)
 {
     prepareDevice();
+    settleFrame();
     Canvas::setBackColor(color);
     withImageFree([this, color] { m_image.fill(color); });
     restartRecord();
@@ -129,19 +171,45 @@ void PictureArea::setBackColor(QColor color)
 void PictureArea::setPicture(const QImage &picture)
 {
     m_picture = picture;
-    draw([picture](QPainter &painter) { painter.drawImage(QPointF(0, 0), picture); },
-         QRectF(QPointF(0, 0), picture.deviceIndependentSize()));
+    draw({.kind = DrawCall::Kind::Image,
+          .rect = QRectF(QPointF(0, 0), QSizeF()),
+          .image = picture,
+          .bounds = QRectF(QPointF(0, 0), picture.deviceIndependentSize())});
 }
 
 void PictureArea::refresh()
 {
     // What a batch drew so far shows too.
+    settleFrame();
     m_dirty += std::exchange(m_batchBounds, QRect());
     if (m_dirty.isEmpty())
         return;
-    QRegion dirty = m_dirty;
-    m_dirty = QRegion();
-    repaint(dirty);
+    const QRegion dirty = std::exchange(m_dirty, QRegion());
+    if (repaintSeen())
+        repaint(dirty);
+    else
+        update(dirty);
+}
+
+bool PictureArea::repaintSeen()
+{
+    // No screen shows much more than a hundred pictures a second: an area of a window that
+    // repainted an area sooner before waits for the next repaint (which paints all that
+    // waits) or for the event loop.
+    constexpr qint64 shortestFrameNs = 8'000'000;
+    constexpr const char *lastRepaint = "host.lastAreaRepaintNs";
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    const qint64 now = clock.nsecsElapsed();
+    const QVariant last = window()->property(lastRepaint);
+    if (last.isValid() && now - last.toLongLong() < shortestFrameNs)
+        return false;
+    if (isVisible())
+        window()->setProperty(lastRepaint, now);
+    return true;
 }
 
 void PictureArea::checkChildPlace(QPointF topLeft) const
@@ -190,23 +258,104 @@ QColor PictureArea::pixelAt(QPointF user) const
                               index(device.y(), m_image.height()));
 }
 
-void PictureArea::paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds)
+void PictureArea::checkCall(const DrawCall &call) const
 {
-    prepareDevice();
-    if (!UserScale::reaches(bounds, std::numeric_limits<double>::max()))
+    if (!UserScale::reaches(call.bounds, std::numeric_limits<double>::max()))
         throw Fault(Fault::Kind::Invalid,
                     "A drawing was refused: it reaches a place that is not a finite number.");
-    // Cut to the area before rounding to whole pixels, which far outside it do not exist.
-    const QRect touched = (bounds & QRectF(rect())).toAlignedRect();
+}
+
+void PictureArea::paint(const DrawCall &call)
+{
+    prepareDevice();
+    checkCall(call);
+    const QRect touched = pixelsWithin(call.bounds, rect());
     if (m_batch) {
-        painting(*m_batch);
+        call.paint(*m_batch);
         m_batchBounds |= touched; // one dirty rectangle and one update when the batch ends
         return;
     }
     QPainter painter(&m_image);
-    painting(painter);
+    call.paint(painter);
     m_dirty += touched;
     update(touched);
+}
+
+void PictureArea::showFrame(const Frame &shown, const Frame &next)
+{
+    const size_t common = std::min(shown.calls.size(), next.calls.size());
+    size_t same = 0;
+    if (shown.back == next.back)
+        while (same < common && shown.calls[same] == next.calls[same])
+            ++same;
+    const size_t lastSame = std::exchange(m_lastSameCalls, same);
+    const QRect area = rect();
+    const qreal ratio = m_image.devicePixelRatio();
+    // A whole number of pixels per unit, so that a place is whole pixels on the image too.
+    bool inPlaces = shown.back == next.back && ratio == std::floor(ratio);
+
+    // The places that change: each call that differs, where it was and where it is now.
+    m_damage.clear();
+    for (size_t i = same; inPlaces && i < std::max(shown.calls.size(), next.calls.size()); ++i) {
+        if (i < common && shown.calls[i] == next.calls[i])
+            continue;
+        for (const Frame *frame : {&shown, &next})
+            if (i < frame->calls.size())
+                addPlace(m_damage, pixelsWithin(frame->calls[i].bounds, area));
+    }
+    if (m_underGeneration != recordGeneration() || m_underCalls > same)
+        m_under = QImage();
+    if (inPlaces && m_under.isNull() && same > 0 && same == lastSame)
+        keepUnderImage(next, same);
+    const size_t from = m_under.isNull() ? 0 : m_underCalls;
+    // A slanting line drawn again within a place could take other pixels at its edge.
+    for (size_t i = from; inPlaces && i < next.calls.size(); ++i) {
+        const DrawCall &call = next.calls[i];
+        if (call.kind == DrawCall::Kind::Line && call.line.dx() != 0 && call.line.dy() != 0)
+            inPlaces = std::none_of(m_damage.begin(), m_damage.end(), [&](const QRect &place) {
+                return call.bounds.intersects(QRectF(place));
+            });
+    }
+    if (!inPlaces) {
+        m_batch->fillRect(QRectF(area), next.back);
+        paintCalls(*m_batch, next.calls);
+        m_batchBounds |= area;
+        return;
+    }
+    for (const QRect &place : m_damage)
+        repaintWithin(place, next);
+}
+
+void PictureArea::repaintWithin(const QRect &place, const Frame &next)
+{
+    QPainter &painter = *m_batch;
+    painter.setClipRect(place);
+    size_t from = 0;
+    if (m_under.isNull())
+        painter.fillRect(QRectF(rect()), next.back);
+    else {
+        const int ratio = int(m_image.devicePixelRatio());
+        const QRect pixels(place.topLeft() * ratio, place.size() * ratio);
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            std::memcpy(m_image.scanLine(y) + pixels.left() * 4,
+                        m_under.constScanLine(y) + pixels.left() * 4, size_t(pixels.width()) * 4);
+        from = m_underCalls;
+    }
+    const QRectF within(place);
+    paintCalls(painter, std::span(next.calls).subspan(from), &within);
+    painter.setClipping(false);
+    m_batchBounds |= place;
+}
+
+void PictureArea::keepUnderImage(const Frame &next, size_t calls)
+{
+    m_under = QImage(m_image.size(), QImage::Format_RGB32);
+    m_under.setDevicePixelRatio(m_image.devicePixelRatio());
+    QPainter painter(&m_under);
+    painter.fillRect(QRectF(rect()), next.back);
+    paintCalls(painter, std::span(next.calls).first(calls));
+    m_underCalls = calls;
+    m_underGeneration = recordGeneration();
 }
 
 double PictureArea::lineHeight(const QFont &font) const
@@ -227,6 +376,7 @@ void PictureArea::paintEvent(QPaintEvent *event)
 void PictureArea::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    settleFrame();
     withImageFree([this] { allocateImage(); });
 }
 

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QMenu;
 
@@ -70,7 +71,10 @@ protected:
     void prepareDevice() override;
     void beginBatch() override;
     void endBatch() override;
-    void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) override;
+    void paint(const DrawCall &call) override;
+    void checkCall(const DrawCall &call) const override;
+    bool keepsFrames() const override { return true; }
+    void showFrame(const Frame &shown, const Frame &next) override;
     double deviceUnitsPerDrawWidth() const override { return m_zoom; }
     double lineHeight(const QFont &font) const override;
     QFont deviceFont(const QFont &font) const override;
@@ -87,6 +91,13 @@ protected:
 
 private:
     void allocateImage();
+    // Draws a frame's calls again within a place: from the image kept of what lies under its
+    // changing calls where that holds, else from the back colour.
+    void repaintWithin(const QRect &place, const Frame &next);
+    // Keeps an image of the back colour and the first calls of a frame.
+    void keepUnderImage(const Frame &next, size_t calls);
+    // Whether a repaint at once can be seen (else it waits for the event loop or the next).
+    bool repaintSeen();
     // Runs a change of the whole image with no batch painter open on it.
     void withImageFree(const std::function<void()> &change);
 
@@ -94,8 +105,14 @@ private:
     QImage m_picture;
     QRegion m_dirty; // drawn or moved since the last refresh
     std::unique_ptr<QPainter> m_batch; // open while a batch of drawing runs
-    int m_batchDepth = 0;
     QRect m_batchBounds; // drawn in the batch so far
+    // What lies under the calls that change from frame to frame: the back colour and the
+    // frame's first m_underCalls calls, while the record's generation is m_underGeneration.
+    QImage m_under;
+    size_t m_underCalls = 0;
+    unsigned m_underGeneration = 0;
+    size_t m_lastSameCalls = 0; // how many first calls the last frame had in common
+    std::vector<QRect> m_damage; // kept for its capacity
     MenuMaker m_rightClickMenu;
     double m_zoom = 1;
     std::optional<double> m_zoomFrom; // a zoom step under way, from this zoom

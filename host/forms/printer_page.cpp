@@ -48,18 +48,18 @@ PrinterPage::PrinterPage()
 
 void PrinterPage::setNextPdfPath(const QString &path) { nextPdfPath() = path; }
 
-void PrinterPage::paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds)
+void PrinterPage::paint(const DrawCall &call)
 {
     // A PDF writes each coordinate as a number of limited range: a place beyond it would
     // corrupt the file. The canvas cuts what it draws to a range far within (user_scale.h);
     // this stops anything else. 2^30 twips are some 745,000 inches.
     constexpr double farthestTwips = 1 << 30;
-    if (!UserScale::reaches(bounds, farthestTwips))
+    if (!UserScale::reaches(call.bounds, farthestTwips))
         throw Fault(Fault::Kind::Invalid,
                     "A drawing on the printed page was refused: it reaches a place the page "
                     "cannot hold.");
     m_open = true;
-    m_paintings.push_back(painting);
+    m_paintings.push_back(call);
 }
 
 double PrinterPage::deviceUnitsPerDrawWidth() const { return twipsPerDot; }
@@ -84,8 +84,8 @@ bool PrinterPage::render(QPagedPaintDevice &device) const
     double factor
         = std::min(device.width() / pageTwips.width(), device.height() / pageTwips.height());
     painter.scale(factor, factor);
-    for (const auto &painting : m_paintings)
-        painting(painter);
+    for (const DrawCall &call : m_paintings)
+        call.paint(painter);
     return painter.end();
 }
 

@@ -7,7 +7,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -38,13 +37,13 @@ public:
     static void setNextPdfPath(const QString &path);
 
 protected:
-    void paint(const std::function<void(QPainter &)> &painting, const QRectF &bounds) override;
+    void paint(const DrawCall &call) override;
     double deviceUnitsPerDrawWidth() const override;
     double lineHeight(const QFont &font) const override;
     QFont deviceFont(const QFont &font) const override;
 
 private:
-    std::vector<std::function<void(QPainter &)>> m_paintings;
+    std::vector<DrawCall> m_paintings;
     bool m_open = false;
 };
 
