@@ -29,9 +29,9 @@ int chosenByScript(const QString &answer, const QStringList &choices)
     QStringList plain;
     for (const QString &choice : choices)
         plain << plainCaption(choice);
-    throw Fault(Fault::Kind::Invalid, "The answer \"" + answer.toStdString()
-                                          + "\" names none of the choices ("
-                                          + plain.join(", ").toStdString() + ").");
+    throw Fault(Fault::Kind::Invalid,
+                "The answer \"" + answer.toStdString() + "\" names none of the choices ("
+                    + plain.join(", ").toStdString() + ").");
 }
 
 bool printed(const char *kind, const QString &text)
@@ -41,6 +41,40 @@ bool printed(const char *kind, const QString &text)
         return false;
     context.print(QStringLiteral("%1: %2").arg(kind, text));
     return true;
+}
+
+int askedQuestion(const QString &text, const QStringList &choices, int defaultChoice,
+                  int cancelChoice)
+{
+    RunContext &context = runContext();
+    // A demonstration played to a person answers as its recording did.
+    if (context.scripted || !context.answers.empty()) {
+        int chosen = defaultChoice;
+        if (!context.answers.empty()) {
+            const QString answer = context.answers.front();
+            context.answers.pop_front();
+            chosen = chosenByScript(answer, choices);
+        }
+        QStringList plain;
+        for (const QString &choice : choices)
+            plain << plainCaption(choice);
+        if (context.scripted && context.print)
+            context.print(
+                QStringLiteral("question: %1 [%2] %3").arg(text, plain.join('/'), plain[chosen]));
+        return chosen;
+    }
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    std::vector<QPushButton *> buttons;
+    for (const QString &choice : choices)
+        buttons.push_back(box.addButton(choice, QMessageBox::ActionRole));
+    box.setDefaultButton(buttons[std::size_t(defaultChoice)]);
+    box.setEscapeButton(buttons[std::size_t(cancelChoice)]);
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i])
+            return int(i);
+    return cancelChoice;
 }
 
 } // namespace
@@ -56,33 +90,10 @@ int askQuestion(const QString &text, const QStringList &choices, int defaultChoi
                 int cancelChoice)
 {
     RunContext &context = runContext();
-    if (context.scripted) {
-        int chosen = defaultChoice;
-        if (!context.answers.empty()) {
-            const QString answer = context.answers.front();
-            context.answers.pop_front();
-            chosen = chosenByScript(answer, choices);
-        }
-        QStringList plain;
-        for (const QString &choice : choices)
-            plain << plainCaption(choice);
-        if (context.print)
-            context.print(QStringLiteral("question: %1 [%2] %3")
-                              .arg(text, plain.join('/'), plain[chosen]));
-        return chosen;
-    }
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
-                    QMessageBox::NoButton, QApplication::activeWindow());
-    std::vector<QPushButton *> buttons;
-    for (const QString &choice : choices)
-        buttons.push_back(box.addButton(choice, QMessageBox::ActionRole));
-    box.setDefaultButton(buttons[std::size_t(defaultChoice)]);
-    box.setEscapeButton(buttons[std::size_t(cancelChoice)]);
-    box.exec();
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        if (box.clickedButton() == buttons[i])
-            return int(i);
-    return cancelChoice;
+    const int chosen = askedQuestion(text, choices, defaultChoice, cancelChoice);
+    if (context.answered)
+        context.answered(chosen);
+    return chosen;
 }
 
 void showAbout(const QString &title, const QStringList &lines)

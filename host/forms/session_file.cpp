@@ -223,22 +223,31 @@ void SessionFile::save(const QString &path)
 void SessionFile::open(const QString &path)
 {
     const QByteArray bytes = sessionBytes(path);
-    const auto all = sections();
-    SessionValues values;
     try {
-        values = readSession(std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                             m_contents.program.toStdString(), all, m_contents.together);
+        openText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     } catch (const Fault &fault) {
         notOpened(path, fault.what());
     }
-    writeSession(all, values);
-    if (m_contents.opened)
-        m_contents.opened();
     m_path = QFileInfo(path).absoluteFilePath();
     m_modified = false;
     m_lastFingerprint = fingerprint();
     remember(m_path);
     showTitle();
+}
+
+std::string SessionFile::text() const
+{
+    return sessionText(m_contents.program.toStdString(), sections());
+}
+
+void SessionFile::openText(std::string_view text)
+{
+    const auto all = sections();
+    const SessionValues values
+        = readSession(text, m_contents.program.toStdString(), all, m_contents.together);
+    writeSession(all, values);
+    if (m_contents.opened)
+        m_contents.opened();
 }
 
 std::size_t SessionFile::fingerprint() const

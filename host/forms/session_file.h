@@ -64,7 +64,14 @@ public:
 
     void save(const QString &path);
     void open(const QString &path);
+    // The session's text as a save writes it, and a session's text opened as a file's would
+    // be, the window's file and title left alone: a demonstration's start state. A refusal is
+    // a host::Fault with the reason, and leaves the program as it was.
+    std::string text() const;
+    void openText(std::string_view text);
     QString path() const { return m_path; }
+    QString program() const { return m_contents.program; }
+    Form &form() const { return m_form; }
     bool isModified() const { return m_modified; }
     QStringList recentFiles() const;
 
