@@ -21,8 +21,7 @@ constexpr int longestText = 32767;
 
 [[noreturn]] void refuse(int line, const QString &why)
 {
-    throw Fault(Fault::Kind::File,
-                QStringLiteral("line %1: %2").arg(line).arg(why).toStdString());
+    throw Fault(Fault::Kind::File, QStringLiteral("line %1: %2").arg(line).arg(why).toStdString());
 }
 
 bool isComment(const QString &line)
@@ -53,16 +52,16 @@ std::optional<double> numberIn(const QString &text)
 // a demonstration from elsewhere can do no more than its teacher could at the window.
 const std::set<QString> &actionCommands()
 {
-    static const std::set<QString> commands {"click", "set",  "type",     "key", "mouse",
-                                             "menu",  "zoom", "answer",   "var", "show",
+    static const std::set<QString> commands {"click", "set",  "type",     "key",     "mouse",
+                                             "menu",  "zoom", "answer",   "var",     "show",
                                              "say",   "ask",  "at-yield", "realtime"};
     return commands;
 }
 
 const std::set<QString> &runnerOnlyCommands()
 {
-    static const std::set<QString> commands {"pixel",  "grab",  "export",  "save",
-                                             "open",   "printto", "clock", "close",
+    static const std::set<QString> commands {"pixel",  "grab",           "export", "save",
+                                             "open",   "printto",        "clock",  "close",
                                              "record", "stop-recording", "play"};
     return commands;
 }
@@ -71,10 +70,11 @@ void checkNumber(int line, const QString &text, double low, double high, bool wh
 {
     const auto value = numberIn(text);
     if (!value || *value < low || *value > high || (whole && *value != std::floor(*value)))
-        refuse(line, QStringLiteral("\"%1\" is not a %2 from %3 to %4")
-                         .arg(text, whole ? "whole number" : "number",
-                              QString::fromStdString(roundTripText(low)),
-                              QString::fromStdString(roundTripText(high))));
+        refuse(line,
+               QStringLiteral("\"%1\" is not a %2 from %3 to %4")
+                   .arg(text, whole ? "whole number" : "number",
+                        QString::fromStdString(roundTripText(low)),
+                        QString::fromStdString(roundTripText(high))));
 }
 
 // An action line's command and the count and form of its arguments.
@@ -179,17 +179,19 @@ Demonstration readDemonstration(const QString &whole, const QString &program)
         refuse(header ? lineNumber() : 1,
                "a demonstration starts with \"demonstration PROGRAM FORMAT\"");
     if (words[1] != program)
-        refuse(lineNumber(), QStringLiteral("this demonstration was recorded in %1; it cannot "
-                                            "drive %2")
-                                 .arg(words[1], program));
+        refuse(lineNumber(),
+               QStringLiteral("this demonstration was recorded in %1; it cannot "
+                              "drive %2")
+                   .arg(words[1], program));
     const auto format = numberIn(words[2]);
     if (!format || *format < 1 || *format != std::floor(*format))
         refuse(lineNumber(), "\"" + words[2] + "\" is no format number");
     if (*format > demonstrationFormat)
-        refuse(lineNumber(), QStringLiteral("the demonstration is of format %1, newer than "
-                                            "this program reads (%2 and older)")
-                                 .arg(words[2])
-                                 .arg(demonstrationFormat));
+        refuse(lineNumber(),
+               QStringLiteral("the demonstration is of format %1, newer than "
+                              "this program reads (%2 and older)")
+                   .arg(words[2])
+                   .arg(demonstrationFormat));
     demonstration.program = program;
     demonstration.format = int(*format);
 
@@ -259,15 +261,13 @@ Demonstration readDemonstration(const QString &whole, const QString &program)
 
 QString demonstrationText(const Demonstration &demonstration)
 {
-    QStringList lines {"# A neurosims demonstration: its start state, then what was done, as "
-                       "script lines.",
-                       QStringLiteral("demonstration %1 %2")
-                           .arg(demonstration.program)
-                           .arg(demonstration.format)};
+    QStringList lines {
+        "# A neurosims demonstration: its start state, then what was done, as "
+        "script lines.",
+        QStringLiteral("demonstration %1 %2").arg(demonstration.program).arg(demonstration.format)};
     if (demonstration.clock)
         lines << "clock " + QString::fromStdString(roundTripText(*demonstration.clock));
-    lines << "session" << QString::fromStdString(demonstration.session).trimmed()
-          << "end session";
+    lines << "session" << QString::fromStdString(demonstration.session).trimmed() << "end session";
     for (const DemoStep &step : demonstration.steps)
         for (const DemoLine &line : step.lines) {
             if (line.waitBefore >= 0.05)

@@ -57,8 +57,9 @@ void checkLine(const QString &text)
     else if (command == "mouse" && !qobject_cast<PictureArea *>(script::lookUpWidget(words[1])))
         script::scriptError(words[1] + " is not a picture area");
     else if (command == "menu" && inFileMenu(script::lookUpAction(words[1])))
-        script::scriptError(words[1] + " is a File menu item, which a demonstration never "
-                                       "chooses");
+        script::scriptError(words[1]
+                            + " is a File menu item, which a demonstration never "
+                              "chooses");
     else if (command == "set") {
         QWidget *control = script::lookUpWidget(words[1]);
         const double value = script::number(words[2]);
@@ -96,10 +97,9 @@ void checkControls(const Demonstration &demonstration)
             try {
                 checkLine(line.text);
             } catch (const std::invalid_argument &error) {
-                throw Fault(Fault::Kind::File, QStringLiteral("line %1: %2")
-                                                   .arg(line.number)
-                                                   .arg(error.what())
-                                                   .toStdString());
+                throw Fault(
+                    Fault::Kind::File,
+                    QStringLiteral("line %1: %2").arg(line.number).arg(error.what()).toStdString());
             }
 }
 
@@ -124,8 +124,7 @@ void DemoPlayer::begin()
     try {
         m_session.openText(m_demonstration.session);
     } catch (const Fault &fault) {
-        throw Fault(Fault::Kind::File,
-                    std::string("the start state was refused: ") + fault.what());
+        throw Fault(Fault::Kind::File, std::string("the start state was refused: ") + fault.what());
     }
 }
 

@@ -134,7 +134,8 @@ bool DemoRecorder::eventFilter(QObject *watched, QEvent *event)
         // A default button the Enter presses is part of this action.
         m_quiet = true;
         QTimer::singleShot(0, this, [this] { m_quiet = false; });
-    } else if (auto *button = qobject_cast<QAbstractButton *>(watched); button && key == Qt::Key_Space) {
+    } else if (auto *button = qobject_cast<QAbstractButton *>(watched);
+               button && key == Qt::Key_Space) {
         m_keyed = button;
     }
     return false;

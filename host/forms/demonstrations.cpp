@@ -3,9 +3,9 @@
 
 #include "host/forms/demonstrations.h"
 
+#include "host/forms/automation.h"
 #include "host/forms/demo_file.h"
 #include "host/forms/demo_player.h"
-#include "host/forms/automation.h"
 #include "host/forms/demo_recorder.h"
 #include "host/forms/events.h"
 #include "host/forms/file_write.h"
@@ -74,7 +74,8 @@ Demonstrations::Demonstrations(SessionFile &session)
     m_escape->setShortcut(Qt::Key_Escape);
     m_escape->setShortcutContext(Qt::WindowShortcut);
     m_escape->setEnabled(false);
-    connect(m_escape, &QAction::triggered, this, [this] { runHandler([this] { stopRecording(); }); });
+    connect(m_escape, &QAction::triggered, this,
+            [this] { runHandler([this] { stopRecording(); }); });
     m_form.addAction(m_escape);
 }
 
@@ -145,8 +146,9 @@ void Demonstrations::showState()
 void Demonstrations::startRecording(const QString &path)
 {
     if (isRecording() || isPlaying())
-        throw Fault(Fault::Kind::Invalid, isRecording() ? "A demonstration is being recorded already."
-                                                        : "A demonstration is playing.");
+        throw Fault(Fault::Kind::Invalid,
+                    isRecording() ? "A demonstration is being recorded already."
+                                  : "A demonstration is playing.");
     m_recorder = std::make_unique<DemoRecorder>(m_session);
     m_recordPath = path;
     showState();
@@ -222,9 +224,9 @@ void Demonstrations::onCaptionItem()
     if (noDialogUnderScript("Add Caption...", "say TEXT"))
         return;
     bool ok = false;
-    const QString text = QInputDialog::getText(&m_form, "Add a caption",
-                                               "The sentence the replay shows at this point:",
-                                               QLineEdit::Normal, {}, &ok);
+    const QString text = QInputDialog::getText(
+        &m_form, "Add a caption", "The sentence the replay shows at this point:", QLineEdit::Normal,
+        {}, &ok);
     if (ok && !text.trimmed().isEmpty())
         addCaption(text);
 }
@@ -274,8 +276,9 @@ void Demonstrations::onPlayItem()
 void Demonstrations::play(const QString &path)
 {
     if (isRecording() || isPlaying())
-        throw Fault(Fault::Kind::Invalid, isRecording() ? "A demonstration is being recorded."
-                                                        : "A demonstration is playing already.");
+        throw Fault(Fault::Kind::Invalid,
+                    isRecording() ? "A demonstration is being recorded."
+                                  : "A demonstration is playing already.");
     Demonstration demonstration;
     try {
         demonstration = readDemonstration(demonstrationFileText(path), m_session.program());

@@ -58,10 +58,9 @@ PresenterBar::PresenterBar(Form &form, DemoPlayer &player)
     m_progress = label(strip, "lblDemoProgress");
     m_caption = label(strip, "lblDemoCaption");
     m_caption->setWordWrap(true);
-    m_stop = button(strip, "cmdDemoStop", "Stop",
-                    "Stop the demonstration here and go on by hand");
-    for (QWidget *part : std::initializer_list<QWidget *> {m_play, m_next, m_slower, m_speed,
-                                                           m_faster, m_progress})
+    m_stop = button(strip, "cmdDemoStop", "Stop", "Stop the demonstration here and go on by hand");
+    for (QWidget *part :
+         std::initializer_list<QWidget *> {m_play, m_next, m_slower, m_speed, m_faster, m_progress})
         row->addWidget(part);
     row->addWidget(m_caption, 1);
     row->addWidget(m_stop);
