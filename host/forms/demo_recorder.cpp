@@ -154,7 +154,15 @@ void DemoRecorder::onAction(QObject *control, const QString &command, const QStr
     m_keyed = nullptr;
 }
 
-double DemoRecorder::seconds() const { return double(m_clock.elapsed()) / 1000 + m_waited; }
+// The time since the recording began: a person's, or under a script only its waits (a
+// script's own lines take no time worth keeping, unless it runs in real time).
+double DemoRecorder::seconds() const
+{
+    const RunContext &context = runContext();
+    if (context.scripted && !context.realPauses)
+        return m_waited;
+    return double(m_clock.elapsed()) / 1000 + m_waited;
+}
 
 void DemoRecorder::add(const QString &line)
 {
