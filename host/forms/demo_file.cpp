@@ -72,9 +72,8 @@ void checkNumber(int line, const QString &text, double low, double high, bool wh
     if (!value || *value < low || *value > high || (whole && *value != std::floor(*value)))
         refuse(line,
                QStringLiteral("\"%1\" is not a %2 from %3 to %4")
-                   .arg(text, whole ? "whole number" : "number",
-                        QString::fromStdString(roundTripText(low)),
-                        QString::fromStdString(roundTripText(high))));
+                   .arg(text, whole ? "whole number" : "number", QString::number(low, 'g', 15),
+                        QString::number(high, 'g', 15)));
 }
 
 // An action line's command and the count and form of its arguments.
