@@ -97,9 +97,12 @@ void DemoRecorder::attach(QWidget *window)
         if (child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
             continue;
         if (auto *box = qobject_cast<QLineEdit *>(child)) {
-            connect(box, &QLineEdit::textEdited, this, [this, box] {
-                if (m_typing != box)
-                    commitTyping();
+            // Typed keys and a script's type line change the text from the event loop; a
+            // handler's texts are its own.
+            connect(box, &QLineEdit::textChanged, this, [this, box] {
+                if (!atEventLoop() || m_typing == box)
+                    return;
+                commitTyping();
                 m_typing = box;
             });
             connect(box, &QLineEdit::editingFinished, this, [this, box] {

@@ -23,7 +23,8 @@ class SessionFile;
 // File menu's items left out) as script lines, with the waits between them. Clicks and
 // presses that arrive inside a yield of a run become at-yield lines before the line that
 // started the run, the program's questions answer lines; text typed into a box is one type
-// line once it is committed (Enter, leaving the box, or the next action).
+// line once it is committed (Enter, leaving the box, or the next action). A check box is
+// recorded as it is clicked (a script's set lines on it are not).
 class DemoRecorder : public QObject
 {
 public:
