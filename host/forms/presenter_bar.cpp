@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -58,6 +59,8 @@ PresenterBar::PresenterBar(Form &form, DemoPlayer &player)
     m_progress = label(strip, "lblDemoProgress");
     m_caption = label(strip, "lblDemoCaption");
     m_caption->setWordWrap(true);
+    m_speed->setMinimumWidth(m_speed->fontMetrics().horizontalAdvance("0.75\u00d7") + 8);
+    m_speed->setAlignment(Qt::AlignCenter);
     m_stop = button(strip, "cmdDemoStop", "Stop", "Stop the demonstration here and go on by hand");
     for (QWidget *part :
          std::initializer_list<QWidget *> {m_play, m_next, m_slower, m_speed, m_faster, m_progress})
@@ -84,6 +87,7 @@ PresenterBar::PresenterBar(Form &form, DemoPlayer &player)
     key(Qt::Key_Right, m_next);
 
     form.addToolBar(Qt::BottomToolBarArea, this);
+    show();
     showState();
     fitWindow();
 }
@@ -100,8 +104,11 @@ PresenterBar::~PresenterBar()
 // A window of fixed size grows by the bar, and shrinks back when it goes.
 void PresenterBar::fitWindow()
 {
-    if (m_form.minimumSize() == m_form.maximumSize())
-        m_form.setFixedSize(m_form.sizeHint());
+    if (m_form.minimumSize() != m_form.maximumSize())
+        return;
+    m_form.layout()->invalidate();
+    m_form.layout()->activate();
+    m_form.setFixedSize(m_form.sizeHint());
 }
 
 void PresenterBar::changeSpeed(int steps)
