@@ -5,6 +5,7 @@
 
 #include "host/forms/demo_file.h"
 #include "host/forms/demonstrations.h"
+#include "host/forms/due_lines.h"
 #include "host/forms/event_loop.h"
 #include "host/forms/file_write.h"
 #include "host/forms/form.h"
@@ -177,20 +178,18 @@ void runCommand(const QString &command, const QStringList &words, const QString 
         const double seconds = number(words[1]);
         if (!(seconds >= 0 && seconds <= 3600))
             scriptError("wait takes seconds from 0 to 3600, not " + words[1]);
-        if (Demonstrations *demonstrations = Demonstrations::current())
+        if (Demonstrations *demonstrations = Demonstrations::recording())
             demonstrations->noteWait(seconds);
         pause(int(seconds * 1000));
     } else if (command == "say") {
-        Demonstrations *demonstrations = Demonstrations::current();
-        if (demonstrations && demonstrations->isRecording())
+        if (Demonstrations *demonstrations = Demonstrations::recording())
             demonstrations->addCaption(afterWords(rest, 1));
         say("say: " + afterWords(rest, 1));
     } else if (command == "ask") {
         const QStringList parts = questionParts(afterWords(rest, 1));
         if (parts.size() < 3 || parts.size() > 5 || parts.contains(QString()))
             scriptError("ask needs a question and two to four answers, each after a |");
-        Demonstrations *demonstrations = Demonstrations::current();
-        if (demonstrations && demonstrations->isRecording())
+        if (Demonstrations *demonstrations = Demonstrations::recording())
             demonstrations->addQuestion(parts[0], parts.mid(1));
         else
             askQuestion(parts[0], parts.mid(1), 0, 0);
@@ -253,17 +252,7 @@ std::optional<Demonstration> readScriptDemonstration(const QString &path, const 
 // Runs the at-yield lines that are due; a yield inside one of them counts on.
 void yieldReached()
 {
-    auto &pending = state().atYield;
-    std::vector<QString> due;
-    for (auto it = pending.begin(); it != pending.end();) {
-        if (--it->yieldsLeft <= 0) {
-            due.push_back(it->line);
-            it = pending.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    for (const QString &line : due)
+    for (const QString &line : takeDueLines(state().atYield, &PendingLine::line))
         run(line);
 }
 

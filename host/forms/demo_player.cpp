@@ -4,6 +4,7 @@
 #include "host/forms/demo_player.h"
 
 #include "host/forms/automation.h"
+#include "host/forms/due_lines.h"
 #include "host/forms/event_loop.h"
 #include "host/forms/file_write.h"
 #include "host/forms/messages.h"
@@ -292,15 +293,7 @@ void DemoPlayer::onYield()
 {
     if (m_holding)
         return;
-    std::vector<DemoLine> due;
-    for (auto it = m_atYield.begin(); it != m_atYield.end();)
-        if (--it->yieldsLeft <= 0) {
-            due.push_back(it->line);
-            it = m_atYield.erase(it);
-        } else {
-            ++it;
-        }
-    for (const DemoLine &line : due)
+    for (const DemoLine &line : takeDueLines(m_atYield, &Pending::line))
         runLine(line);
     if (!m_paused)
         return;

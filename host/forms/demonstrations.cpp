@@ -94,6 +94,15 @@ Demonstrations *Demonstrations::current()
     return session ? &of(*session) : nullptr;
 }
 
+Demonstrations *Demonstrations::recording()
+{
+    SessionFile *session = SessionFile::current();
+    auto *made = session
+        ? session->findChild<Demonstrations *>(QString(), Qt::FindDirectChildrenOnly)
+        : nullptr;
+    return made && made->isRecording() ? made : nullptr;
+}
+
 void Demonstrations::addMenuItems()
 {
     QMenu *file = m_form.menuBar()->findChild<QMenu *>("mnuFile");
@@ -143,12 +152,21 @@ void Demonstrations::showState()
     m_playItem->setEnabled(!isRecording() && !isPlaying());
 }
 
+// A recording and a replay start from a state no run is working on.
+static void checkNoRun(const char *what)
+{
+    if (yieldDepth() > 0)
+        throw Fault(Fault::Kind::Invalid,
+                    std::string(what) + " starts between runs; start it once the run has ended.");
+}
+
 void Demonstrations::startRecording(const QString &path)
 {
     if (isRecording() || isPlaying())
         throw Fault(Fault::Kind::Invalid,
                     isRecording() ? "A demonstration is being recorded already."
                                   : "A demonstration is playing.");
+    checkNoRun("A recording");
     m_recorder = std::make_unique<DemoRecorder>(m_session);
     m_recordPath = path;
     showState();
@@ -279,6 +297,7 @@ void Demonstrations::play(const QString &path)
         throw Fault(Fault::Kind::Invalid,
                     isRecording() ? "A demonstration is being recorded."
                                   : "A demonstration is playing already.");
+    checkNoRun("A replay");
     Demonstration demonstration;
     try {
         demonstration = readDemonstration(demonstrationFileText(path), m_session.program());

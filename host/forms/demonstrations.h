@@ -34,12 +34,14 @@ public:
     static Demonstrations &of(SessionFile &session);
     // The latest window's; nullptr when no window keeps sessions.
     static Demonstrations *current();
+    // The latest window's while it records; nullptr otherwise.
+    static Demonstrations *recording();
 
     // The File menu's items, above its Quit.
     void addMenuItems();
 
     // Starts recording; the file is named now (a script's record FILE) or asked for at the
-    // stop. Refused (a fault) while a recording or a replay runs.
+    // stop. Refused (a fault) while a recording, a replay or a run goes on.
     void startRecording(const QString &path = {});
     // Saves the recording and ends it; a person who names no file goes on recording.
     void stopRecording();
@@ -50,7 +52,8 @@ public:
     void noteWait(double seconds);
 
     // Reads, checks and plays a demonstration file with the presenter bar, the answers kept
-    // beside it. A refused file is a fault naming the file, the line and the fault.
+    // beside it. A refused file is a fault naming the file, the line and the fault; a replay
+    // waits until no run goes on.
     void play(const QString &path);
     // Plays an already read demonstration (the runner's, headless: no bar, no answers kept).
     void playHere(const Demonstration &demonstration, const QString &path, bool presenting);

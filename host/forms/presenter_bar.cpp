@@ -8,8 +8,8 @@
 
 #include <QAction>
 #include <QHBoxLayout>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 
 #include <algorithm>
