@@ -76,3 +76,19 @@ function(neurosims_undo_test program dir name)
     set_tests_properties(${program}.undo.${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
+
+# neurosims_demo_test(<program target>): the program's recorded demonstration in docs/demos
+# replayed headless (RunDemo.cmake), its end state checked by tests/demos/check.nss against
+# tests/demos/check.expected. tests/demos/record.nss records it again.
+function(neurosims_demo_test program)
+    add_test(NAME ${program}.demo
+        COMMAND ${CMAKE_COMMAND}
+            -DPROGRAM=$<TARGET_FILE:${program}>
+            -DDEMO=${PROJECT_SOURCE_DIR}/docs/demos/${program}.${program}-demo
+            -DCHECK=${CMAKE_CURRENT_SOURCE_DIR}/tests/demos/check.nss
+            -DEXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/tests/demos/check.expected
+            -DWORKDIR=${CMAKE_CURRENT_BINARY_DIR}/demo
+            -P ${PROJECT_SOURCE_DIR}/cmake/RunDemo.cmake)
+    set_tests_properties(${program}.demo PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

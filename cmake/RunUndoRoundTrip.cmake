@@ -7,6 +7,9 @@
 # in one process. Dumps 1 and 3 must be the same, and 2, 4 and 5 (the random generator came
 # back with the rest); 1 and 2 must differ. Nothing may print an error or a fault.
 file(MAKE_DIRECTORY ${WORKDIR})
+# The program's data folder (its recovery copies) is the test's own, never the person's.
+set(ENV{XDG_DATA_HOME} ${WORKDIR}/data/undo)
+file(REMOVE_RECURSE $ENV{XDG_DATA_HOME})
 file(READ ${WORK} work)
 file(READ ${ACTION} action)
 file(READ ${DUMP} dump)

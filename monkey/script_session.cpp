@@ -48,6 +48,9 @@ QString confinedLine(const QString &line, const QString &folder)
         return "printto " + QDir(folder).filePath("page.pdf");
     if (words[0] == "grab" && words.size() >= 3)
         return "grab " + words[1] + " " + QDir(folder).filePath("grab.png");
+    // A demonstration is recorded to, and played from, one file of the folder.
+    if ((words[0] == "record" || words[0] == "play") && words.size() >= 2)
+        return words[0] + " " + QDir(folder).filePath("demo.nsd");
     if (words[0] == "realtime")
         return "# realtime";
     return line;

@@ -49,9 +49,9 @@ private:
 // Closes every loaded window as its close box does.
 void closeAllWindows();
 
-// The script with every file it would write (grab, printto, also inside at-yield) moved into
-// the folder, and the lines that ask for pauses in real time left out: the lines as the
-// runner reads them, with the file names replaced.
+// The script with every file it would write or play (grab, printto, record, play, also
+// inside at-yield) moved into the folder, and the lines that ask for pauses in real time left
+// out: the lines as the runner reads them, with the file names replaced.
 QString confineFiles(const QString &script, const QString &folder);
 
 } // namespace monkey

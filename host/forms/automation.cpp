@@ -3,10 +3,14 @@
 
 #include "host/forms/automation.h"
 
+#include "host/forms/demo_file.h"
+#include "host/forms/demonstrations.h"
+#include "host/forms/due_lines.h"
 #include "host/forms/event_loop.h"
 #include "host/forms/events.h"
 #include "host/forms/file_write.h"
 #include "host/forms/form.h"
+#include "host/forms/messages.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
 #include "host/forms/printer_page.h"
@@ -29,6 +33,7 @@
 
 #include <iostream>
 #include <limits>
+#include <optional>
 
 namespace host {
 
@@ -181,6 +186,38 @@ void runCommand(const QString &command, const QStringList &words, const QString 
     } else if (command == "answer") {
         need(1);
         runContext().answers.push_back(afterWords(rest, 1));
+    } else if (command == "wait") {
+        need(1);
+        const double seconds = number(words[1]);
+        if (!(seconds >= 0 && seconds <= 3600))
+            scriptError("wait takes seconds from 0 to 3600, not " + words[1]);
+        if (Demonstrations *demonstrations = Demonstrations::recording())
+            demonstrations->noteWait(seconds);
+        pause(int(seconds * 1000));
+    } else if (command == "say") {
+        if (Demonstrations *demonstrations = Demonstrations::recording())
+            demonstrations->addCaption(afterWords(rest, 1));
+        say("say: " + afterWords(rest, 1));
+    } else if (command == "ask") {
+        const QStringList parts = questionParts(afterWords(rest, 1));
+        if (parts.size() < 3 || parts.size() > 5 || parts.contains(QString()))
+            scriptError("ask needs a question and two to four answers, each after a |");
+        if (Demonstrations *demonstrations = Demonstrations::recording())
+            demonstrations->addQuestion(parts[0], parts.mid(1));
+        else
+            askQuestion(parts[0], parts.mid(1), 0, 0);
+    } else if (command == "record" || command == "stop-recording" || command == "play") {
+        if (command != "stop-recording")
+            need(1);
+        Demonstrations *demonstrations = Demonstrations::current();
+        if (!demonstrations)
+            scriptError("this program keeps no sessions, and so no demonstrations");
+        if (command == "record")
+            demonstrations->startRecording(afterWords(rest, 1));
+        else if (command == "stop-recording")
+            demonstrations->stopRecording();
+        else
+            demonstrations->play(afterWords(rest, 1));
     } else if (command == "at-yield") {
         need(2);
         state().atYield.push_back(
@@ -199,32 +236,54 @@ void run(const QString &line)
     try {
         runCommand(words[0], words, rest);
     } catch (const std::invalid_argument &error) {
-        state().failed = true;
-        say(QStringLiteral("error: %1: %2").arg(rest, error.what()));
+        reportScriptError(QStringLiteral("%1: %2").arg(rest, error.what()));
     } catch (const Fault &fault) {
-        say(QStringLiteral("fault: %1").arg(fault.what()));
+        if (runContext().scripted)
+            say(QStringLiteral("fault: %1").arg(fault.what()));
+        else
+            reportFault(QString::fromStdString(fault.what()));
     }
     QCoreApplication::processEvents();
+}
+
+// A demonstration the runner plays: read and checked whole before the program starts.
+std::optional<Demonstration> readScriptDemonstration(const QString &path, const QString &text)
+{
+    SessionFile *session = SessionFile::current();
+    if (!session) {
+        reportScriptError(path + ": this program keeps no sessions, and so no demonstrations");
+        return std::nullopt;
+    }
+    try {
+        return readDemonstration(text, session->program());
+    } catch (const Fault &fault) {
+        reportScriptError(path + ": " + fault.what());
+        return std::nullopt;
+    }
 }
 
 // Runs the at-yield lines that are due; a yield inside one of them counts on.
 void yieldReached()
 {
-    auto &pending = state().atYield;
-    std::vector<QString> due;
-    for (auto it = pending.begin(); it != pending.end();) {
-        if (--it->yieldsLeft <= 0) {
-            due.push_back(it->line);
-            it = pending.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    for (const QString &line : due)
+    for (const QString &line : takeDueLines(state().atYield, &PendingLine::line))
         run(line);
 }
 
 } // namespace
+
+void runScriptLine(const QString &line) { run(line); }
+
+bool scriptLinesWaiting() { return !state().atYield.empty(); }
+
+void reportScriptError(const QString &text)
+{
+    if (!runContext().scripted) {
+        reportFault(text);
+        return;
+    }
+    state().failed = true;
+    say("error: " + text);
+}
 
 void exposeState(const StateRegistry &registry, const QObject *owner)
 {
@@ -248,7 +307,18 @@ int runScript(const QString &path, const std::function<bool()> &start)
     context.print = say;
     state().failed = false;
     QTextStream stream(&file);
-    const QStringList lines = stream.readAll().split('\n');
+    const QString text = stream.readAll();
+    QStringList lines = text.split('\n');
+    std::optional<Demonstration> demonstration;
+    if (isDemonstration(text)) {
+        // Nothing of a refused demonstration runs, not even the program.
+        demonstration = readScriptDemonstration(path, text);
+        if (!demonstration) {
+            context = person;
+            return 2;
+        }
+        lines.clear();
+    }
     // The clock lines that open a script freeze the clock before the program loads, so that
     // what the load seeds from the clock is the same on every run of the script; its answer
     // lines there answer the questions of the start (a recovery copy to reopen).
@@ -262,6 +332,9 @@ int runScript(const QString &path, const std::function<bool()> &start)
     }
     const bool started = !start || start();
     QCoreApplication::processEvents();
+    if (started && demonstration)
+        if (Demonstrations *demonstrations = Demonstrations::current())
+            demonstrations->playHere(*demonstration, path, false);
     for (; started && next < lines.size() && !programEnding(); ++next)
         run(lines[next]);
     // A line after the last window has closed finds no program to act on: the script says so

@@ -56,11 +56,32 @@ class StateRegistry;
 //                               question takes its default. Answers before the script's
 //                               first other line answer the questions of the start
 //   at-yield N LINE             runs LINE inside the Nth yield from now
+//   wait SECONDS                a pause of that long (only repaints unless realtime is on)
+//   say TEXT                    prints "say: TEXT" (a caption, while recording one)
+//   ask QUESTION | A | B [| C | D]
+//                               asks the question as the program asks its own (answer
+//                               CHOICE answers it); while recording, adds it to the recording
+//   record FILE                 starts recording a demonstration, saved to FILE (the rest of
+//                               the line) at stop-recording
+//   stop-recording              ends the recording and saves it
+//   play FILE                   plays a demonstration in the window with its presenter bar,
+//                               keeping the answers beside it (demo_player.h)
+//
+// A file whose first line is "demonstration PROGRAM FORMAT" is a demonstration (demo_file.h):
+// the runner checks all of it before anything runs, opens its start state and plays it.
 //
 // Runs a script's lines against the program's windows, after start (which loads and shows
 // the main form) has run as part of the script; returns 0, 2 after an error, or 1 when
 // start fails (the program cannot run).
 int runScript(const QString &path, const std::function<bool()> &start = {});
+
+// Runs one line as a script's line runs: under a script an error prints "error: ..." and
+// fails the script, a fault prints "fault: ..."; to a person both show as a fault's message.
+void runScriptLine(const QString &line);
+// Whether the running script has lines waiting for a yield (at-yield).
+bool scriptLinesWaiting();
+// Prints "error: TEXT" and fails the running script.
+void reportScriptError(const QString &text);
 
 // Makes every piece of a window's state printable by `var NAME` (the text stateText gives)
 // for as long as the owner (the window) lives; the registry must live as long as its owner.

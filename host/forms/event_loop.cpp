@@ -3,6 +3,7 @@
 
 #include "host/forms/event_loop.h"
 
+#include "host/forms/events.h"
 #include "host/forms/loaded_forms.h"
 #include "host/forms/run_context.h"
 
@@ -41,6 +42,7 @@ bool yield()
     // again before the yield returned (a script touching a control of the closed window): the
     // state the loop was working on went with the windows.
     const int endings = loadedForms().endings();
+    const YieldLevel level;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (runContext().yieldHook)
         runContext().yieldHook();

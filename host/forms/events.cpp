@@ -7,6 +7,7 @@
 #include "host/forms/picture_area.h"
 #include "host/forms/scroll_bar.h"
 #include "host/numbers/fault.h"
+#include "host/numbers/round_trip_text.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,11 +16,78 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+#include <cmath>
 #include <vector>
 
 namespace host {
 
 namespace {
+
+int handlerDepth = 0;
+int eventLoopDepth = 0; // the handler depth of the innermost yield's event processing
+int runningYields = 0;
+long long yieldCount = 0;
+
+ActionWatcher &watcher()
+{
+    static ActionWatcher watching;
+    return watching;
+}
+
+constexpr const char *noticedProperty = "host.noticed";
+
+// Reports a control's clicks (a button), values (a scroll bar) or choices (a menu item) to the
+// watcher, once however many handlers are bound; connected before the first handler, so that
+// the watcher sees the action before any handler runs.
+template <typename Object, typename Signal, typename Arguments>
+void noticeOnce(Object *control, Signal signal, const QString &command, Arguments arguments)
+{
+    if (isNoticed(control))
+        return;
+    control->setProperty(noticedProperty, true);
+    QObject::connect(control, signal, control, [control, command, arguments] {
+        noticeAction(control, command, arguments(control));
+    });
+}
+
+QString noArguments(const QObject *) { return {}; }
+
+// A user coordinate as text that the script's mouse line turns back into the same user
+// position: the nearest double to the one given whose way through the device is exact.
+QString exactUser(const PictureArea *area, QPointF user, bool horizontal)
+{
+    auto coordinate = [horizontal](QPointF point) { return horizontal ? point.x() : point.y(); };
+    auto with = [&](double value) {
+        return horizontal ? QPointF(value, user.y()) : QPointF(user.x(), value);
+    };
+    const double wanted = coordinate(user);
+    double up = wanted, down = wanted;
+    for (int step = 0; step < 16; ++step) {
+        for (double candidate : {up, down})
+            if (coordinate(area->scale().toUser(area->scale().toDevice(with(candidate)))) == wanted)
+                return QString::fromStdString(roundTripText(candidate));
+        up = std::nextafter(up, HUGE_VAL);
+        down = std::nextafter(down, -HUGE_VAL);
+    }
+    return QString::fromStdString(roundTripText(wanted));
+}
+
+// A picture area's mouse event as a script's mouse line has it: down, move (with the left
+// button held) or up, in user units; empty for what a line cannot make.
+QString mouseArguments(const PictureArea *area, const QMouseEvent *event)
+{
+    QString action;
+    if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton)
+        action = "down";
+    else if (event->type() == QEvent::MouseMove && event->buttons() == Qt::LeftButton)
+        action = "move";
+    else if (event->type() == QEvent::MouseButtonRelease && event->button() == Qt::LeftButton)
+        action = "up";
+    else
+        return {};
+    const QPointF user = area->scale().toUser(event->position());
+    return action + " " + exactUser(area, user, true) + " " + exactUser(area, user, false);
+}
 
 int classicButtons(Qt::MouseButtons buttons)
 {
@@ -93,19 +161,29 @@ protected:
             [[fallthrough]];
         case QEvent::MouseMove:
             // A disabled control takes no mouse input, but its filters still see the events.
-            if (control->isEnabled() && !opensAreaMenu(control, static_cast<QMouseEvent *>(event)))
+            if (control->isEnabled()
+                && !opensAreaMenu(control, static_cast<QMouseEvent *>(event))) {
+                noticeMouse(control, static_cast<QMouseEvent *>(event));
                 deliverMouse(control, static_cast<QMouseEvent *>(event));
+            }
             return false;
-        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonRelease: {
             if (!control->isEnabled() || opensAreaMenu(control, static_cast<QMouseEvent *>(event)))
                 return false;
+            noticeMouse(control, static_cast<QMouseEvent *>(event));
             // The control reacts to the release first, so that the handlers see its result.
             watched->event(event);
             deliverMouse(control, static_cast<QMouseEvent *>(event));
-            if (!click.empty()
-                && releasedOver(control, static_cast<QMouseEvent *>(event)->position()))
+            const bool over = releasedOver(control, static_cast<QMouseEvent *>(event)->position());
+            // A label's click is its own action; a picture area's is its press and release,
+            // a button's its clicked signal.
+            if (!click.empty() && over && !qobject_cast<PictureArea *>(control)
+                && !qobject_cast<QAbstractButton *>(control))
+                noticeAction(control, "click");
+            if (!click.empty() && over)
                 runAll(click, {control, m_pressGesture});
             return true;
+        }
         case QEvent::KeyPress:
             if (int code = keyCode(static_cast<QKeyEvent *>(event)))
                 for (const auto &handler : std::vector(keyPress))
@@ -131,6 +209,13 @@ private:
         // A copy: a handler may bind further handlers.
         for (const auto &handler : std::vector(handlers))
             runHandler(handler, source);
+    }
+
+    static void noticeMouse(QWidget *control, const QMouseEvent *event)
+    {
+        if (auto *area = qobject_cast<PictureArea *>(control))
+            if (const QString arguments = mouseArguments(area, event); !arguments.isEmpty())
+                noticeAction(control, "mouse", arguments);
     }
 
     void deliverMouse(QWidget *control, QMouseEvent *event)
@@ -181,9 +266,37 @@ std::vector<HandlerHooks> liveHooks()
     return handlerHooks();
 }
 
-int handlerDepth = 0;
-
 } // namespace
+
+void watchActions(ActionWatcher watching) { watcher() = std::move(watching); }
+
+void noticeAction(QObject *control, const QString &command, const QString &arguments)
+{
+    if (watcher() && atEventLoop())
+        watcher()(control, command, arguments);
+}
+
+bool isNoticed(const QObject *control) { return control->property(noticedProperty).toBool(); }
+
+bool atEventLoop() { return handlerDepth == eventLoopDepth; }
+
+int yieldDepth() { return runningYields; }
+
+long long yieldsSoFar() { return yieldCount; }
+
+YieldLevel::YieldLevel()
+    : m_savedBase(eventLoopDepth)
+{
+    ++yieldCount;
+    ++runningYields;
+    eventLoopDepth = handlerDepth;
+}
+
+YieldLevel::~YieldLevel()
+{
+    eventLoopDepth = m_savedBase;
+    --runningYields;
+}
 
 std::uint64_t newGesture()
 {
@@ -223,28 +336,39 @@ void afterHandlers(QObject *owner, std::function<void()> hook)
 
 void onClick(QWidget *control, std::function<void()> handler)
 {
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        noticeOnce(button, &QAbstractButton::clicked, "click", noArguments);
         QObject::connect(button, &QAbstractButton::clicked, button, [button, handler] {
             runHandler(handler, {button, newGesture()});
         });
-    else
+    } else {
         ControlEvents::of(control).click.push_back(std::move(handler));
+    }
 }
 
 void onMenuClick(QAction *menuItem, std::function<void()> handler)
 {
+    noticeOnce(menuItem, &QAction::triggered, "menu", noArguments);
     QObject::connect(menuItem, &QAction::triggered, menuItem, [menuItem, handler] {
         runHandler(handler, {menuItem, newGesture()});
     });
 }
 
+namespace {
+
+QString barValue(const ScrollBar *bar) { return QString::number(bar->value()); }
+
+} // namespace
+
 void onChange(ScrollBar *bar, std::function<void()> handler)
 {
+    noticeOnce(bar, &ScrollBar::changed, "set", barValue);
     QObject::connect(bar, &ScrollBar::changed, bar, [bar, handler] { runHandler(handler, {bar}); });
 }
 
 void onScroll(ScrollBar *bar, std::function<void()> handler)
 {
+    noticeOnce(bar, &ScrollBar::changed, "set", barValue);
     QObject::connect(bar, &ScrollBar::scrolled, bar,
                      [bar, handler] { runHandler(handler, {bar}); });
 }

@@ -69,4 +69,41 @@ void onMouseDown(QWidget *control, MouseHandler handler);
 void onMouseMove(QWidget *control, MouseHandler handler);
 void onMouseUp(QWidget *control, MouseHandler handler);
 
+// What a person does, as it passes here, for whoever records it: a click on a button or a
+// label, a scroll bar's new value, a menu item chosen, a mouse press, drag or release on a
+// picture area. The watcher gets the control and the script command that does the same
+// ("click", "set" with "12", "mouse" with "down 10 20", picture area user units written so
+// that they read back to the very position), before the action's handlers run; only actions
+// that arrive from the event loop (atEventLoop) reach it. One watcher at a time; an empty one
+// ends the watching.
+using ActionWatcher
+    = std::function<void(QObject *control, const QString &command, const QString &arguments)>;
+void watchActions(ActionWatcher watcher);
+// Reports an action to the watcher as the bindings do: for a control that has no handler
+// of that event bound (the watcher attaches to it itself).
+void noticeAction(QObject *control, const QString &command, const QString &arguments = {});
+// Whether a control's clicks, changes or choices already reach the watcher through its
+// bindings.
+bool isNoticed(const QObject *control);
+
+// Whether code runs straight from the event loop, where what a person does arrives: outside
+// every handler, or inside a yield and outside the handlers begun within it.
+bool atEventLoop();
+// How many yields are running, one inside another, and how many have begun so far.
+int yieldDepth();
+long long yieldsSoFar();
+// Held by yield() while it processes events: it counts the yield, and handlers begun inside
+// count their depth from there.
+class YieldLevel
+{
+public:
+    YieldLevel();
+    ~YieldLevel();
+    YieldLevel(const YieldLevel &) = delete;
+    YieldLevel &operator=(const YieldLevel &) = delete;
+
+private:
+    int m_savedBase;
+};
+
 } // namespace host

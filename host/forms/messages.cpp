@@ -43,20 +43,12 @@ bool printed(const char *kind, const QString &text)
     return true;
 }
 
-} // namespace
-
-void showMessage(const QString &text)
-{
-    if (!printed("message", text))
-        QMessageBox::information(QApplication::activeWindow(),
-                                 QApplication::applicationDisplayName(), text);
-}
-
-int askQuestion(const QString &text, const QStringList &choices, int defaultChoice,
-                int cancelChoice)
+int askedQuestion(const QString &text, const QStringList &choices, int defaultChoice,
+                  int cancelChoice)
 {
     RunContext &context = runContext();
-    if (context.scripted) {
+    // A demonstration played to a person answers as its recording did.
+    if (context.scripted || !context.answers.empty()) {
         int chosen = defaultChoice;
         if (!context.answers.empty()) {
             const QString answer = context.answers.front();
@@ -66,7 +58,7 @@ int askQuestion(const QString &text, const QStringList &choices, int defaultChoi
         QStringList plain;
         for (const QString &choice : choices)
             plain << plainCaption(choice);
-        if (context.print)
+        if (context.scripted && context.print)
             context.print(
                 QStringLiteral("question: %1 [%2] %3").arg(text, plain.join('/'), plain[chosen]));
         return chosen;
@@ -83,6 +75,25 @@ int askQuestion(const QString &text, const QStringList &choices, int defaultChoi
         if (box.clickedButton() == buttons[i])
             return int(i);
     return cancelChoice;
+}
+
+} // namespace
+
+void showMessage(const QString &text)
+{
+    if (!printed("message", text))
+        QMessageBox::information(QApplication::activeWindow(),
+                                 QApplication::applicationDisplayName(), text);
+}
+
+int askQuestion(const QString &text, const QStringList &choices, int defaultChoice,
+                int cancelChoice)
+{
+    RunContext &context = runContext();
+    const int chosen = askedQuestion(text, choices, defaultChoice, cancelChoice);
+    if (context.answered)
+        context.answered(chosen);
+    return chosen;
 }
 
 void showAbout(const QString &title, const QStringList &lines)

@@ -17,6 +17,7 @@ void showMessage(const QString &text);
 // shown: the script's next queued answer (`answer CHOICE`, a caption without its "&" or a number
 // from 1) chooses, else defaultChoice; it prints "question: TEXT [A/B/C] CHOSEN". An answer that
 // names no choice is a host::Fault, and the queued answer is used up.
+// A demonstration played to a person answers from the same queue while it holds answers.
 int askQuestion(const QString &text, const QStringList &choices, int defaultChoice,
                 int cancelChoice);
 

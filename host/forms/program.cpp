@@ -5,6 +5,7 @@
 
 #include "host/forms/automation.h"
 #include "host/forms/command_line.h"
+#include "host/forms/demonstrations.h"
 #include "host/forms/events.h"
 #include "host/forms/form.h"
 #include "host/forms/session_file.h"
@@ -30,6 +31,7 @@ int exec(QApplication &app, Form &mainForm, const CommandLine &commandLine)
     // The program ends when no form remains loaded, not when the last window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     mainForm.setMainForm();
+    addDemonstrationItems(mainForm);
     const QString script = qEnvironmentVariable("NEUROSIMS_SCRIPT");
     mainForm.setWindowTitle(titleWithSeed(mainForm.windowTitle(), commandLine));
     auto start = [&mainForm, &commandLine] {

@@ -23,8 +23,11 @@ struct RunContext
     std::function<void()> yieldHook;
     // Receives "fault: ..." and "message: ..." lines while a script runs.
     std::function<void(const QString &line)> print;
-    // The script's answers to the program's next questions, in order (`answer CHOICE`).
+    // The answers to the program's next questions, in order: a script's (`answer CHOICE`), or
+    // a demonstration's that is being played to a person.
     std::deque<QString> answers;
+    // Told which choice (from 0) each question of the program took, while a recording runs.
+    std::function<void(int choice)> answered;
 };
 
 RunContext &runContext();

@@ -159,13 +159,15 @@ std::pair<QWidget *, QString> locate(const QString &name, const char *kind)
     return {holders.front(), name};
 }
 
-// The control or menu item a name points to, its window loaded.
-template <typename Object> Object *findNamed(const QString &name, const char *kind)
+// The control or menu item a name points to, its window loaded when asked.
+template <typename Object> Object *findNamed(const QString &name, const char *kind, bool load)
 {
     auto [top, ownName] = locate(name, kind);
     auto *found = ownChild<Object>(top, ownName);
     if (!found)
         scriptError(QStringLiteral("no %1 named %2").arg(kind, name));
+    if (!load)
+        return found;
     if constexpr (std::is_base_of_v<QWidget, Object>)
         touch(found);
     else
@@ -179,10 +181,30 @@ QWidget *findWidget(const QString &name)
 {
     if (QWidget *top = window(name))
         return top;
-    return findNamed<QWidget>(name, "control");
+    return findNamed<QWidget>(name, "control", true);
 }
 
-QAction *findAction(const QString &name) { return findNamed<QAction>(name, "menu item"); }
+QAction *findAction(const QString &name) { return findNamed<QAction>(name, "menu item", true); }
+
+QWidget *lookUpWidget(const QString &name)
+{
+    if (QWidget *top = window(name))
+        return top;
+    return findNamed<QWidget>(name, "control", false);
+}
+
+QAction *lookUpAction(const QString &name) { return findNamed<QAction>(name, "menu item", false); }
+
+QString scriptName(const QObject *control)
+{
+    const QString name = control->objectName();
+    if (windowsHolding(name).size() <= 1)
+        return name;
+    const QObject *at = control->parent();
+    while (at && !qobject_cast<const Form *>(at))
+        at = at->parent();
+    return at ? at->objectName() + "." + name : name;
+}
 
 double number(const QString &text)
 {

@@ -26,6 +26,12 @@ namespace script {
 
 QWidget *findWidget(const QString &name);
 QAction *findAction(const QString &name);
+// The same without loading the control's window: to check a name before anything runs.
+QWidget *lookUpWidget(const QString &name);
+QAction *lookUpAction(const QString &name);
+// The name a script line gives a control or menu item: its own, or FORM.NAME while more
+// than one window holds that name.
+QString scriptName(const QObject *control);
 
 template <typename Control> Control *findControl(const QString &name, const char *kind)
 {

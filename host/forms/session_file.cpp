@@ -279,6 +279,12 @@ void SessionFile::showOpened(const SessionValues &values)
     m_lastFingerprint = fingerprint();
 }
 
+void SessionFile::openText(std::string_view text)
+{
+    showOpened(
+        readSession(text, m_contents.program.toStdString(), sections(), m_contents.together));
+}
+
 void SessionFile::open(const QString &path)
 {
     showOpened(checkedValues(path));

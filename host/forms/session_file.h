@@ -81,6 +81,12 @@ public:
     // Changed since the last save or open, also in the middle of a run (before the run's
     // handler has ended and the title shows it).
     bool isModified() const;
+    // A session's text opened as a file's would be, the window's file and title left alone: a
+    // demonstration's start state. A refusal is a host::Fault with the reason, and leaves the
+    // program as it was.
+    void openText(std::string_view text);
+    QString program() const { return m_contents.program; }
+    Form &form() const { return m_form; }
     QStringList recentFiles() const;
     // The whole session as its file holds it; a value no file can hold is a host::Fault.
     QByteArray text() const;

@@ -49,6 +49,8 @@ void freezeClock(double secondsSinceMidnight) { frozenSeconds() = secondsSinceMi
 
 void thawClock() { frozenSeconds().reset(); }
 
+std::optional<double> frozenClock() { return frozenSeconds(); }
+
 double clockSeed() { return fixedSeed() ? *fixedSeed() : clockSeconds(); }
 
 void fixSeed(std::optional<double> seed) { fixedSeed() = seed; }

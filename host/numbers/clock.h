@@ -15,6 +15,8 @@ float clockSeconds();
 // run again.
 void freezeClock(double secondsSinceMidnight);
 void thawClock();
+// The frozen clock's seconds; nothing while it runs.
+std::optional<double> frozenClock();
 
 // What the programs re-seed the generator with: the clock (clockSeconds), or the seed the command
 // line fixed in its place, so that every re-seed of a run started with --seed is the same.

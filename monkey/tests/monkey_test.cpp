@@ -122,6 +122,8 @@ TEST(ConfineFiles, FilesAScriptWritesLandInTheFolder)
         {"at-yield \t1 \tprintto /etc/x", "at-yield \t1 printto /scratch/page.pdf"},
         // The runner reads the script as text and drops carriage returns first.
         {"pri\rntto /etc/x", "printto /scratch/page.pdf"},
+        {"record ../lesson.reach-demo", "record /scratch/demo.nsd"},
+        {"at-yield 1 play /etc/a b", "at-yield 1 play /scratch/demo.nsd"},
         {"realtime on", "# realtime"},
         {"at-yield 2 realtime on", "at-yield 2 # realtime"},
         // Lines that write nothing stay as they are.

@@ -1,0 +1,4 @@
+var weights
+var order
+show txtEpoques text
+show txtError text

@@ -1,0 +1,5 @@
+var handx
+var handy
+var targetx
+var targety
+var cellResp

@@ -1,0 +1,4 @@
+var act
+var actHistory
+var negwt
+var niter

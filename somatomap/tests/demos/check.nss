@@ -1,0 +1,3 @@
+var part_touched
+var error
+show txtTrialNum text
