@@ -138,9 +138,14 @@ void DemoPlayer::run()
             m_outerYieldHook();
         onYield();
     };
+    // The recording's clock is what it seeded from; a seed this program was started with
+    // gives way to it for the replay.
     m_clockBefore = frozenClock();
-    if (m_demonstration.clock)
+    m_seedBefore = fixedSeed();
+    if (m_demonstration.clock) {
         freezeClock(*m_demonstration.clock);
+        fixSeed(std::nullopt);
+    }
     const std::size_t answersBefore = context.answers.size();
     m_stopped = false;
     emit changed();
@@ -173,6 +178,7 @@ void DemoPlayer::run()
     while (m_stopped && context.answers.size() > answersBefore)
         context.answers.pop_back();
     context.yieldHook = m_outerYieldHook;
+    fixSeed(m_seedBefore);
     if (m_clockBefore)
         freezeClock(*m_clockBefore);
     else

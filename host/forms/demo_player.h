@@ -88,6 +88,7 @@ private:
     std::vector<Pending> m_atYield;
     std::function<void()> m_outerYieldHook;
     std::optional<double> m_clockBefore;
+    std::optional<double> m_seedBefore;
 };
 
 } // namespace host

@@ -61,9 +61,15 @@ DemoRecorder::DemoRecorder(SessionFile &session)
     m_demonstration.session = session.text().toStdString();
     // The clock stands still while the recording runs, as it does while the replay runs: what
     // the program seeds from it is the same in both.
+    // A seed fixed on the command line stands in for the clock: the recording keeps it as its
+    // clock, so that a replay seeds alike without it.
     m_clockBefore = frozenClock();
-    m_demonstration.clock = m_clockBefore ? *m_clockBefore : double(clockSeconds());
+    m_seedBefore = fixedSeed();
+    m_demonstration.clock = m_seedBefore ? *m_seedBefore
+        : m_clockBefore                  ? *m_clockBefore
+                                         : double(clockSeconds());
     freezeClock(*m_demonstration.clock);
+    fixSeed(std::nullopt);
     m_baseYieldDepth = yieldDepth();
     for (QWidget *form : formsShown())
         attach(form);
@@ -82,6 +88,7 @@ DemoRecorder::~DemoRecorder()
 {
     watchActions({});
     runContext().answered = {};
+    fixSeed(m_seedBefore);
     if (m_clockBefore)
         freezeClock(*m_clockBefore);
     else

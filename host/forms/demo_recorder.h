@@ -66,6 +66,7 @@ private:
     bool m_inFlight = false; // the last action's handlers are running
     bool m_quiet = false; // what the last key press does on its own is no action of its own
     std::optional<double> m_clockBefore;
+    std::optional<double> m_seedBefore;
     QPointer<QLineEdit> m_typing;
     QPointer<QAbstractButton> m_keyed;
 };

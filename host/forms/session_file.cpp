@@ -285,8 +285,18 @@ void SessionFile::openText(std::string_view text)
         readSession(text, m_contents.program.toStdString(), sections(), m_contents.together));
 }
 
+// A run goes on with the state it started from: a session opened inside it would leave a mix
+// of the two.
+void SessionFile::refuseDuringRun()
+{
+    if (yieldDepth() > 0)
+        throw Fault(Fault::Kind::Invalid,
+                    "A session opens between runs; open it once the run has ended.");
+}
+
 void SessionFile::open(const QString &path)
 {
+    refuseDuringRun();
     showOpened(checkedValues(path));
     m_path = QFileInfo(path).absoluteFilePath();
     m_modified = false;

@@ -114,6 +114,7 @@ signals:
 
 private:
     std::vector<SessionSection> sections() const;
+    static void refuseDuringRun();
     void addMenu();
     void fillRecent();
     void remember(const QString &path);

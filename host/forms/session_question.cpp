@@ -49,6 +49,7 @@ bool SessionFile::settleChanges(const QString &doing)
 
 void SessionFile::openAsked(const QString &path)
 {
+    refuseDuringRun();
     if (settleChanges("opening another session"))
         open(path);
 }

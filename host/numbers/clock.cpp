@@ -17,7 +17,7 @@ std::optional<double> &frozenSeconds()
     return seconds;
 }
 
-std::optional<double> &fixedSeed()
+std::optional<double> &seedInForce()
 {
     static std::optional<double> seed;
     return seed;
@@ -51,9 +51,11 @@ void thawClock() { frozenSeconds().reset(); }
 
 std::optional<double> frozenClock() { return frozenSeconds(); }
 
-double clockSeed() { return fixedSeed() ? *fixedSeed() : clockSeconds(); }
+double clockSeed() { return seedInForce() ? *seedInForce() : clockSeconds(); }
 
-void fixSeed(std::optional<double> seed) { fixedSeed() = seed; }
+void fixSeed(std::optional<double> seed) { seedInForce() = seed; }
+
+std::optional<double> fixedSeed() { return seedInForce(); }
 
 std::string dateTimeText()
 {

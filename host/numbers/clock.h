@@ -22,6 +22,8 @@ std::optional<double> frozenClock();
 // line fixed in its place, so that every re-seed of a run started with --seed is the same.
 double clockSeed();
 void fixSeed(std::optional<double> seed);
+// The seed fixed in the clock's place; nothing when the programs seed from the clock.
+std::optional<double> fixedSeed();
 
 // The current local date and time as "YYYY-MM-DD hh:mm:ss".
 std::string dateTimeText();
