@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "host/forms/controls_registry.h"
 #include "host/numbers/session_document.h"
 #include "host/numbers/state_registry.h"
 
@@ -36,13 +37,6 @@ struct SessionContents
     // Pieces that must agree with each other, checked before anything is written.
     SessionCheck together;
 };
-
-// Every control of a window by its objectName, as pieces of state: a scroll bar its value
-// (within its range), a check box 0, 1 or 2, an option button true or false, a text box its
-// text as typed (at most maxTextLength characters). Writing one runs none of its handlers.
-// The controls must outlive the registry.
-StateRegistry controlsRegistry(QWidget *window);
-constexpr int maxTextLength = 32767;
 
 // A session file is at most this long; a longer one is refused unread.
 constexpr qint64 maxSessionBytes = 16 * 1024 * 1024;
