@@ -18,6 +18,15 @@ namespace {
     throw Fault(Fault::Kind::Invalid, "The value of " + name + " was refused: " + why + ".");
 }
 
+// A range may be open at either end, and no text reads back as infinity, so a bound is
+// named in words where it is infinite.
+std::string boundText(double bound)
+{
+    if (std::isinf(bound))
+        return bound < 0 ? "minus infinity" : "infinity";
+    return roundTripText(bound);
+}
+
 } // namespace
 
 namespace stateDetail {
@@ -76,8 +85,8 @@ std::function<void(const std::vector<double> &)> withinRange(std::string name, d
         for (double number : numbers)
             if (number < low || number > high)
                 refuse(name,
-                       "it holds " + roundTripText(number) + ", outside " + roundTripText(low)
-                           + " to " + roundTripText(high));
+                       "it holds " + roundTripText(number) + ", outside " + boundText(low) + " to "
+                           + boundText(high));
     };
 }
 

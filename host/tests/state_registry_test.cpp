@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -85,6 +86,23 @@ TEST(StateRegistry, RefusesBadValuesWithoutWritingAny)
         EXPECT_EQ(model.steps, 3) << values[0].first;
         EXPECT_EQ(model.rate, 0.1f);
     }
+}
+
+// A range open at its top still names itself when it refuses, rather than failing to.
+TEST(StateRegistry, RangeOpenAtOneEndRefusesWithAMessage)
+{
+    std::array<float, 2> weights {1, 2};
+    host::StateRegistry registry;
+    registry.add("weights", weights,
+                 host::withinRange("weights", 0, std::numeric_limits<double>::infinity()));
+    try {
+        registry.write({{"weights", std::vector<double> {3, -1}}});
+        FAIL() << "a negative weight was taken";
+    } catch (const host::Fault &fault) {
+        EXPECT_STREQ(fault.what(), "The value of weights was refused: it holds -1, outside 0 to "
+                                   "infinity.");
+    }
+    EXPECT_EQ(weights[0], 1);
 }
 
 } // namespace

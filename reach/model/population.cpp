@@ -190,17 +190,21 @@ void cellResponse(Model &model, const Switches &switches)
                 distTuning[l] = tuning.exponent(distdir - double(prefDir[l]));
             exponentials(distTuning, n);
         }
+        // Into arrays of the block first, which nothing else can reach, so that the loop
+        // runs in vectors; then into the model's.
+        std::array<float, cellBlock> targParts;
+        std::array<float, cellBlock> responses;
         for (std::size_t l = 0; l < n; ++l) {
-            float distPart = 0;
-            if (seeDistractor)
-                distPart = float(distTuning[l] * distFactor);
+            float distPart = seeDistractor ? float(distTuning[l] * distFactor) : 0.0f;
             const float targPart = float(targTuning[l] * targFactor * attnBoost);
             if (suppress)
                 distPart = float(-inhibLevel * distPart);
-            if (colourCode)
-                model.targResp[first + l] = targPart;
-            model.cellResp[first + l] = max(0, float(double(targPart) + distPart));
+            targParts[l] = targPart;
+            responses[l] = max(0, float(double(targPart) + distPart));
         }
+        if (colourCode)
+            std::copy_n(targParts.begin(), n, model.targResp.begin() + std::ptrdiff_t(first));
+        std::copy_n(responses.begin(), n, model.cellResp.begin() + std::ptrdiff_t(first));
     }
 
     if (switches.lateralInhibition)
@@ -225,13 +229,14 @@ namespace {
     for (int i = 0; i < n; ++i)
         total += oldResp[i + 4];
 
-    std::array<float, inhibitionRoom> local {};
-    for (int j = 0; j < 9; ++j)
-        for (int i = 0; i < n; ++i)
-            local[i] += oldResp[i + j];
-
     for (int i = 0; i < n; ++i) {
-        const float scaledLocal = float(double(local[i]) * 0.1);
+        // The nine neighbours from the left, from a sum of 0: written out, the sum stays one
+        // straight line per cell, which the compiler vectorises across the cells (a loop over
+        // the neighbours around it would be turned inside out and run a cell at a time).
+        const float *around = &oldResp[i];
+        const float local = 0.0f + around[0] + around[1] + around[2] + around[3] + around[4]
+                            + around[5] + around[6] + around[7] + around[8];
+        const float scaledLocal = float(double(local) * 0.1);
         const float inh = float(0.05 * (double(total) - scaledLocal));
         const float next = float(double(scaledLocal) + oldResp[i + 4] - inh);
         model.cellResp[i] = min(2, max(0, next));
