@@ -47,6 +47,26 @@ void responseAndResultant(benchmark::State &state, bool exponential)
 BENCHMARK_CAPTURE(responseAndResultant, exponential, true);
 BENCHMARK_CAPTURE(responseAndResultant, gaussian, false);
 
+// The floor under responseAndResultant/exponential: its 200 exponentials (the target's and
+// the distractor's tuning of every cell), the same calls on the same arguments, and nothing else.
+void exponentialsAlone(benchmark::State &state)
+{
+    reach::Model model = startUpWithDistractor();
+    reach::cellResponse(model, everySwitch(true));
+    std::vector<double> exponents;
+    for (float preferred : model.prefDir)
+        for (float direction : {model.targdir, model.distdir})
+            exponents.push_back(-std::abs(double(direction) - preferred) * model.tuningWidth);
+    std::vector<double> values(exponents.size());
+    for (auto _ : state) {
+        for (size_t i = 0; i < exponents.size(); ++i)
+            values[i] = std::exp(exponents[i]);
+        benchmark::DoNotOptimize(values.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(exponentialsAlone);
+
 // The responses at start-up with every switch off: what one cell_response() call of the
 // Python module computes.
 void startUpResponse(benchmark::State &state)

@@ -3,7 +3,7 @@
 
 # Sourced by ./run and ./test: installs the Debian packages the build and the tests need,
 # when any is missing (with sudo when not root).
-NEUROSIMS_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libgl-dev
+NEUROSIMS_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libgl-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils locales-all fonts-liberation
     fonts-liberation2 fonts-dejavu-core clang-format xvfb xauth time qt6-svg-dev
     dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev reuse lintian

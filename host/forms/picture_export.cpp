@@ -5,6 +5,7 @@
 
 #include "host/forms/file_write.h"
 #include "host/forms/picture_area.h"
+#include "host/forms/png_encoding.h"
 #include "host/numbers/fault.h"
 
 #include <QBuffer>
@@ -123,12 +124,13 @@ void copyPicture(PictureArea *area)
 void savePng(PictureArea *area, const QString &path, double ratio)
 {
     const QImage image = pictureImage(area, ratio);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    // A light compression: a display's flat colours pack almost as well, several times faster.
-    if (!image.save(&buffer, "PNG", 80))
-        fileNotWritten(path, "the picture could not be made into a PNG image");
+    QByteArray bytes = opaquePngBytes(image);
+    if (bytes.isEmpty()) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG", 80)) // a light compression, several times faster
+            fileNotWritten(path, "the picture could not be made into a PNG image");
+    }
     writeWholeFile(path, bytes);
 }
 

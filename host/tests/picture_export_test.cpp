@@ -8,6 +8,7 @@
 #include "host/forms/form.h"
 #include "host/forms/picture_area.h"
 #include "host/forms/picture_export.h"
+#include "host/forms/png_encoding.h"
 #include "host/forms/printer_page.h"
 #include "host/numbers/fault.h"
 #include "host/tests/support/full_disk.h"
@@ -127,6 +128,31 @@ TEST_F(PictureExport, ALongRecordFoldsIntoAnImage)
     }
     EXPECT_LT(form.area->recordedCalls(), host::Canvas::maxRecordedCalls);
     EXPECT_EQ(replayed(form.area), rgb(form.area->image()));
+}
+
+// Every pixel reads back as it was drawn, whatever its neighbours (a field of random colours
+// makes every difference from the row above wrap around somewhere), with the resolution.
+TEST_F(PictureExport, PngKeepsEveryPixelAndTheResolution)
+{
+    form.drawScene();
+    host::savePng(form.area, file("scene.png"), 2);
+    EXPECT_EQ(QImage(file("scene.png")).convertToFormat(QImage::Format_RGB32),
+              host::pictureImage(form.area, 2).convertToFormat(QImage::Format_RGB32));
+
+    QImage noise(37, 23, QImage::Format_RGB32);
+    uint32_t next = 12345;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            next = next * 1103515245u + 12345u;
+            noise.setPixel(x, y, 0xff000000u | (next >> 8));
+        }
+    noise.setDotsPerMeterX(5906);
+    noise.setDotsPerMeterY(2953);
+    const QImage read = QImage::fromData(host::opaquePngBytes(noise), "PNG");
+    EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), noise);
+    EXPECT_EQ(read.dotsPerMeterX(), 5906);
+    EXPECT_EQ(read.dotsPerMeterY(), 2953);
+    EXPECT_TRUE(host::opaquePngBytes(noise.convertToFormat(QImage::Format_ARGB32)).isEmpty());
 }
 
 TEST_F(PictureExport, PngAtTheScreensRatioAndAtTwice)

@@ -99,8 +99,9 @@ TEST(StateRegistry, RangeOpenAtOneEndRefusesWithAMessage)
         registry.write({{"weights", std::vector<double> {3, -1}}});
         FAIL() << "a negative weight was taken";
     } catch (const host::Fault &fault) {
-        EXPECT_STREQ(fault.what(), "The value of weights was refused: it holds -1, outside 0 to "
-                                   "infinity.");
+        EXPECT_STREQ(fault.what(),
+                     "The value of weights was refused: it holds -1, outside 0 to "
+                     "infinity.");
     }
     EXPECT_EQ(weights[0], 1);
 }

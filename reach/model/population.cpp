@@ -235,7 +235,7 @@ namespace {
         // the neighbours around it would be turned inside out and run a cell at a time).
         const float *around = &oldResp[i];
         const float local = 0.0f + around[0] + around[1] + around[2] + around[3] + around[4]
-                            + around[5] + around[6] + around[7] + around[8];
+            + around[5] + around[6] + around[7] + around[8];
         const float scaledLocal = float(double(local) * 0.1);
         const float inh = float(0.05 * (double(total) - scaledLocal));
         const float next = float(double(scaledLocal) + oldResp[i + 4] - inh);
