@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -66,6 +67,30 @@ void exponentialsAlone(benchmark::State &state)
     }
 }
 BENCHMARK(exponentialsAlone);
+
+// The two other parts of it on their own: the lateral-inhibition pass over the responses, and
+// the population vector, a sum taken in cell order.
+void inhibitionAlone(benchmark::State &state)
+{
+    reach::Model model = startUpWithDistractor();
+    reach::cellResponse(model, everySwitch(true));
+    const std::vector<float> responses = model.cellResp;
+    for (auto _ : state) {
+        std::copy(responses.begin(), responses.end(), model.cellResp.begin());
+        reach::lateralInhibition(model);
+        benchmark::DoNotOptimize(model.cellResp.data());
+    }
+}
+BENCHMARK(inhibitionAlone);
+
+void resultantAlone(benchmark::State &state)
+{
+    reach::Model model = startUpWithDistractor();
+    reach::cellResponse(model, everySwitch(true));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reach::resultant(model));
+}
+BENCHMARK(resultantAlone);
 
 // The responses at start-up with every switch off: what one cell_response() call of the
 // Python module computes.
