@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -17,8 +16,7 @@ namespace {
 // Started in the program's source folder, so that the window finds its pattern file.
 calc::Form1 &shownForm()
 {
-    return bench::shownWindow<calc::Form1>(
-        {}, [] { QDir::setCurrent(QFileInfo(__FILE__).dir().filePath("../calc")); });
+    return bench::shownWindow<calc::Form1>({}, [] { QDir::setCurrent(CALC_FOLDER); });
 }
 
 // Twenty epochs of the sixteen standard patterns under the sigmoid rule (which uses them

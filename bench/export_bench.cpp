@@ -45,7 +45,7 @@ host::PictureArea *calcDiagram()
             window.onLearn();
             window.onSeeWeights();
         },
-        [] { QDir::setCurrent(QFileInfo(__FILE__).dir().filePath("../calc")); });
+        [] { QDir::setCurrent(CALC_FOLDER); });
     return form.findChild<host::PictureArea *>("picWts");
 }
 
