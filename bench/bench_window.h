@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "host/forms/picture_area.h"
+
 #include <QApplication>
+#include <QList>
 
 #include <functional>
 
@@ -36,5 +39,26 @@ Window &shownWindow(const std::function<void(Window &)> &setUp = {},
     }();
     return *window;
 }
+
+// The picture areas of every open window. An area paints a frame into its image when
+// something first looks at it (a repaint of its window, a pixel read): paint() does what the
+// windows' next repaint would, so that a figure includes the pictures the user then sees.
+class PictureAreas
+{
+public:
+    PictureAreas()
+    {
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            m_areas += window->findChildren<host::PictureArea *>();
+    }
+    void paint() const
+    {
+        for (const host::PictureArea *area : m_areas)
+            area->image();
+    }
+
+private:
+    QList<host::PictureArea *> m_areas;
+};
 
 } // namespace bench

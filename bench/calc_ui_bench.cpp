@@ -27,8 +27,11 @@ void twentyEpochs(benchmark::State &state)
     calc::Form1 &form = shownForm();
     form.findChild<QRadioButton *>("optSig")->setChecked(true);
     form.findChild<QLineEdit *>("txtIpepoques")->setText("20");
-    for (auto _ : state)
+    const bench::PictureAreas areas;
+    for (auto _ : state) {
         form.onLearn();
+        areas.paint();
+    }
     state.counters["presentations"] = 320;
 }
 BENCHMARK(twentyEpochs)->Unit(benchmark::kMillisecond);
@@ -36,8 +39,11 @@ BENCHMARK(twentyEpochs)->Unit(benchmark::kMillisecond);
 void showWeights(benchmark::State &state)
 {
     calc::Form1 &form = shownForm();
-    for (auto _ : state)
+    const bench::PictureAreas areas;
+    for (auto _ : state) {
         form.onSeeWeights();
+        areas.paint();
+    }
 }
 BENCHMARK(showWeights)->Unit(benchmark::kMicrosecond);
 
@@ -47,10 +53,12 @@ void keypadAndTest(benchmark::State &state)
 {
     calc::Form1 &form = shownForm();
     bool eight = false;
+    const bench::PictureAreas areas;
     for (auto _ : state) {
         eight = !eight;
         form.onShowNumeral(eight ? 8 : 1);
         form.onProcessInput();
+        areas.paint();
     }
 }
 BENCHMARK(keypadAndTest)->Unit(benchmark::kMicrosecond);

@@ -23,11 +23,14 @@ reach::Form1 &shownForm()
 void timeReaches(benchmark::State &state)
 {
     reach::Form1 &form = shownForm();
+    const bench::PictureAreas areas;
     for (auto _ : state) {
         state.PauseTiming();
         form.onRestart();
+        areas.paint();
         state.ResumeTiming();
         form.onReach();
+        areas.paint();
     }
     state.counters["steps"] = 51;
 }
@@ -43,8 +46,10 @@ void dragTarget(benchmark::State &state)
     form.findChild<QRadioButton *>("optTarget")->setChecked(true);
     form.onHandDisplayPress(QPointF(20, 100));
     bool left = false;
+    const bench::PictureAreas areas;
     for (auto _ : state) {
         form.onHandDisplayMove(QPointF(left ? -20 : 20, 100));
+        areas.paint();
         left = !left;
     }
 }

@@ -30,12 +30,15 @@ void defaultWholeHandRun(benchmark::State &state)
     somatomap::Form1 &form = shownForm();
     const bool radialBasis = state.range(0) == 1;
     form.control<QRadioButton>(radialBasis ? "optRadBas" : "optDotProd")->setChecked(true);
+    const bench::PictureAreas areas;
     for (auto _ : state) {
         state.PauseTiming();
         form.onResetWeights();
         form.onHandPicture(0);
+        areas.paint();
         state.ResumeTiming();
         form.onMapWholeHand();
+        areas.paint();
     }
     form.control<QRadioButton>("optDotProd")->setChecked(true);
     state.counters["stimuli"] = 240;
@@ -47,8 +50,10 @@ void regionClick(benchmark::State &state)
 {
     somatomap::Form1 &form = shownForm();
     int region = 0;
+    const bench::PictureAreas areas;
     for (auto _ : state) {
         form.onHandPicture(region);
+        areas.paint();
         region = (region + 7) % 24;
     }
 }
@@ -58,11 +63,14 @@ BENCHMARK(regionClick)->Unit(benchmark::kMicrosecond);
 void findPeakActivity(benchmark::State &state)
 {
     somatomap::Form1 &form = shownForm();
+    const bench::PictureAreas areas;
     for (auto _ : state) {
         state.PauseTiming();
         form.onHandPicture(9);
+        areas.paint();
         state.ResumeTiming();
         form.onFindPeakActivity();
+        areas.paint();
     }
 }
 BENCHMARK(findPeakActivity)->Unit(benchmark::kMicrosecond);
@@ -86,9 +94,12 @@ void undoAndRedo(benchmark::State &state)
     host::UndoHistory &history = form.findChild<host::SessionFile *>()->undoHistory();
     form.onHandPicture(9);
     host::runHandler([&form] { form.onHandPicture(3); });
+    const bench::PictureAreas areas;
     for (auto _ : state) {
         history.undo();
+        areas.paint();
         history.redo();
+        areas.paint();
     }
 }
 BENCHMARK(undoAndRedo)->Unit(benchmark::kMicrosecond);
@@ -102,16 +113,22 @@ void drawResponse(benchmark::State &state)
 {
     somatomap::Form1 &form = shownForm();
     form.onHandPicture(9);
-    for (auto _ : state)
+    const bench::PictureAreas areas;
+    for (auto _ : state) {
         form.showSensoryMap(false);
+        areas.paint();
+    }
 }
 BENCHMARK(drawResponse)->Unit(benchmark::kMicrosecond);
 
 void drawWinner(benchmark::State &state)
 {
     somatomap::Form1 &form = shownForm();
-    for (auto _ : state)
+    const bench::PictureAreas areas;
+    for (auto _ : state) {
         form.showWinner(7, 9);
+        areas.paint();
+    }
 }
 BENCHMARK(drawWinner)->Unit(benchmark::kMicrosecond);
 

@@ -162,6 +162,8 @@ protected:
     // Changes whenever the record stops being the calls of the frame before plus the calls
     // after it, so that a surface knows when what it kept of a frame no longer holds.
     unsigned recordGeneration() const { return m_record.generation; }
+    // The last frame shown, as the record holds it.
+    const Frame &recordedFrame() const { return m_record.shown; }
     // The surface as it looks now (at its own resolution), for a record grown too long to
     // keep call by call.
     virtual QImage snapshot() const { return {}; }

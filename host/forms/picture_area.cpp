@@ -95,6 +95,11 @@ void PictureArea::endBatch()
 
 void PictureArea::allocateImage()
 {
+    // Drawn again from the record at a zoom step, else kept as the image shows it.
+    if (m_zoomFrom)
+        m_frameWaits = false;
+    else
+        paintWaitingFrame();
     qreal ratio = devicePixelRatioF();
     QImage image(size().expandedTo(QSize(1, 1)) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -160,6 +165,7 @@ void PictureArea::setBackColor(QColor color)
     prepareDevice();
     settleFrame();
     Canvas::setBackColor(color);
+    m_frameWaits = false;
     withImageFree([this, color] { m_image.fill(color); });
     restartRecord();
     m_dirty += rect();
@@ -247,15 +253,22 @@ QPointF PictureArea::childPosition(const QWidget *child) const
     return {trimmed(at.x()), trimmed(at.y())};
 }
 
+const QImage &PictureArea::image() const
+{
+    // The image is a picture of the record, painted when first looked at.
+    const_cast<PictureArea *>(this)->paintWaitingFrame();
+    return m_image;
+}
+
 QColor PictureArea::pixelAt(QPointF user) const
 {
-    QPointF device = scale().toDevice(user) * m_image.devicePixelRatio();
+    const QImage &shown = image();
+    QPointF device = scale().toDevice(user) * shown.devicePixelRatio();
     // The nearest pixel of the image, clamped before it becomes an integer (and 0 for a NaN).
     auto index = [](double at, int size) {
         return at >= 0 ? int(std::min(std::floor(at), double(size - 1))) : 0;
     };
-    return m_image.pixelColor(index(device.x(), m_image.width()),
-                              index(device.y(), m_image.height()));
+    return shown.pixelColor(index(device.x(), shown.width()), index(device.y(), shown.height()));
 }
 
 void PictureArea::checkCall(const DrawCall &call) const
@@ -269,6 +282,7 @@ void PictureArea::paint(const DrawCall &call)
 {
     prepareDevice();
     checkCall(call);
+    paintWaitingFrame();
     const QRect touched = pixelsWithin(call.bounds, rect());
     if (m_batch) {
         call.paint(*m_batch);
@@ -281,7 +295,32 @@ void PictureArea::paint(const DrawCall &call)
     update(touched);
 }
 
-void PictureArea::showFrame(const Frame &shown, const Frame &next)
+void PictureArea::showFrame(const Frame &shown, const Frame &)
+{
+    // Always inside a batch, whose end asks for a repaint of what it touched.
+    if (!m_frameWaits)
+        m_painted = shown;
+    m_frameWaits = true;
+    m_waitingGeneration = recordGeneration();
+    m_batchBounds |= rect();
+}
+
+void PictureArea::paintWaitingFrame()
+{
+    if (!std::exchange(m_frameWaits, false))
+        return;
+    // The record starts again only at a clear, which paints the whole image anew.
+    if (m_waitingGeneration != recordGeneration())
+        return;
+    if (m_batch)
+        paintFrameChange(*m_batch, m_painted, recordedFrame());
+    else {
+        QPainter painter(&m_image);
+        paintFrameChange(painter, m_painted, recordedFrame());
+    }
+}
+
+void PictureArea::paintFrameChange(QPainter &painter, const Frame &shown, const Frame &next)
 {
     const size_t common = std::min(shown.calls.size(), next.calls.size());
     size_t same = 0;
@@ -317,18 +356,16 @@ void PictureArea::showFrame(const Frame &shown, const Frame &next)
             });
     }
     if (!inPlaces) {
-        m_batch->fillRect(QRectF(area), next.back);
-        paintCalls(*m_batch, next.calls);
-        m_batchBounds |= area;
+        painter.fillRect(QRectF(area), next.back);
+        paintCalls(painter, next.calls);
         return;
     }
     for (const QRect &place : m_damage)
-        repaintWithin(place, next);
+        repaintWithin(painter, place, next);
 }
 
-void PictureArea::repaintWithin(const QRect &place, const Frame &next)
+void PictureArea::repaintWithin(QPainter &painter, const QRect &place, const Frame &next)
 {
-    QPainter &painter = *m_batch;
     painter.setClipRect(place);
     size_t from = 0;
     if (m_under.isNull())
@@ -344,7 +381,6 @@ void PictureArea::repaintWithin(const QRect &place, const Frame &next)
     const QRectF within(place);
     paintCalls(painter, std::span(next.calls).subspan(from), &within);
     painter.setClipping(false);
-    m_batchBounds |= place;
 }
 
 void PictureArea::keepUnderImage(const Frame &next, size_t calls)
@@ -365,6 +401,7 @@ double PictureArea::lineHeight(const QFont &font) const
 
 void PictureArea::paintEvent(QPaintEvent *event)
 {
+    paintWaitingFrame();
     QPainter painter(this);
     qreal ratio = m_image.devicePixelRatio();
     for (const QRect &exposed : event->region())

@@ -60,7 +60,7 @@ public:
 
     // The colour drawn at a point in user units (what the user sees there).
     QColor pixelAt(QPointF user) const;
-    const QImage &image() const { return m_image; }
+    const QImage &image() const;
 
     // What a right click opens: a menu made for the area, deleted when it closes. Without
     // one a right click does nothing (it never reaches the control the area lies on).
@@ -78,7 +78,7 @@ protected:
     double deviceUnitsPerDrawWidth() const override { return m_zoom; }
     double lineHeight(const QFont &font) const override;
     QFont deviceFont(const QFont &font) const override;
-    QImage snapshot() const override { return m_image.copy(); }
+    QImage snapshot() const override { return image().copy(); }
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -91,9 +91,13 @@ protected:
 
 private:
     void allocateImage();
+    // Paints the frame that waits, if one does, into the image (see m_painted).
+    void paintWaitingFrame();
+    // Paints into the image, which shows one frame, where the next differs from it.
+    void paintFrameChange(QPainter &painter, const Frame &shown, const Frame &next);
     // Draws a frame's calls again within a place: from the image kept of what lies under its
     // changing calls where that holds, else from the back colour.
-    void repaintWithin(const QRect &place, const Frame &next);
+    void repaintWithin(QPainter &painter, const QRect &place, const Frame &next);
     // Keeps an image of the back colour and the first calls of a frame.
     void keepUnderImage(const Frame &next, size_t calls);
     // Whether a repaint at once can be seen (else it waits for the event loop or the next).
@@ -113,6 +117,14 @@ private:
     unsigned m_underGeneration = 0;
     size_t m_lastSameCalls = 0; // how many first calls the last frame had in common
     std::vector<QRect> m_damage; // kept for its capacity
+    // A frame is painted into the image only when something looks at it: a paint event, a
+    // pixel read, a copy, or a drawing on top of it. Frames shown in a row faster than a
+    // screen shows them (a learning run's diagram after each presentation) are then painted
+    // once. While one waits, the image shows m_painted, and the frame to show is the record's,
+    // from the record's generation m_waitingGeneration.
+    bool m_frameWaits = false;
+    Frame m_painted;
+    unsigned m_waitingGeneration = 0;
     MenuMaker m_rightClickMenu;
     double m_zoom = 1;
     std::optional<double> m_zoomFrom; // a zoom step under way, from this zoom
