@@ -5,8 +5,11 @@
 
 #include "host/numbers/fault.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace calc {
@@ -66,6 +69,15 @@ int unitLeavingFloatRange(const std::vector<float> &row, const UnitList &input,
     return 0;
 }
 
+// The zero-based columns of the weights of the first count units of the list.
+std::array<int, 10> columnsOf(const UnitList &input, int count)
+{
+    std::array<int, 10> column {};
+    for (int i = 0; i < count; ++i)
+        column[size_t(i)] = input[size_t(i)] - 1;
+    return column;
+}
+
 // Whether the step surely keeps every weight it moves within the float range, found without
 // the exact check: each moved weight starts below 1e37 in size and takes at most ten changes
 // below 1e37 in size, each sum rounded to float, so it stays below 11e37 (1 + 2^-24)^10, far
@@ -73,19 +85,20 @@ int unitLeavingFloatRange(const std::vector<float> &row, const UnitList &input,
 bool surelyWithinFloatRange(const Network &net, int count)
 {
     constexpr float bound = 1e37f;
+    const std::array<int, 10> column = columnsOf(net.curInput, count);
+    const float *errors = net.errors.data();
+    const float lrate = net.lrate;
+    bool within = true;
     for (int k = 0; k < net.nOutputs; ++k) {
-        const float error = net.errors[size_t(k)];
+        const float error = errors[k];
         if (error == 0)
             continue;
-        if (!(std::fabs(error * net.lrate) < bound))
-            return false;
-        const std::vector<float> &row = net.weights[size_t(k)];
-        for (int i = 0; i < count; ++i) {
-            if (!(std::fabs(row[size_t(net.curInput[size_t(i)] - 1)]) < bound))
-                return false;
-        }
+        within &= std::fabs(error * lrate) < bound;
+        const float *row = net.weights[size_t(k)].data();
+        for (int i = 0; i < count; ++i)
+            within &= std::fabs(row[column[size_t(i)]]) < bound;
     }
-    return true;
+    return within;
 }
 
 // The exact check: the first weight, in the order of the step, that it would carry beyond
@@ -109,6 +122,76 @@ void refuseLeavingFloatRange(const Network &net, int count)
     }
 }
 
+// Whether the first count columns are all different and each below 64.
+bool distinctColumnsBelow64(const std::array<int, 10> &column, int count)
+{
+    uint64_t seen = 0;
+    for (int i = 0; i < count; ++i) {
+        const int c = column[size_t(i)];
+        if (c >= 64 || (seen >> c & 1) != 0)
+            return false;
+        seen |= uint64_t(1) << c;
+    }
+    return true;
+}
+
+// The bits of a float's magnitude: ordered as the magnitudes are, the infinities and NaNs above
+// every finite value.
+uint32_t magnitudeBits(float x) { return std::bit_cast<uint32_t>(x) & 0x7fffffffu; }
+
+// The step for a list that names no unit twice, in a network of at most 16 output units: every
+// moved weight is formed first, all of them are checked together (a moved weight beyond the
+// range is found exactly, with the exact check to name it), and then they are stored. False,
+// with nothing changed, for any other list or network.
+bool moveDistinctWeights(Network &net, const std::array<int, 10> &column, int count)
+{
+    constexpr int maxRows = 16;
+    if (net.nOutputs > maxRows || !distinctColumnsBelow64(column, count))
+        return false;
+    std::array<float *, maxRows> rows;
+    std::array<float, maxRows * 10> moved;
+    const float *errors = net.errors.data();
+    const float lrate = net.lrate;
+    int nRows = 0;
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const float error = errors[k];
+        if (error == 0)
+            continue;
+        const float change = error * lrate;
+        float *row = net.weights[size_t(k)].data();
+        float *movedRow = &moved[size_t(nRows * count)];
+        for (int i = 0; i < count; ++i)
+            movedRow[i] = change + row[column[size_t(i)]];
+        rows[size_t(nRows++)] = row;
+    }
+    int32_t nonFinite = 0; // 0 or 1, an int so that the test runs in vectors
+    for (int n = 0; n < nRows * count; ++n)
+        nonFinite |= int32_t(magnitudeBits(moved[size_t(n)]) >= magnitudeBits(INFINITY));
+    if (nonFinite != 0)
+        refuseLeavingFloatRange(net, count); // finds the same moved weight, and throws
+    for (int r = 0; r < nRows; ++r) {
+        const float *movedRow = &moved[size_t(r * count)];
+        for (int i = 0; i < count; ++i)
+            rows[size_t(r)][column[size_t(i)]] = movedRow[i];
+    }
+    return true;
+}
+
+// The output units 1..64 the target list names, unit n at bit n - 1.
+uint64_t targetBits(const UnitList &target)
+{
+    uint64_t bits = 0;
+    for (int16_t unit : target) {
+        if (unit >= 1 && unit <= 64)
+            bits |= uint64_t(1) << (unit - 1);
+    }
+    return bits;
+}
+
+// The exponent of the logistic curve, and the curve from its exponential.
+double sigmoidExponent(float x) { return -(double(x) - 0.5) * 10; }
+double logisticOf(double exponential) { return 1 / (exponential + 1); }
+
 } // namespace
 
 void clearWeights(Network &net)
@@ -131,41 +214,61 @@ void clearUnits(Network &net)
 void computeNet(Network &net)
 {
     const int16_t count = checkedActiveCount(net);
+    const std::array<int, 10> column = columnsOf(net.curInput, count);
+    float *netInputs = net.netInputs.data();
     for (int k = 0; k < net.nOutputs; ++k) {
-        const std::vector<float> &row = net.weights[size_t(k)];
+        const float *row = net.weights[size_t(k)].data();
         float sum = 0;
         for (int i = 0; i < count; ++i)
-            sum += row[size_t(net.curInput[size_t(i)] - 1)];
-        net.netInputs[size_t(k)] = sum;
+            sum += row[column[size_t(i)]];
+        netInputs[k] = sum;
     }
     net.nActiveInputs = count;
 }
 
 void applyActivation(Network &net, OutputRule rule)
 {
-    for (int k = 0; k < net.nOutputs; ++k) {
-        const float x = net.netInputs[size_t(k)];
-        net.outputs[size_t(k)]
-            = rule == OutputRule::Threshold ? float(threshold(x)) : float(sigmoid(x));
+    const float *netInputs = net.netInputs.data();
+    float *outputs = net.outputs.data();
+    if (rule == OutputRule::Threshold) {
+        for (int k = 0; k < net.nOutputs; ++k)
+            outputs[k] = float(threshold(netInputs[k]));
+        return;
+    }
+    // A block of units at a time: the exponents, then the exponentials, then the curve, so
+    // that the calls of exp follow each other with their arguments ready and the steps around
+    // them run in vectors.
+    constexpr int block = 16;
+    for (int first = 0; first < net.nOutputs; first += block) {
+        const int n = std::min(block, net.nOutputs - first);
+        std::array<double, block> values;
+        for (int l = 0; l < n; ++l)
+            values[size_t(l)] = sigmoidExponent(netInputs[first + l]);
+        for (int l = 0; l < n; ++l)
+            values[size_t(l)] = std::exp(values[size_t(l)]);
+        for (int l = 0; l < n; ++l)
+            outputs[first + l] = float(logisticOf(values[size_t(l)]));
     }
 }
 
 int16_t threshold(float x) { return x > 1.0f ? 1 : 0; }
 
-double sigmoid(float x)
-{
-    const double e = std::exp(-(double(x) - 0.5) * 10);
-    return 1 / (e + 1);
-}
+double sigmoid(float x) { return logisticOf(std::exp(sigmoidExponent(x))); }
 
 void computeErrors(Network &net)
 {
+    const float *outputs = net.outputs.data();
+    float *errors = net.errors.data();
+    const uint64_t targets = targetBits(net.curTarget);
+    float sumError = net.sumError; // in a register, not through memory the errors may share
     for (int k = 0; k < net.nOutputs; ++k) {
-        const float output = net.outputs[size_t(k)];
-        const float error = isMember(k + 1, net.curTarget) ? 1 - output : -output;
-        net.errors[size_t(k)] = error;
-        net.sumError = std::fabs(error) + net.sumError;
+        const float output = outputs[k];
+        const bool target = k < 64 ? (targets >> k & 1) != 0 : isMember(k + 1, net.curTarget);
+        const float error = target ? 1 - output : -output;
+        errors[k] = error;
+        sumError = std::fabs(error) + sumError;
     }
+    net.sumError = sumError;
 }
 
 void updateWeights(Network &net)
@@ -179,17 +282,22 @@ void updateWeights(Network &net)
         if (unit < 1 || unit > net.nInputs)
             noSuchInput(net, unit);
     }
+    const std::array<int, 10> column = columnsOf(net.curInput, count);
+    if (moveDistinctWeights(net, column, count))
+        return;
     if (!surelyWithinFloatRange(net, count))
         refuseLeavingFloatRange(net, count);
 
+    const float *errors = net.errors.data();
+    const float lrate = net.lrate;
     for (int k = 0; k < net.nOutputs; ++k) {
-        const float error = net.errors[size_t(k)];
+        const float error = errors[k];
         if (error == 0)
             continue;
-        const float change = error * net.lrate;
-        std::vector<float> &row = net.weights[size_t(k)];
+        const float change = error * lrate;
+        float *row = net.weights[size_t(k)].data();
         for (int i = 0; i < count; ++i) {
-            float &weight = row[size_t(net.curInput[size_t(i)] - 1)];
+            float &weight = row[column[size_t(i)]];
             weight = change + weight;
         }
     }
