@@ -82,10 +82,9 @@ std::array<int, 10> columnsOf(const UnitList &input, int count)
 // the exact check: each moved weight starts below 1e37 in size and takes at most ten changes
 // below 1e37 in size, each sum rounded to float, so it stays below 11e37 (1 + 2^-24)^10, far
 // below the largest float (3.4e38). An infinite or NaN weight or change fails the test.
-bool surelyWithinFloatRange(const Network &net, int count)
+bool surelyWithinFloatRange(const Network &net, const std::array<int, 10> &column, int count)
 {
     constexpr float bound = 1e37f;
-    const std::array<int, 10> column = columnsOf(net.curInput, count);
     const float *errors = net.errors.data();
     const float lrate = net.lrate;
     bool within = true;
@@ -122,8 +121,9 @@ void refuseLeavingFloatRange(const Network &net, int count)
     }
 }
 
-// Whether the first count columns are all different and each below 64.
-bool distinctColumnsBelow64(const std::array<int, 10> &column, int count)
+// Whether no column repeats among the first count. False also when one is 64 or more, beyond
+// the bits that record them.
+bool distinctColumns(const std::array<int, 10> &column, int count)
 {
     uint64_t seen = 0;
     for (int i = 0; i < count; ++i) {
@@ -139,42 +139,24 @@ bool distinctColumnsBelow64(const std::array<int, 10> &column, int count)
 // every finite value.
 uint32_t magnitudeBits(float x) { return std::bit_cast<uint32_t>(x) & 0x7fffffffu; }
 
-// The step for a list that names no unit twice, in a network of at most 16 output units: every
-// moved weight is formed first, all of them are checked together (a moved weight beyond the
-// range is found exactly, with the exact check to name it), and then they are stored. False,
-// with nothing changed, for any other list or network.
-bool moveDistinctWeights(Network &net, const std::array<int, 10> &column, int count)
+// The exact check for distinct columns, where each moved weight is one sum, change + weight:
+// whether all of them stay finite. One pass without a branch per weight.
+bool movedWeightsFinite(const Network &net, const std::array<int, 10> &column, int count)
 {
-    constexpr int maxRows = 16;
-    if (net.nOutputs > maxRows || !distinctColumnsBelow64(column, count))
-        return false;
-    std::array<float *, maxRows> rows;
-    std::array<float, maxRows * 10> moved;
     const float *errors = net.errors.data();
     const float lrate = net.lrate;
-    int nRows = 0;
+    int32_t nonFinite = 0; // 0 or 1, an int so that the test runs in vectors
     for (int k = 0; k < net.nOutputs; ++k) {
         const float error = errors[k];
         if (error == 0)
             continue;
         const float change = error * lrate;
-        float *row = net.weights[size_t(k)].data();
-        float *movedRow = &moved[size_t(nRows * count)];
+        const float *row = net.weights[size_t(k)].data();
         for (int i = 0; i < count; ++i)
-            movedRow[i] = change + row[column[size_t(i)]];
-        rows[size_t(nRows++)] = row;
+            nonFinite |= int32_t(magnitudeBits(change + row[column[size_t(i)]])
+                                 >= magnitudeBits(INFINITY));
     }
-    int32_t nonFinite = 0; // 0 or 1, an int so that the test runs in vectors
-    for (int n = 0; n < nRows * count; ++n)
-        nonFinite |= int32_t(magnitudeBits(moved[size_t(n)]) >= magnitudeBits(INFINITY));
-    if (nonFinite != 0)
-        refuseLeavingFloatRange(net, count); // finds the same moved weight, and throws
-    for (int r = 0; r < nRows; ++r) {
-        const float *movedRow = &moved[size_t(r * count)];
-        for (int i = 0; i < count; ++i)
-            rows[size_t(r)][column[size_t(i)]] = movedRow[i];
-    }
-    return true;
+    return nonFinite == 0;
 }
 
 // The output units 1..64 the target list names, unit n at bit n - 1.
@@ -283,9 +265,9 @@ void updateWeights(Network &net)
             noSuchInput(net, unit);
     }
     const std::array<int, 10> column = columnsOf(net.curInput, count);
-    if (moveDistinctWeights(net, column, count))
-        return;
-    if (!surelyWithinFloatRange(net, count))
+    const bool within = distinctColumns(column, count) ? movedWeightsFinite(net, column, count)
+                                                       : surelyWithinFloatRange(net, column, count);
+    if (!within)
         refuseLeavingFloatRange(net, count);
 
     const float *errors = net.errors.data();
