@@ -319,8 +319,8 @@ TEST(CalcWeightUpdate, DistinctListFaultsAtTheFirstWeightBeyondTheRange)
     for (int j = 1; j <= 7; ++j) {
         const int times = j == 1 || j == 4 ? 1 : 0;
         EXPECT_EQ(net.weights[0][size_t(j - 1)], addedTimes(w(1, j), 0.05f, times));
-        EXPECT_EQ(net.weights[2][size_t(j - 1)], addedTimes(before.weights[2][size_t(j - 1)],
-                                                           float(-1.0 * 0.05f), times));
+        EXPECT_EQ(net.weights[2][size_t(j - 1)],
+                  addedTimes(before.weights[2][size_t(j - 1)], float(-1.0 * 0.05f), times));
     }
     EXPECT_EQ(net.weights[1], before.weights[1]);
 }
