@@ -3,6 +3,8 @@
 
 #include "calc/model/network.h"
 
+#include "calc/model/exponential.h"
+
 #include "host/numbers/fault.h"
 
 #include <algorithm>
@@ -219,7 +221,7 @@ void applyActivation(Network &net, OutputRule rule)
     }
     // A block of units at a time: the exponents, then the exponentials, then the curve, so
     // that the calls of exp follow each other with their arguments ready and the steps around
-    // them run in vectors.
+    // them run in vectors. The numbers are those of sigmoid.
     constexpr int block = 16;
     for (int first = 0; first < net.nOutputs; first += block) {
         const int n = std::min(block, net.nOutputs - first);
@@ -227,7 +229,7 @@ void applyActivation(Network &net, OutputRule rule)
         for (int l = 0; l < n; ++l)
             values[size_t(l)] = sigmoidExponent(netInputs[first + l]);
         for (int l = 0; l < n; ++l)
-            values[size_t(l)] = std::exp(values[size_t(l)]);
+            values[size_t(l)] = quietExp(values[size_t(l)]);
         for (int l = 0; l < n; ++l)
             outputs[first + l] = float(logisticOf(values[size_t(l)]));
     }

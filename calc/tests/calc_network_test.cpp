@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <vector>
@@ -175,6 +178,35 @@ TEST(CalcActivation, ZeroWeightsGiveTheRestingOutputs)
     EXPECT_EQ(net.outputs, (std::vector<float> {0, 0, 0}));
     calc::applyActivation(net, OutputRule::Sigmoid);
     EXPECT_EQ(net.outputs, (std::vector<float>(3, 0.0066928509f)));
+}
+
+// The outputs come a block of units at a time through the library's inner exponential where
+// the build found it; they are bit for bit what sigmoid gives, over the curve and beyond it.
+TEST(CalcActivation, SigmoidOutputsAreThoseOfTheCurve)
+{
+    std::vector<float> inputs {-std::numeric_limits<float>::infinity(),
+                               -std::numeric_limits<float>::max(),
+                               -70.5f,
+                               70.5f,
+                               std::numeric_limits<float>::max(),
+                               std::numeric_limits<float>::infinity(),
+                               std::numeric_limits<float>::denorm_min(),
+                               std::numeric_limits<float>::quiet_NaN()};
+    for (int n = -100000; n <= 100000; ++n)
+        inputs.push_back(float(n) / 4096);
+    Network net;
+    net.nOutputs = 20; // a block of 16 and part of another
+    calc::clearUnits(net);
+    for (size_t first = 0; first < inputs.size(); first += 20) {
+        for (size_t k = 0; k < 20; ++k)
+            net.netInputs[k] = inputs[std::min(first + k, inputs.size() - 1)];
+        calc::applyActivation(net, OutputRule::Sigmoid);
+        for (size_t k = 0; k < 20; ++k) {
+            const float expected = float(calc::sigmoid(net.netInputs[k]));
+            ASSERT_EQ(std::bit_cast<uint32_t>(net.outputs[k]), std::bit_cast<uint32_t>(expected))
+                << "net input " << net.netInputs[k];
+        }
+    }
 }
 
 struct ErrorCase
