@@ -13,6 +13,8 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 namespace calc {
 
@@ -78,6 +80,17 @@ std::array<int, 10> columnsOf(const UnitList &input, int count)
     for (int i = 0; i < count; ++i)
         column[size_t(i)] = input[size_t(i)] - 1;
     return column;
+}
+
+// f(std::integral_constant<int, count>) for a count of 0 to 10: the loops over the active
+// units inside f then have a fixed length, and unroll without a test per unit.
+template <typename F> void withFixedCount(int count, F &&f)
+{
+    [&]<int... n>(std::integer_sequence<int, n...>)
+    {
+        ((count == n && (f(std::integral_constant<int, n> {}), true)) || ...);
+    }
+    (std::make_integer_sequence<int, 11> {});
 }
 
 // Whether the step surely keeps every weight it moves within the float range, found without
@@ -151,15 +164,17 @@ bool movedWeightsFinite(const Network &net, const std::array<int, 10> &column, i
     // NaN one reaches it.
     constexpr uint32_t lowestExponent = 0x00800000u;
     uint32_t reached = 0;
-    for (int k = 0; k < net.nOutputs; ++k) {
-        const float error = errors[k];
-        if (error == 0)
-            continue;
-        const float change = error * lrate;
-        const float *row = net.weights[size_t(k)].data();
-        for (int i = 0; i < count; ++i)
-            reached |= magnitudeBits(change + row[column[size_t(i)]]) + lowestExponent;
-    }
+    withFixedCount(count, [&](auto fixedCount) {
+        for (int k = 0; k < net.nOutputs; ++k) {
+            const float error = errors[k];
+            if (error == 0)
+                continue;
+            const float change = error * lrate;
+            const float *row = net.weights[size_t(k)].data();
+            for (int i = 0; i < fixedCount; ++i)
+                reached |= magnitudeBits(change + row[column[size_t(i)]]) + lowestExponent;
+        }
+    });
     return (reached & 0x80000000u) == 0;
 }
 
@@ -202,13 +217,15 @@ void computeNet(Network &net)
     const int16_t count = checkedActiveCount(net);
     const std::array<int, 10> column = columnsOf(net.curInput, count);
     float *netInputs = net.netInputs.data();
-    for (int k = 0; k < net.nOutputs; ++k) {
-        const float *row = net.weights[size_t(k)].data();
-        float sum = 0;
-        for (int i = 0; i < count; ++i)
-            sum += row[column[size_t(i)]];
-        netInputs[k] = sum;
-    }
+    withFixedCount(count, [&](auto fixedCount) {
+        for (int k = 0; k < net.nOutputs; ++k) {
+            const float *row = net.weights[size_t(k)].data();
+            float sum = 0;
+            for (int i = 0; i < fixedCount; ++i)
+                sum += row[column[size_t(i)]];
+            netInputs[k] = sum;
+        }
+    });
     net.nActiveInputs = count;
 }
 
@@ -276,17 +293,19 @@ void updateWeights(Network &net)
 
     const float *errors = net.errors.data();
     const float lrate = net.lrate;
-    for (int k = 0; k < net.nOutputs; ++k) {
-        const float error = errors[k];
-        if (error == 0)
-            continue;
-        const float change = error * lrate;
-        float *row = net.weights[size_t(k)].data();
-        for (int i = 0; i < count; ++i) {
-            float &weight = row[column[size_t(i)]];
-            weight = change + weight;
+    withFixedCount(count, [&](auto fixedCount) {
+        for (int k = 0; k < net.nOutputs; ++k) {
+            const float error = errors[k];
+            if (error == 0)
+                continue;
+            const float change = error * lrate;
+            float *row = net.weights[size_t(k)].data();
+            for (int i = 0; i < fixedCount; ++i) {
+                float &weight = row[column[size_t(i)]];
+                weight = change + weight;
+            }
         }
-    }
+    });
 }
 
 int16_t patternOfNumeral(int16_t numeral)
