@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -150,20 +149,15 @@ bool distinctColumns(const std::array<int, 10> &column, int count)
     return true;
 }
 
-// The bits of a float's magnitude: ordered as the magnitudes are, the infinities and NaNs above
-// every finite value.
-uint32_t magnitudeBits(float x) { return std::bit_cast<uint32_t>(x) & 0x7fffffffu; }
-
 // The exact check for distinct columns, where each moved weight is one sum, change + weight:
 // whether all of them stay finite. One pass without a branch per weight.
 bool movedWeightsFinite(const Network &net, const std::array<int, 10> &column, int count)
 {
     const float *errors = net.errors.data();
     const float lrate = net.lrate;
-    // A finite magnitude plus the lowest exponent bit stays below the sign bit; an infinite or
-    // NaN one reaches it.
-    constexpr uint32_t lowestExponent = 0x00800000u;
-    uint32_t reached = 0;
+    // moved - moved is 0 for a finite moved weight and NaN for any other, so a row's sum of
+    // them is 0 exactly when all of its moved weights are finite.
+    bool finite = true;
     withFixedCount(count, [&](auto fixedCount) {
         for (int k = 0; k < net.nOutputs; ++k) {
             const float error = errors[k];
@@ -171,11 +165,15 @@ bool movedWeightsFinite(const Network &net, const std::array<int, 10> &column, i
                 continue;
             const float change = error * lrate;
             const float *row = net.weights[size_t(k)].data();
-            for (int i = 0; i < fixedCount; ++i)
-                reached |= magnitudeBits(change + row[column[size_t(i)]]) + lowestExponent;
+            float probe = 0;
+            for (int i = 0; i < fixedCount; ++i) {
+                const float moved = change + row[column[size_t(i)]];
+                probe += moved - moved;
+            }
+            finite &= probe == 0;
         }
     });
-    return (reached & 0x80000000u) == 0;
+    return finite;
 }
 
 // The output units 1..64 the target list names, unit n at bit n - 1.
