@@ -92,6 +92,19 @@ template <typename F> void withFixedCount(int count, F &&f)
     (std::make_integer_sequence<int, 11> {});
 }
 
+// f(change, row) for every output unit with a non-zero error, in unit order: the change the
+// delta rule gives its weights, and its row of weights.
+template <typename Net, typename F> void forEachMovingRow(Net &net, F &&f)
+{
+    const float *errors = net.errors.data();
+    const float lrate = net.lrate;
+    for (int k = 0; k < net.nOutputs; ++k) {
+        const float error = errors[k];
+        if (error != 0)
+            f(error * lrate, net.weights[size_t(k)].data());
+    }
+}
+
 // Whether the step surely keeps every weight it moves within the float range, found without
 // the exact check: each moved weight starts below 1e37 in size and takes at most ten changes
 // below 1e37 in size, each sum rounded to float, so it stays below 11e37 (1 + 2^-24)^10, far
@@ -99,18 +112,12 @@ template <typename F> void withFixedCount(int count, F &&f)
 bool surelyWithinFloatRange(const Network &net, const std::array<int, 10> &column, int count)
 {
     constexpr float bound = 1e37f;
-    const float *errors = net.errors.data();
-    const float lrate = net.lrate;
     bool within = true;
-    for (int k = 0; k < net.nOutputs; ++k) {
-        const float error = errors[k];
-        if (error == 0)
-            continue;
-        within &= std::fabs(error * lrate) < bound;
-        const float *row = net.weights[size_t(k)].data();
+    forEachMovingRow(net, [&](float change, const float *row) {
+        within &= std::fabs(change) < bound;
         for (int i = 0; i < count; ++i)
             within &= std::fabs(row[column[size_t(i)]]) < bound;
-    }
+    });
     return within;
 }
 
@@ -153,25 +160,18 @@ bool distinctColumns(const std::array<int, 10> &column, int count)
 // whether all of them stay finite. One pass without a branch per weight.
 bool movedWeightsFinite(const Network &net, const std::array<int, 10> &column, int count)
 {
-    const float *errors = net.errors.data();
-    const float lrate = net.lrate;
     // moved - moved is 0 for a finite moved weight and NaN for any other, so a row's sum of
     // them is 0 exactly when all of its moved weights are finite.
     bool finite = true;
     withFixedCount(count, [&](auto fixedCount) {
-        for (int k = 0; k < net.nOutputs; ++k) {
-            const float error = errors[k];
-            if (error == 0)
-                continue;
-            const float change = error * lrate;
-            const float *row = net.weights[size_t(k)].data();
+        forEachMovingRow(net, [&](float change, const float *row) {
             float probe = 0;
             for (int i = 0; i < fixedCount; ++i) {
                 const float moved = change + row[column[size_t(i)]];
                 probe += moved - moved;
             }
             finite &= probe == 0;
-        }
+        });
     });
     return finite;
 }
@@ -289,20 +289,13 @@ void updateWeights(Network &net)
     if (!within)
         refuseLeavingFloatRange(net, count);
 
-    const float *errors = net.errors.data();
-    const float lrate = net.lrate;
     withFixedCount(count, [&](auto fixedCount) {
-        for (int k = 0; k < net.nOutputs; ++k) {
-            const float error = errors[k];
-            if (error == 0)
-                continue;
-            const float change = error * lrate;
-            float *row = net.weights[size_t(k)].data();
+        forEachMovingRow(net, [&](float change, float *row) {
             for (int i = 0; i < fixedCount; ++i) {
                 float &weight = row[column[size_t(i)]];
                 weight = change + weight;
             }
-        }
+        });
     });
 }
 
