@@ -240,8 +240,7 @@ void applyActivation(Network &net, OutputRule rule)
     // that the calls of exp follow each other with their arguments ready and the steps around
     // them run in vectors. The numbers are those of sigmoid.
     constexpr int block = 16;
-    for (int first = 0; first < net.nOutputs; first += block) {
-        const int n = std::min(block, net.nOutputs - first);
+    const auto curve = [&](int first, auto n) {
         std::array<double, block> values;
         for (int l = 0; l < n; ++l)
             values[size_t(l)] = sigmoidExponent(netInputs[first + l]);
@@ -249,7 +248,12 @@ void applyActivation(Network &net, OutputRule rule)
             values[size_t(l)] = quietExp(values[size_t(l)]);
         for (int l = 0; l < n; ++l)
             outputs[first + l] = float(logisticOf(values[size_t(l)]));
-    }
+    };
+    int first = 0;
+    for (; first + block <= net.nOutputs; first += block)
+        curve(first, std::integral_constant<int, block> {}); // whole blocks, of a fixed length
+    if (first < net.nOutputs)
+        curve(first, net.nOutputs - first);
 }
 
 int16_t threshold(float x) { return x > 1.0f ? 1 : 0; }
