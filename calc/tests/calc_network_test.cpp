@@ -9,8 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
 
 using calc::Network;
@@ -176,6 +180,35 @@ TEST(CalcActivation, ZeroWeightsGiveTheRestingOutputs)
     EXPECT_EQ(net.outputs, (std::vector<float>(3, 0.0066928509f)));
 }
 
+// The outputs come a block of units at a time through the library's inner exponential where
+// the build found it; they are bit for bit what sigmoid gives, over the curve and beyond it.
+TEST(CalcActivation, SigmoidOutputsAreThoseOfTheCurve)
+{
+    std::vector<float> inputs {-std::numeric_limits<float>::infinity(),
+                               -std::numeric_limits<float>::max(),
+                               -70.5f,
+                               70.5f,
+                               std::numeric_limits<float>::max(),
+                               std::numeric_limits<float>::infinity(),
+                               std::numeric_limits<float>::denorm_min(),
+                               std::numeric_limits<float>::quiet_NaN()};
+    for (int n = -100000; n <= 100000; ++n)
+        inputs.push_back(float(n) / 4096);
+    Network net;
+    net.nOutputs = 20; // a block of 16 and part of another
+    calc::clearUnits(net);
+    for (size_t first = 0; first < inputs.size(); first += 20) {
+        for (size_t k = 0; k < 20; ++k)
+            net.netInputs[k] = inputs[std::min(first + k, inputs.size() - 1)];
+        calc::applyActivation(net, OutputRule::Sigmoid);
+        for (size_t k = 0; k < 20; ++k) {
+            const float expected = float(calc::sigmoid(net.netInputs[k]));
+            ASSERT_EQ(std::bit_cast<uint32_t>(net.outputs[k]), std::bit_cast<uint32_t>(expected))
+                << "net input " << net.netInputs[k];
+        }
+    }
+}
+
 struct ErrorCase
 {
     const char *name;
@@ -287,6 +320,41 @@ TEST(CalcWeightUpdate, WeightBeyondTheFloatRangeFaultsBeforeAnyChange)
     net.weights[0][5] = rate; // now every weight stays a float: three times the rate at most
     calc::updateWeights(net);
     EXPECT_EQ(net.weights[0][5], float(double(float(double(rate) + rate)) + rate));
+}
+
+// A list that names every unit once: the fault names the first weight in the order of the step
+// (output units first, then the list), and without one every named weight moves once.
+TEST(CalcWeightUpdate, DistinctListFaultsAtTheFirstWeightBeyondTheRange)
+{
+    Network net = smallNetwork();
+    net.weights[1][3] = 3e38f; // output 2, input 4
+    net.weights[2][0] = 3e38f; // output 3, input 1: later in the step
+    const Network before = net;
+    net.curInput = {1, 4};
+    net.nActiveInputs = 2;
+    net.errors = {1, 0.5f, 1};
+    net.lrate = calc::lrateFromText("100000000000000000000000000000000000000"); // 1e38
+    try {
+        calc::updateWeights(net);
+        ADD_FAILURE() << "no fault";
+    } catch (const Fault &fault) {
+        EXPECT_EQ(fault.kind(), Fault::Kind::Overflow);
+        EXPECT_NE(std::string(fault.what()).find("input unit 4 to output unit 2"),
+                  std::string::npos)
+            << fault.what();
+    }
+    EXPECT_EQ(net.weights, before.weights);
+
+    net.lrate = 0.05f;
+    net.errors = {1, 0, -1};
+    calc::updateWeights(net);
+    for (int j = 1; j <= 7; ++j) {
+        const int times = j == 1 || j == 4 ? 1 : 0;
+        EXPECT_EQ(net.weights[0][size_t(j - 1)], addedTimes(w(1, j), 0.05f, times));
+        EXPECT_EQ(net.weights[2][size_t(j - 1)],
+                  addedTimes(before.weights[2][size_t(j - 1)], float(-1.0 * 0.05f), times));
+    }
+    EXPECT_EQ(net.weights[1], before.weights[1]);
 }
 
 TEST(CalcMembership, ScansAllTenEntries)

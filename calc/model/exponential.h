@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The neurosims developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <cmath>
+
+// glibc's exp is a wrapper: it calls the library's inner exponential and then only tests the
+// result, to set errno on a range error. Where the build found that inner entry point (its
+// symbol version in CALC_INNER_EXP_VERSION), quietExp calls it directly; nothing here reads
+// errno, and the double is the one exp returns.
+#ifdef CALC_INNER_EXP_VERSION
+extern "C" double calcInnerExp(double x);
+__asm__(".symver calcInnerExp,__exp_finite@" CALC_INNER_EXP_VERSION);
+#endif
+
+namespace calc {
+
+// e^x, bit for bit what std::exp gives, errno left alone.
+inline double quietExp(double x)
+{
+#ifdef CALC_INNER_EXP_VERSION
+    return calcInnerExp(x);
+#else
+    return std::exp(x);
+#endif
+}
+
+} // namespace calc
