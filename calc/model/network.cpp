@@ -3,9 +3,8 @@
 
 #include "calc/model/network.h"
 
-#include "calc/model/exponential.h"
-
 #include "host/numbers/fault.h"
+#include "host/numbers/quiet_exp.h"
 
 #include <algorithm>
 #include <array>
@@ -245,7 +244,7 @@ void applyActivation(Network &net, OutputRule rule)
         for (int l = 0; l < n; ++l)
             values[size_t(l)] = sigmoidExponent(netInputs[first + l]);
         for (int l = 0; l < n; ++l)
-            values[size_t(l)] = quietExp(values[size_t(l)]);
+            values[size_t(l)] = host::quietExp(values[size_t(l)]);
         for (int l = 0; l < n; ++l)
             outputs[first + l] = float(logisticOf(values[size_t(l)]));
     };

@@ -4,6 +4,7 @@
 #include "reach/model/population.h"
 
 #include "host/numbers/fault.h"
+#include "host/numbers/quiet_exp.h"
 
 #include <algorithm>
 #include <array>
@@ -101,7 +102,7 @@ constexpr std::size_t cellBlock = 128;
 void exponentials(std::array<double, cellBlock> &values, std::size_t n)
 {
     for (std::size_t l = 0; l < n; ++l)
-        values[l] = std::exp(values[l]);
+        values[l] = host::quietExp(values[l]);
 }
 
 // The cosine and sine of every preferred direction, for the population vector. The table is

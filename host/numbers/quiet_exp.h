@@ -7,23 +7,23 @@
 
 // glibc's exp is a wrapper: it calls the library's inner exponential and then only tests the
 // result, to set errno on a range error. Where the build found that inner entry point (its
-// symbol version in CALC_INNER_EXP_VERSION), quietExp calls it directly; nothing here reads
+// symbol version in NEUROSIMS_INNER_EXP_VERSION), quietExp calls it directly; nothing here reads
 // errno, and the double is the one exp returns.
-#ifdef CALC_INNER_EXP_VERSION
-extern "C" double calcInnerExp(double x);
-__asm__(".symver calcInnerExp,__exp_finite@" CALC_INNER_EXP_VERSION);
+#ifdef NEUROSIMS_INNER_EXP_VERSION
+extern "C" double neurosimsInnerExp(double x);
+__asm__(".symver neurosimsInnerExp,__exp_finite@" NEUROSIMS_INNER_EXP_VERSION);
 #endif
 
-namespace calc {
+namespace host {
 
 // e^x, bit for bit what std::exp gives, errno left alone.
 inline double quietExp(double x)
 {
-#ifdef CALC_INNER_EXP_VERSION
-    return calcInnerExp(x);
+#ifdef NEUROSIMS_INNER_EXP_VERSION
+    return neurosimsInnerExp(x);
 #else
     return std::exp(x);
 #endif
 }
 
-} // namespace calc
+} // namespace host
