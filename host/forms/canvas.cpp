@@ -169,8 +169,8 @@ void Canvas::settleFrame()
     if (!m_framing)
         return;
     m_framing = false;
-    showFrame(m_record.shown, m_next);
     std::swap(m_record.shown, m_next);
+    showFrame(m_next, m_record.shown);
     m_next.calls.clear();
     foldLongRecord();
 }

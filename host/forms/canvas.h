@@ -126,10 +126,12 @@ protected:
     virtual void paint(const DrawCall &call) = 0;
     // Refuses a call as paint would, for a call kept in a frame to be painted later.
     virtual void checkCall(const DrawCall &) const { }
-    // A surface that keeps frames shows the next one where it differs from the one it shows
-    // (the record); it is asked only while the record draws exactly what the surface shows.
+    // A surface that keeps frames shows the next one where it differs from the one it shows;
+    // it is asked only while the record draws exactly what the surface shows, and the record
+    // already holds the next frame. It may take the calls of the one it shows (they are
+    // dropped after).
     virtual bool keepsFrames() const { return false; }
-    virtual void showFrame(const Frame &, const Frame &) { }
+    virtual void showFrame(Frame &, const Frame &) { }
     // Shows the frame under way now, so that the surface shows all that was drawn.
     void settleFrame();
     // Device units of one line width unit.

@@ -295,11 +295,11 @@ void PictureArea::paint(const DrawCall &call)
     update(touched);
 }
 
-void PictureArea::showFrame(const Frame &shown, const Frame &)
+void PictureArea::showFrame(Frame &shown, const Frame &)
 {
     // Always inside a batch, whose end asks for a repaint of what it touched.
     if (!m_frameWaits)
-        m_painted = shown;
+        std::swap(m_painted, shown);
     m_frameWaits = true;
     m_waitingGeneration = recordGeneration();
     m_batchBounds |= rect();

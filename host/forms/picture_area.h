@@ -74,7 +74,7 @@ protected:
     void paint(const DrawCall &call) override;
     void checkCall(const DrawCall &call) const override;
     bool keepsFrames() const override { return true; }
-    void showFrame(const Frame &shown, const Frame &next) override;
+    void showFrame(Frame &shown, const Frame &next) override;
     double deviceUnitsPerDrawWidth() const override { return m_zoom; }
     double lineHeight(const QFont &font) const override;
     QFont deviceFont(const QFont &font) const override;
