@@ -312,7 +312,8 @@ void PictureArea::paintWaitingFrame()
     // The record starts again only at a clear, which paints the whole image anew.
     if (m_waitingGeneration != recordGeneration())
         return;
-    if (m_batch)
+    // The batch's painter, unless a change of the whole image has set it aside.
+    if (m_batch && m_batch->isActive())
         paintFrameChange(*m_batch, m_painted, recordedFrame());
     else {
         QPainter painter(&m_image);
